@@ -1,0 +1,129 @@
+#include "common/numbers.h"
+
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace common {
+namespace {
+
+bool isSkipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Walks a text the way ParseNumber reads it: skipped characters are invisible.
+class Cursor {
+public:
+    explicit Cursor(QStringView text) : text_(text) { skip(); }
+    bool atEnd() const { return pos_ >= text_.size(); }
+    QChar peek() const { return atEnd() ? QChar() : text_[pos_]; }
+    void advance() { ++pos_; skip(); }
+    qsizetype position() const { return pos_; }
+    void rewind(qsizetype pos) { pos_ = pos; }
+
+private:
+    void skip() { while (pos_ < text_.size() && isSkipped(text_[pos_])) ++pos_; }
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+} // namespace
+
+double ParseNumber(QStringView text)
+{
+    Cursor in(text);
+    std::string number; // the accepted characters, in the C locale's syntax for strtod
+    if (in.peek() == u'+' || in.peek() == u'-') {
+        number += char(in.peek().unicode());
+        in.advance();
+    }
+    bool anyDigit = false;
+    bool point = false;
+    while (!in.atEnd()) {
+        const QChar c = in.peek();
+        if (isDigit(c)) {
+            anyDigit = true;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+        number += char(c.unicode());
+        in.advance();
+    }
+    if (!anyDigit) return 0.0;
+
+    const QChar e = in.peek();
+    if (e == u'E' || e == u'e' || e == u'D' || e == u'd') {
+        const qsizetype beforeExponent = in.position();
+        std::string exponent = "e";
+        in.advance();
+        if (in.peek() == u'+' || in.peek() == u'-') {
+            exponent += char(in.peek().unicode());
+            in.advance();
+        }
+        bool exponentDigit = false;
+        while (isDigit(in.peek())) {
+            exponentDigit = true;
+            exponent += char(in.peek().unicode());
+            in.advance();
+        }
+        if (exponentDigit) number += exponent;
+        else in.rewind(beforeExponent); // "12e" is the number 12 followed by text
+    }
+
+    const double value = std::strtod(number.c_str(), nullptr);
+    if (std::isinf(value)) return std::copysign(std::numeric_limits<double>::max(), value);
+    return value;
+}
+
+std::int16_t ToInt16(double number)
+{
+    if (std::isnan(number)) return 0;
+    if (number >= 32767.0) return 32767;
+    if (number <= -32768.0) return -32768;
+    // nearbyint rounds halves to even in the default rounding mode.
+    return static_cast<std::int16_t>(std::nearbyint(number));
+}
+
+std::int16_t Saturate16(long long value)
+{
+    if (value > 32767) return 32767;
+    if (value < -32768) return -32768;
+    return static_cast<std::int16_t>(value);
+}
+
+QString FormatInteger(long long value) { return QString::number(value); }
+
+QString FormatNumber(double number)
+{
+    if (!std::isfinite(number) || number == 0.0) return QStringLiteral("0");
+
+    // Fifteen significant digits, rounded once, then laid out without an exponent.
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", number);
+    const std::string text(buffer);
+    const bool negative = text[0] == '-';
+    const std::size_t start = negative ? 1 : 0;
+    const std::size_t ePos = text.find('e');
+    std::string digits = text.substr(start, 1) + text.substr(start + 2, ePos - start - 2);
+    const int exponent = std::stoi(text.substr(ePos + 1));
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    if (digits == "0") return QStringLiteral("0");
+
+    std::string out;
+    if (exponent >= 0) {
+        const std::size_t intDigits = std::size_t(exponent) + 1;
+        if (digits.size() <= intDigits) {
+            out = digits + std::string(intDigits - digits.size(), '0');
+        } else {
+            out = digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+        }
+    } else {
+        out = "0." + std::string(std::size_t(-exponent - 1), '0') + digits;
+    }
+    if (negative) out.insert(out.begin(), '-');
+    return QString::fromLatin1(out);
+}
+
+} // namespace common

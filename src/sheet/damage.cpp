@@ -1,0 +1,32 @@
+#include "sheet/damage.h"
+
+#include "common/numbers.h"
+
+#include <cmath>
+
+namespace sheet {
+
+using common::ParseNumber;
+using common::ToInt16;
+
+void applyDamage(Character& c, const QString& damageText)
+{
+    const int damage = ToInt16(ParseNumber(damageText));
+    const int health = ToInt16(ParseNumber(c.CharText[slot::Health]));
+    const int armour = c.CharValue[slot::Armour];
+
+    long long after = health;
+    if (armour > 0) {
+        after = health - static_cast<long long>(std::floor(double(damage) / armour));
+    } else if (armour < 0 && damage > -armour) {
+        after = health - damage;
+    }
+    c.CharText[slot::Health] = common::FormatInteger(common::Saturate16(after));
+}
+
+void healToFull(Character& c)
+{
+    c.CharText[slot::Health] = common::FormatInteger(c.CharValue[slot::Power]);
+}
+
+} // namespace sheet

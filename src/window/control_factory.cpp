@@ -1,0 +1,122 @@
+#include "window/control_factory.h"
+
+#include "window/caption_button.h"
+#include "window/caption_label.h"
+#include "window/edit_box.h"
+#include "window/file_list.h"
+#include "window/folder_list.h"
+#include "window/tile_strip.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace window {
+namespace {
+
+using layout::Align;
+using layout::Kind;
+
+QWidget* createOfKind(Kind kind, QWidget* parent)
+{
+    switch (kind) {
+    case Kind::Label: return new CaptionLabel(parent);
+    case Kind::TextBox: return new EditBox(parent);
+    case Kind::Button: return new CaptionButton(parent);
+    case Kind::CheckBox: return new QCheckBox(parent);
+    case Kind::Toggle: {
+        auto* toggle = new CaptionButton(parent);
+        toggle->setCheckable(true);
+        return toggle;
+    }
+    case Kind::Option: return new QRadioButton(parent);
+    case Kind::ListBox: return new QListWidget(parent);
+    case Kind::FileList: return new FileList(parent);
+    case Kind::FolderList: return new FolderList(parent);
+    case Kind::Frame: return new QFrame(parent);
+    case Kind::Picture: return new TileStrip(parent);
+    }
+    return new QWidget(parent);
+}
+
+// The palette roles a kind paints its background and its text with.
+std::pair<QPalette::ColorRole, QPalette::ColorRole> rolesOf(const QWidget* control)
+{
+    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QListWidget*>(control)) {
+        return {QPalette::Base, QPalette::Text};
+    }
+    return {control->backgroundRole(), control->foregroundRole()};
+}
+
+Qt::Alignment alignmentOf(Align align)
+{
+    switch (align) {
+    case Align::Centre: return Qt::AlignHCenter;
+    case Align::Right: return Qt::AlignRight;
+    default: return Qt::AlignLeft;
+    }
+}
+
+void setCaption(QWidget* control, const QString& caption)
+{
+    if (auto* label = qobject_cast<CaptionLabel*>(control)) label->setCaption(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(caption);
+    else if (auto* box = qobject_cast<QLineEdit*>(control)) box->setText(caption);
+}
+
+} // namespace
+
+void setBackColour(QWidget* control, const QColor& back)
+{
+    QPalette palette = control->palette();
+    const QPalette::ColorRole backRole = rolesOf(control).first;
+    palette.setColor(backRole, back);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+void setColours(QWidget* control, const QColor& back, const QColor& text)
+{
+    setBackColour(control, back);
+    QPalette palette = control->palette();
+    palette.setColor(rolesOf(control).second, text);
+    control->setPalette(palette);
+}
+
+QWidget* createControl(const layout::ControlSpec& spec, QWidget* parent)
+{
+    QWidget* control = createOfKind(spec.kind, parent);
+    control->setObjectName(layout::objectName(spec));
+    control->setGeometry(layout::pixels(spec.left), layout::pixels(spec.top), layout::pixels(spec.width),
+                         layout::pixels(spec.height));
+
+    if (spec.back >= 0) setBackColour(control, QColor(QRgb(spec.back)));
+    if (spec.fore >= 0) {
+        QPalette palette = control->palette();
+        palette.setColor(rolesOf(control).second, QColor(QRgb(spec.fore)));
+        control->setPalette(palette);
+    }
+
+    if (spec.points > 0) {
+        QFont font = control->font();
+        font.setPointSizeF(spec.points);
+        font.setBold(spec.bold);
+        control->setFont(font);
+    }
+
+    if (auto* label = qobject_cast<QLabel*>(control)) label->setAlignment(alignmentOf(spec.align) | Qt::AlignTop);
+    if (auto* box = qobject_cast<QLineEdit*>(control)) box->setAlignment(alignmentOf(spec.align) | Qt::AlignVCenter);
+    if (auto* frame = qobject_cast<QFrame*>(control); frame && spec.kind == Kind::Frame) {
+        frame->setFrameShape(QFrame::NoFrame);
+    }
+
+    setCaption(control, QString::fromUtf8(spec.caption));
+    if (*spec.tooltip) control->setToolTip(QString::fromUtf8(spec.tooltip));
+    if (spec.hiddenAtStart) control->hide();
+    return control;
+}
+
+} // namespace window

@@ -1,0 +1,19 @@
+// Turns one row of the layout table into a widget: the right kind, its name, place, size, colours,
+// font, alignment, caption and tooltip.
+#pragma once
+
+#include "window/layout.h"
+
+#include <QColor>
+
+class QWidget;
+
+namespace window {
+
+QWidget* createControl(const layout::ControlSpec& spec, QWidget* parent);
+
+// Sets back and text colours on whichever palette roles that kind of control paints with.
+void setColours(QWidget* control, const QColor& back, const QColor& text);
+void setBackColour(QWidget* control, const QColor& back);
+
+} // namespace window

@@ -1,0 +1,36 @@
+// A one-line text box that reports when the user leaves it: on losing the keyboard focus, and on
+// Return, which leaves it the same way. Each opening of an in-place editor is reported once.
+#pragma once
+
+#include <QLineEdit>
+
+namespace window {
+
+class EditBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EditBox(QWidget* parent = nullptr);
+
+    // Marks the box as holding an edit that is to be committed when the user leaves it.
+    void beginEdit() { editing_ = true; }
+
+signals:
+    // The focus left the box (or Return was pressed) while an edit was open.
+    void editFinished();
+    // The focus left the box, whether or not an edit was open.
+    void focusLost();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+signals:
+    void doubleClicked();
+
+private:
+    void finish();
+    bool editing_ = false;
+};
+
+} // namespace window

@@ -1,0 +1,61 @@
+#include "window/file_list.h"
+
+#include <QDir>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace window {
+
+QStringList filesOf(const QString& folder)
+{
+    if (folder.isEmpty()) return {};
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+}
+
+FileList::FileList(QWidget* parent) : QListWidget(parent)
+{
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemClicked, this, [this] { emit entryChosen(); });
+}
+
+void FileList::setPattern(const QString& pattern)
+{
+    pattern_ = common::WildcardPattern(pattern);
+    refresh();
+}
+
+void FileList::setFolder(const QString& folder) { showFolder(folder, filesOf(folder)); }
+
+void FileList::showFolder(const QString& folder, const QStringList& files)
+{
+    folder_ = folder;
+    QStringList shown;
+    for (const QString& name : files) {
+        if (pattern_.matches(name)) shown.append(name);
+    }
+    std::sort(shown.begin(), shown.end(), [](const QString& a, const QString& b) {
+        const int byCase = a.compare(b, Qt::CaseInsensitive);
+        return byCase != 0 ? byCase < 0 : a < b;
+    });
+    const QSignalBlocker quiet(this);
+    clear();
+    addItems(shown);
+}
+
+void FileList::refresh() { setFolder(folder_); }
+
+QString FileList::selectedFileName() const
+{
+    const QListWidgetItem* item = currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+void FileList::keyPressEvent(QKeyEvent* event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0) emit entryChosen();
+}
+
+} // namespace window

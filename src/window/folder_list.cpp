@@ -1,0 +1,99 @@
+#include "window/folder_list.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace window {
+namespace {
+
+// A small folder drawn once: open for the folders on the way to the current one, closed for the
+// sub-folders (the style's own icons are read from many image files, which slows every start).
+QIcon folderIcon(bool open)
+{
+    QPixmap pixmap(16, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(0x806000));
+    p.setBrush(QColor(open ? 0xFFE080 : 0xE8C060));
+    p.drawRect(0, 2, 14, 10);
+    p.drawRect(0, 0, 6, 2);
+    if (open) {
+        p.setBrush(QColor(0xFFF0B0));
+        p.drawPolygon(QPolygon({QPoint(2, 5), QPoint(15, 5), QPoint(13, 12), QPoint(0, 12)}));
+    }
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+QString normalFolder(const QString& path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath()));
+}
+
+FolderList::FolderList(QWidget* parent) : QListWidget(parent)
+{
+    connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::open);
+}
+
+bool FolderList::setPath(const QString& path)
+{
+    if (path.isEmpty()) return false;
+    const QString folder = normalFolder(path);
+    if (!QFileInfo(folder).isDir()) return false;
+    if (folder == path_) return true;
+    path_ = folder;
+    refresh();
+    emit pathChanged(path_);
+    return true;
+}
+
+void FolderList::refresh()
+{
+    clear();
+    static const QIcon openIcon = folderIcon(true);
+    static const QIcon closedIcon = folderIcon(false);
+
+    // The chain from the root down to the current folder, each one step further in.
+    QStringList chain;
+    for (QDir dir(QDir::fromNativeSeparators(path_));; ) {
+        chain.prepend(dir.absolutePath());
+        if (!dir.cdUp()) break;
+    }
+    int depth = 0;
+    for (const QString& folder : chain) {
+        const QString name = QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QDir(folder).dirName();
+        auto* item = new QListWidgetItem(openIcon, QString(depth * 2, u' ') + name, this);
+        item->setData(Qt::UserRole, folder);
+        ++depth;
+    }
+    setCurrentRow(count() - 1);
+
+    QStringList subFolders = QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
+    std::sort(subFolders.begin(), subFolders.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    for (const QString& name : subFolders) {
+        auto* item = new QListWidgetItem(closedIcon, QString(depth * 2, u' ') + name, this);
+        item->setData(Qt::UserRole, QDir(path_).filePath(name));
+    }
+}
+
+void FolderList::open(QListWidgetItem* item)
+{
+    if (item) setPath(item->data(Qt::UserRole).toString());
+}
+
+void FolderList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        open(currentItem());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+} // namespace window

@@ -1,0 +1,38 @@
+// The current folder: the chain of folders down to it, then its sub-folders. Double-click or Return
+// on an entry opens that folder. pathChanged is emitted only when the path really changes, whether
+// the user opened a folder or code assigned one.
+#pragma once
+
+#include <QListWidget>
+
+namespace window {
+
+class FolderList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FolderList(QWidget* parent = nullptr);
+
+    const QString& path() const { return path_; }
+
+    // Opens an existing folder; false (and no change) when it does not exist. The same folder again
+    // is no change.
+    bool setPath(const QString& path);
+
+    // Reads the sub-folders again.
+    void refresh();
+
+signals:
+    void pathChanged(const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void open(QListWidgetItem* item);
+    QString path_;
+};
+
+// A folder path made absolute, cleaned, and written with the platform's separator.
+QString normalFolder(const QString& path);
+
+} // namespace window

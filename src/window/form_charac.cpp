@@ -1,0 +1,220 @@
+// Building the window: the controls from the layout table, the typed pointers to them, the handler
+// connections, and the start-up sequence that runs before the window is first shown.
+#include "window/form_charac.h"
+
+#include "window/artwork.h"
+#include "window/caption_label.h"
+#include "window/control_factory.h"
+#include "window/edit_box.h"
+#include "window/file_list.h"
+#include "window/folder_list.h"
+#include "window/layout.h"
+#include "window/tile_strip.h"
+
+#include "shell/reference_tables.h"
+#include "shell/web_links.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace window {
+
+namespace {
+constexpr int kTimer1Interval = 30;
+constexpr int kTimer2Interval = 500;
+constexpr int kRightColumnLeft = 9720; // twips: where the teleport and stuff frames lie
+
+// Georgia where the machine has it; otherwise a serif of similar or narrower width, so that every
+// caption stays inside its control (the widest common fallback would push some out). Resolved once:
+// naming a family that is present spares the font matching a missing family costs for every size.
+QString sheetFontFamily()
+{
+    static const QString family = [] {
+        for (const char* candidate : {layout::kFontFamily, "Gelasio", "Liberation Serif", "DejaVu Serif"}) {
+            if (QFontDatabase::hasFamily(QString::fromLatin1(candidate))) return QString::fromLatin1(candidate);
+        }
+        return QStringLiteral("serif");
+    }();
+    return family;
+}
+} // namespace
+
+FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), services_(std::move(services))
+{
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
+    setWindowIcon(windowIcon());
+    setFixedSize(layout::pixels(layout::kWindowWidthTwips), layout::pixels(layout::kWindowHeightTwips));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(QRgb(layout::kWindowBack)));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    QFont font(sheetFontFamily());
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(layout::kDefaultPoints);
+    font.setBold(true);
+    setFont(font);
+
+    buildControls();
+    bindControls();
+    connectHandlers();
+    startUp();
+}
+
+FormCharac::~FormCharac() = default;
+
+template <typename T> T* FormCharac::control(const QString& name) const
+{
+    auto* widget = qobject_cast<T*>(controls_.value(name));
+    Q_ASSERT_X(widget, "FormCharac::control", qPrintable(name));
+    return widget;
+}
+
+template <typename T, std::size_t N> void FormCharac::bindArray(std::array<T*, N>& array, const char* name) const
+{
+    for (std::size_t i = 0; i < N; ++i) array[i] = control<T>(QString::fromLatin1(name) + QString::number(i));
+}
+
+void FormCharac::buildControls()
+{
+    for (const layout::ControlSpec& spec : layout::controls()) {
+        QWidget* parent = spec.container ? controls_.value(QString::fromLatin1(spec.container)) : this;
+        controls_.insert(layout::objectName(spec), createControl(spec, parent));
+    }
+    // Frames lie over the event column and the editors over their labels.
+    for (const char* name : {"FrameTele", "FrameStuff", "FrameNew", "TXrename", "TXchedit", "TXab", "TXedit"}) {
+        controls_.value(QString::fromLatin1(name))->raise();
+    }
+}
+
+void FormCharac::bindControls()
+{
+    CDexit = control<QPushButton>("CDexit");
+    CDtrigger = control<QPushButton>("CDtrigger");
+    CDlist = control<QPushButton>("CDlist");
+    TXseed = control<EditBox>("TXseed");
+    CDseed = control<QPushButton>("CDseed");
+    CMran = control<QPushButton>("CMran");
+    CHdice = control<QCheckBox>("CHdice");
+    txDice = control<EditBox>("txDice");
+    CDmake = control<QPushButton>("CDmake");
+    CDnew = control<QPushButton>("CDnew");
+    CDsaveCH = control<QPushButton>("CDsaveCH");
+    DirA = control<FolderList>("DirA");
+    FileD = control<FileList>("FileD");
+    bindArray(Opli, "Opli");
+    bindArray(FileA, "FileA");
+    Labnam = control<CaptionLabel>("Labnam");
+    TXrename = control<EditBox>("TXrename");
+    Labfull = control<CaptionLabel>("Labfull");
+    LabDetail = control<CaptionLabel>("LabDetail");
+    TXchedit = control<EditBox>("TXchedit");
+    bindArray(Chakra, "Chakra");
+    Command1 = control<QPushButton>("Command1");
+    Pcha = control<TileStrip>("Pcha");
+    bindArray(LabPer, "LabPer");
+    TXedit = control<EditBox>("TXedit");
+    bindArray(LabAb, "LabAb");
+    TXab = control<EditBox>("TXab");
+    CDheal = control<QPushButton>("CDheal");
+    TXdam = control<EditBox>("TXdam");
+    CDdam = control<QPushButton>("CDdam");
+    bindArray(CMchange, "CMchange");
+    TXfile = control<EditBox>("TXfile");
+    TXamo = control<EditBox>("TXamo");
+    CDsave = control<QPushButton>("CDsave");
+    bindArray(TXline, "TXline");
+    Command2 = control<QPushButton>("Command2");
+    Command3 = control<QPushButton>("Command3");
+    Command4 = control<QPushButton>("Command4");
+    Label1 = control<CaptionLabel>("Label1");
+    LabPlace = control<CaptionLabel>("LabPlace");
+    LaChPath = control<CaptionLabel>("LaChPath");
+    bindArray(Bapa, "Bapa");
+    ChTe = control<QCheckBox>("ChTe");
+    Chtake1 = control<QCheckBox>("Chtake1");
+    CDclearevent = control<QPushButton>("CDclearevent");
+    bindArray(CMpath, "CMpath");
+    bindArray(TXpath, "TXpath");
+    FrameTele = control<QFrame>("FrameTele");
+    ListTee = control<QListWidget>("ListTee");
+    bindArray(OptVingt, "OptVingt");
+    CDrand = control<QPushButton>("CDrand");
+    ListTnum = control<QListWidget>("ListTnum");
+    LisE = control<QListWidget>("LisE");
+    ListWidget = control<QListWidget>("ListWidget");
+    LaDetail = control<CaptionLabel>("LaDetail");
+    FrameStuff = control<QFrame>("FrameStuff");
+    Label2 = control<CaptionLabel>("Label2");
+    FileF = control<FileList>("FileF");
+    LabCodeZ = control<CaptionLabel>("LabCodeZ");
+    CDcodeZ = control<QPushButton>("CDcodeZ");
+    CDbuild = control<QPushButton>("CDbuild");
+    Liz = control<QListWidget>("Liz");
+    ListStuff = control<QListWidget>("ListStuff");
+    LiThang = control<QListWidget>("LiThang");
+    FrameNew = control<QFrame>("FrameNew");
+    bindArray(OpNew, "OpNew");
+    CMtake = control<QPushButton>("CMtake");
+    bindArray(TXnew, "TXnew");
+
+    // Design values the layout table does not carry: check states, the web addresses, the lists'
+    // first folder (the working folder, as the folder list starts out showing it).
+    ChTe->setChecked(true);
+    Chtake1->setChecked(true);
+    Command2->setText(QString::fromLatin1(shell::kItemsPage));
+    Command3->setText(QString::fromLatin1(shell::kMakerHost));
+    DirA->setPath(services_.startFolder);
+    for (FileList* list : {FileD, FileA[0], FileA[1], FileA[2], FileF}) list->showFolder(DirA->path(), {});
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimer1Interval);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(kTimer2Interval);
+}
+
+void FormCharac::connectHandlers()
+{
+    connect(CDexit, &QPushButton::clicked, this, &QWidget::close);
+    connect(CDdam, &QPushButton::clicked, this, &FormCharac::takeDamage);
+    connect(CDheal, &QPushButton::clicked, this, &FormCharac::healToFull);
+    connect(ChTe, &QCheckBox::toggled, this, &FormCharac::showTeleportFrame);
+    connect(DirA, &FolderList::pathChanged, this, &FormCharac::folderChanged);
+    connect(Timer1, &QTimer::timeout, this, &FormCharac::Timer1Tick);
+    connect(Timer2, &QTimer::timeout, this, &FormCharac::Timer2Tick);
+}
+
+void FormCharac::startUp()
+{
+    FrameTele->move(layout::pixels(kRightColumnLeft), FrameTele->y());
+    ChTe->setChecked(false);
+    shell::fillTeleportErrors(mod_.TeleportError);
+    ListTee->addItem(QStringLiteral("Teleport Errors"));
+    LabCodeZ->setCaption(shell::categoryLegend());
+    mod_.RaceCount = shell::kRaceCount;
+    RomeRoad();
+    FrameStuff->move(layout::pixels(kRightColumnLeft), FrameStuff->y());
+    for (FileList* list : FileA) list->setFolder(services_.programFolder);
+    DirA->setPath(services_.programFolder);
+    FileA[0]->setPattern(QStringLiteral("*.qoa"));
+    FileA[1]->setPattern(QStringLiteral("*.qod"));
+    FileA[2]->setPattern(QStringLiteral("*.qon"));
+    FileD->setPattern(QStringLiteral("*.qoz"));
+    FileF->setPattern(QStringLiteral("*.qoc"));
+    AlfaB();
+    shell::fillRaces(mod_.RaceName, mod_.RaceChakra);
+
+    Timer1->start();
+    Timer2->start();
+    CDtrigger->setFocus();
+}
+
+void FormCharac::say(const QString& text) const { services_.messages->say(text); }
+
+} // namespace window

@@ -1,0 +1,62 @@
+// The window's control inventory as data: one row per control (one row per element of a control
+// array), in twips as the sheet was designed. FormCharac builds every widget from these rows, so a
+// position, colour, font or caption is changed here and nowhere else.
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+namespace layout {
+
+enum class Kind {
+    Label,      // read-only caption, may be clickable
+    TextBox,    // one line of editable text
+    Button,     // push button
+    CheckBox,   // two-state box with a caption
+    Toggle,     // check box drawn as a toggle button
+    Option,     // one of a group of exclusive choices (the group is the container)
+    ListBox,    // rows of text
+    FileList,   // files of one folder matching one pattern
+    FolderList, // the current folder, its parents and its sub-folders
+    Frame,      // a panel holding other controls
+    Picture,    // the tile strip
+};
+
+enum class Align { Default, Left, Centre, Right };
+
+inline constexpr int kDefaultColour = -1; // the toolkit's colour for that kind of control
+inline constexpr int kTransparent = -2;   // background shows through (labels only)
+
+struct ControlSpec {
+    const char* name;      // inventory name without index: "CDexit", "LabAb"
+    int index;             // element index of a control array, -1 for a single control
+    Kind kind;
+    const char* container; // nullptr: the window; otherwise the name of a Frame row
+    const char* caption;   // design caption or text, UTF-8 ("" when there is none)
+    const char* tooltip;   // "" when there is none
+    int left, top, width, height; // twips, relative to the container
+    int back, fore;        // 0xRRGGBB, kDefaultColour, or (back only) kTransparent
+    double points;         // font size; 0 = the window's default font
+    bool bold;             // ignored when points is 0
+    Align align;
+    bool hiddenAtStart;    // hidden by design, before the start-up sequence runs
+};
+
+// Window client area and its default text style.
+inline constexpr int kWindowWidthTwips = 14760;
+inline constexpr int kWindowHeightTwips = 10410;
+inline constexpr int kWindowBack = 0xC8B088;
+inline constexpr double kDefaultPoints = 9.75;
+inline constexpr const char* kFontFamily = "Georgia";
+
+// Every control, frames before the controls they hold.
+std::span<const ControlSpec> controls();
+
+// "LabAb2" for element 2 of LabAb, "CDexit" for a single control.
+QString objectName(const ControlSpec& spec);
+
+// 15 twips make one pixel at the usual screen density.
+constexpr int pixels(int twips) { return twips / 15; }
+
+} // namespace layout

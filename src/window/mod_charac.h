@@ -1,0 +1,51 @@
+// The program's module-level state: everything that lives for the whole run besides the controls.
+// One instance is held by the window; handlers read and write it directly.
+#pragma once
+
+#include "sheet/character.h"
+#include "shell/reference_tables.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace window {
+
+struct ModCharac {
+    sheet::Character Character;
+
+    // Reference tables, filled at start-up and read-only afterwards.
+    shell::TeleportErrorTable TeleportError;
+    shell::RaceNameTable RaceName;
+    shell::RaceChakraTable RaceChakra{};
+    std::int16_t RaceCount = 0;
+
+    // The name Moniker built last.
+    QString GeneratedName;
+
+    // Possession viewer.
+    std::int16_t AbilityRow = 0;
+    std::int16_t AmountValue = 0;
+    double AmountRead = 0.0;
+    std::int16_t EditLine = 0;
+    std::int16_t EventRow = 0;
+
+    // Helm (entry 1) and shield (entry 2) in use; entry 0 is not used.
+    std::array<std::int16_t, 3> DefenseBonus{};
+    std::array<QString, 3> DefenseBonusName;
+
+    // What the in-place editors were opened for.
+    std::int16_t EditAttr = 0;
+    std::int16_t EditRow = 0;
+
+    // The counter shown in the seed box until the first roll.
+    std::int16_t SeedTicker = 0;
+
+    // The catalogue entry read or chosen last.
+    QString StuffCode;
+    QString StuffName;
+    double StuffValue = 0.0;
+};
+
+} // namespace window

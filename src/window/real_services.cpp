@@ -1,0 +1,67 @@
+// The services of the running program (see services.h).
+#include "window/services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace window {
+namespace {
+
+class BoxMessages final : public Messages {
+public:
+    // The box belongs to the program's window once it is shown; during start-up it stands alone.
+    void say(const QString& text) override
+    {
+        QMessageBox::information(QApplication::activeWindow(), QString::fromLatin1(kProgramTitle), text,
+                                 QMessageBox::Ok);
+    }
+    void sayError(const QString& caption, const QString& text) override
+    {
+        QMessageBox::critical(QApplication::activeWindow(), caption, text, QMessageBox::Ok);
+    }
+};
+
+class ProcessLauncher final : public Launcher {
+public:
+    bool start(const QString& program, const QStringList& arguments) override
+    {
+        return QProcess::startDetached(program, arguments);
+    }
+};
+
+bool canWriteIn(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("charac-probe-XXXXXX")));
+    return probe.open();
+}
+
+// The executable's folder, or the per-user data folder for an installed program whose folder
+// cannot be written.
+QString programFolder()
+{
+    const QString own = QApplication::applicationDirPath();
+    if (canWriteIn(own)) return QDir::toNativeSeparators(own);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return QDir::toNativeSeparators(data);
+}
+
+} // namespace
+
+Services realServices()
+{
+    Services s;
+    s.messages = std::make_shared<BoxMessages>();
+    s.random = std::make_shared<common::SeededRandom>();
+    s.launcher = std::make_shared<ProcessLauncher>();
+    s.programFolder = programFolder();
+    s.startFolder = QDir::toNativeSeparators(QDir::currentPath());
+    return s;
+}
+
+} // namespace window

@@ -1,0 +1,48 @@
+// Services for window tests: messages are recorded instead of shown, the random source is scripted,
+// nothing is launched, and the program folder is a fresh temporary folder.
+#pragma once
+
+#include "support/scripted_random.h"
+#include "window/services.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class RecordedMessages final : public window::Messages {
+public:
+    void say(const QString& text) override { texts.append(text); }
+    void sayError(const QString& caption, const QString& text) override { texts.append(caption + u'|' + text); }
+    QStringList texts;
+};
+
+class RecordedLauncher final : public window::Launcher {
+public:
+    bool start(const QString& program, const QStringList& arguments) override
+    {
+        commands.append(QStringList{program} + arguments);
+        return succeed;
+    }
+    QList<QStringList> commands;
+    bool succeed = true;
+};
+
+struct TestServices {
+    TestServices() : TestServices(QString()) {}
+    // With a start folder, the window starts as if launched from there; otherwise from its own folder.
+    explicit TestServices(const QString& startFolder)
+    {
+        services.messages = messages;
+        services.random = random;
+        services.launcher = launcher;
+        services.programFolder = programDir.path();
+        services.startFolder = startFolder.isEmpty() ? programDir.path() : startFolder;
+    }
+
+    QTemporaryDir programDir;
+    std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
+    std::shared_ptr<ScriptedRandom> random = std::make_shared<ScriptedRandom>();
+    std::shared_ptr<RecordedLauncher> launcher = std::make_shared<RecordedLauncher>();
+    window::Services services;
+};

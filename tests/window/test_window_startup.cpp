@@ -1,0 +1,142 @@
+// The window as it stands after start-up, and the live sheet: damage, healing, exit.
+#include "support/test_services.h"
+
+#include "window/caption_label.h"
+#include "window/edit_box.h"
+#include "window/file_list.h"
+#include "window/folder_list.h"
+#include "window/form_charac.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using window::FormCharac;
+using namespace sheet;
+
+class TestWindowStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestServices>();
+        form = std::make_unique<FormCharac>(env->services);
+    }
+    void cleanup()
+    {
+        form.reset();
+        env.reset();
+    }
+
+    void startUpState()
+    {
+        QCOMPARE(form->size(), QSize(984, 694));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Charac"));
+        QVERIFY(!form->ChTe->isChecked());
+        QVERIFY(form->FrameTele->isHidden());
+        QVERIFY(form->FrameStuff->isHidden());
+        QVERIFY(form->FrameNew->isHidden());
+        for (QWidget* box : {form->TXrename, form->TXchedit, form->TXab, form->TXedit}) QVERIFY(box->isHidden());
+        QVERIFY(form->CDcodeZ->isHidden());
+        QVERIFY(form->Chtake1->isChecked());
+        QVERIFY(!form->CHdice->isChecked());
+        QVERIFY(!form->CDnew->isChecked());
+        QCOMPARE(form->ListTee->count(), 1);
+        QCOMPARE(form->ListTee->item(0)->text(), QStringLiteral("Teleport Errors"));
+        QCOMPARE(form->LabCodeZ->caption(),
+                 QStringLiteral("Armour\rDefense shield\rHelm\rItem\rMagic Spell\rObject\rSkill\rWeapon\r"));
+        QCOMPARE(form->state().RaceCount, std::int16_t(120));
+        QCOMPARE(form->state().RaceName[82], QStringLiteral("Minotaur"));
+        QCOMPARE(form->state().TeleportError[0], QStringLiteral("hi: 10, 20-50, 50-200,->4k"));
+        QVERIFY(form->Timer1->isActive());
+        QVERIFY(form->Timer2->isActive());
+        QCOMPARE(form->FileD->pattern(), QStringLiteral("*.qoz"));
+        QCOMPARE(form->FileF->pattern(), QStringLiteral("*.qoc"));
+        QCOMPARE(form->FileA[2]->pattern(), QStringLiteral("*.qon"));
+        QCOMPARE(form->FileD->folder(), form->DirA->path());
+    }
+
+    void designCaptionsStayUntilTheFirstRefresh()
+    {
+        QCOMPARE(form->Chakra[3]->caption(), QStringLiteral("00"));
+        QCOMPARE(form->LabPer[5]->caption(), QStringLiteral("000%"));
+        QCOMPARE(form->LabAb[2]->caption(), QStringLiteral("open locks"));
+        QCOMPARE(form->Labnam->caption(), QStringLiteral("Name"));
+        QCOMPARE(form->Chakra[4]->toolTip(), QStringLiteral("Heart"));
+        QCOMPARE(form->CDheal->toolTip(), QStringLiteral("heal to full"));
+    }
+
+    void controlsAreNamedAsOnTheSheet()
+    {
+        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("LabAb2")), form->LabAb[2]);
+        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("TXline0")), form->TXline[0]);
+        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("LisE"))->parentWidget(), form->FrameTele);
+        // Colours and fonts come from the layout table.
+        QCOMPARE(form->Chakra[1]->palette().color(QPalette::Window), QColor(0x400040));
+        QCOMPARE(form->Chakra[1]->palette().color(QPalette::WindowText), QColor(0xC000FF));
+        QCOMPARE(form->LabPer[0]->geometry(), QRect(448, 72, 45, 25));
+        QCOMPARE(form->TXdam->font().pointSizeF(), 12.0);
+    }
+
+    void teleportBoxShowsAndHidesItsFrame()
+    {
+        form->ChTe->click();
+        QVERIFY(!form->FrameTele->isHidden());
+        form->ChTe->click();
+        QVERIFY(form->FrameTele->isHidden());
+    }
+
+    void damageThenHeal()
+    {
+        Character& c = form->state().Character;
+        c.CharValue[slot::Power] = 14;
+        c.CharValue[slot::Wisdom] = 9;
+        c.CharValue[slot::Armour] = 1;
+        c.CharText[slot::Health] = QStringLiteral("12");
+        c.CharText[slot::Sex] = QStringLiteral("female");
+        c.CharText[slot::Kind] = QStringLiteral("humanoid");
+        form->Numero();
+
+        form->TXdam->setText(QStringLiteral("5"));
+        QTest::mouseClick(form->CDdam, Qt::LeftButton);
+        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("7"));
+        QCOMPARE(form->LabDetail->caption(), QStringLiteral("female, humanoid, wounded"));
+
+        form->TXdam->setText(QStringLiteral("6"));
+        QTest::mouseClick(form->CDdam, Qt::LeftButton);
+        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("1"));
+        QCOMPARE(form->LabDetail->caption(), QStringLiteral("female, humanoid, mutilated"));
+
+        QTest::mouseClick(form->CDheal, Qt::LeftButton);
+        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("14"));
+        QCOMPARE(c.CharText[slot::Health], QStringLiteral("14"));
+        QCOMPARE(form->LabDetail->caption(), QStringLiteral("female, humanoid, being"));
+    }
+
+    void healingBeforeAnyRefreshTakesThePowerCaptionShown()
+    {
+        form->state().Character.CharValue[slot::Power] = 14;
+        QTest::mouseClick(form->CDheal, Qt::LeftButton);
+        // The sheet still showed the design caption "00" for Power when the health was capped.
+        QCOMPARE(form->state().Character.CharText[slot::Health], QStringLiteral("00"));
+        QCOMPARE(form->Chakra[7]->caption(), QStringLiteral("14"));
+    }
+
+    void exitClosesTheWindow()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTest::mouseClick(form->CDexit, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+    }
+
+private:
+    std::unique_ptr<TestServices> env;
+    std::unique_ptr<FormCharac> form;
+};
+
+QTEST_MAIN(TestWindowStartup)
+#include "test_window_startup.moc"
