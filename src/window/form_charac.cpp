@@ -184,6 +184,23 @@ void FormCharac::connectHandlers()
     connect(CDexit, &QPushButton::clicked, this, &QWidget::close);
     connect(CDdam, &QPushButton::clicked, this, &FormCharac::takeDamage);
     connect(CDheal, &QPushButton::clicked, this, &FormCharac::healToFull);
+    for (int i = 0; i < int(Chakra.size()); ++i) {
+        connect(Chakra[i], &CaptionLabel::clicked, this, [this, i] { openAttributeEditor(i); });
+    }
+    for (int row = 0; row < int(LabAb.size()); ++row) {
+        connect(LabAb[row], &CaptionLabel::clicked, this, [this, row] { openAbilityNameEditor(row); });
+        connect(LabPer[row], &CaptionLabel::clicked, this, [this, row] { openAbilityValueEditor(row); });
+    }
+    connect(Labnam, &CaptionLabel::clicked, this, &FormCharac::openRenameEditor);
+    connect(TXchedit, &EditBox::editFinished, this, &FormCharac::commitAttributeEdit);
+    connect(TXab, &EditBox::editFinished, this, &FormCharac::commitAbilityNameEdit);
+    connect(TXedit, &EditBox::editFinished, this, &FormCharac::commitAbilityValueEdit);
+    connect(TXrename, &EditBox::editFinished, this, &FormCharac::commitRename);
+    connect(Labfull, &CaptionLabel::clicked, this, &FormCharac::renameFromRace);
+    connect(Pcha, &TileStrip::clicked, this, &FormCharac::useItemInHand);
+    connect(CDseed, &QPushButton::clicked, this, &FormCharac::freezeSeed);
+    connect(CMran, &QPushButton::clicked, this, &FormCharac::rollCharacter);
+    connect(txDice, &EditBox::doubleClicked, this, &FormCharac::drawRaceNumber);
     connect(ChTe, &QCheckBox::toggled, this, &FormCharac::showTeleportFrame);
     connect(DirA, &FolderList::pathChanged, this, &FormCharac::folderChanged);
     connect(Timer1, &QTimer::timeout, this, &FormCharac::Timer1Tick);

@@ -64,6 +64,21 @@ private:
     // Sheet (sheet_events.cpp).
     void takeDamage();
     void healToFull();
+    void openAttributeEditor(int index);
+    void openAbilityNameEditor(int row);
+    void openAbilityValueEditor(int row);
+    void openRenameEditor();
+    void commitAttributeEdit();
+    void commitAbilityNameEdit();
+    void commitAbilityValueEdit();
+    void commitRename();
+    void renameFromRace();
+    void useItemInHand();
+
+    // Creation (creation_events.cpp).
+    void freezeSeed();
+    void drawRaceNumber();
+    void rollCharacter();
 
     // Navigation (navigation_events.cpp).
     void folderChanged();

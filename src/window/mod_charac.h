@@ -2,6 +2,8 @@
 // One instance is held by the window; handlers read and write it directly.
 #pragma once
 
+#include "creation/names.h"
+#include "sheet/abilities.h"
 #include "sheet/character.h"
 #include "shell/reference_tables.h"
 
@@ -21,7 +23,8 @@ struct ModCharac {
     shell::RaceChakraTable RaceChakra{};
     std::int16_t RaceCount = 0;
 
-    // The name Moniker built last.
+    // The syllables names are built from, and the name Moniker built last.
+    creation::SyllableTables Syllables;
     QString GeneratedName;
 
     // Possession viewer.
@@ -31,9 +34,8 @@ struct ModCharac {
     std::int16_t EditLine = 0;
     std::int16_t EventRow = 0;
 
-    // Helm (entry 1) and shield (entry 2) in use; entry 0 is not used.
-    std::array<std::int16_t, 3> DefenseBonus{};
-    std::array<QString, 3> DefenseBonusName;
+    // Helm (entry 1) and shield (entry 2) in use: DefenseBonus and DefenseBonusName.
+    sheet::DefenseInUse Defense;
 
     // What the in-place editors were opened for.
     std::int16_t EditAttr = 0;

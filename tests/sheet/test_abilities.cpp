@@ -1,0 +1,289 @@
+#include "sheet/abilities.h"
+
+#include <QtTest>
+
+using namespace sheet;
+
+namespace {
+
+// Attributes Wisdom..Power in slots 1..7; everything else empty.
+Character withAttributes(int wisdom, int intellect, int perception, int heart, int nimbleness,
+                         int strength, int power)
+{
+    Character c;
+    const int values[] = {wisdom, intellect, perception, heart, nimbleness, strength, power};
+    for (int i = 0; i < 7; ++i) c.CharValue[slot::Wisdom + i] = std::int16_t(values[i]);
+    return c;
+}
+
+Character average()
+{
+    return withAttributes(10, 10, 10, 10, 10, 10, 10);
+}
+
+} // namespace
+
+class TestAbilities : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fullDerivationNamesEveryRow()
+    {
+        Character c = withAttributes(13, 12, 11, 10, 12, 14, 14);
+        populate(c, QStringLiteral("12"));
+        const QStringList names{"prayer",    "open locks",   "initiative",  "no armour",
+                                "defense",   "weapon: hand", "system shock"};
+        const QList<int> values{3, 4 + 2 + 4, 6 + 1 + 2, 1, 12, 4, 88};
+        for (int row = 1; row <= 7; ++row) {
+            QCOMPARE(c.CharText[row + slot::kRowOffset], names[row - 1]);
+            QCOMPARE(int(c.CharValue[row + slot::kRowOffset]), values[row - 1]);
+        }
+    }
+
+    // Prayer is the same in both derivations.
+    void prayer_data()
+    {
+        QTest::addColumn<int>("wisdom");
+        QTest::addColumn<int>("prayer");
+        QTest::newRow("11 is not enough") << 11 << 1;
+        QTest::newRow("12") << 12 << 2;
+        QTest::newRow("3") << 3 << 1;
+        QTest::newRow("negative") << -20 << 1;
+        QTest::newRow("largest") << 32767 << 32757;
+    }
+
+    void prayer()
+    {
+        QFETCH(int, wisdom);
+        QFETCH(int, prayer);
+        Character full = average();
+        full.CharValue[slot::Wisdom] = std::int16_t(wisdom);
+        Character click = full;
+        DefenseInUse defense;
+        populate(full, QStringLiteral("10"));
+        useItem(click, {}, defense);
+        QCOMPARE(int(full.CharValue[slot::Prayer]), prayer);
+        QCOMPARE(int(click.CharValue[slot::Prayer]), prayer);
+        QCOMPARE(click.CharText[slot::Prayer], QStringLiteral("prayer"));
+    }
+
+    void rowTwo_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("intellect");
+        QTest::addColumn<int>("perception");
+        QTest::addColumn<int>("nimbleness");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("value");
+        // Heart 14 and Strength 9 throughout, so climbing is 3 x Nimbleness + 23.
+        QTest::newRow("4 halved once") << "12" << 12 << 9 << 15 << "open locks" << 12;
+        QTest::newRow("7.5 rounds to 8, then 4") << "15" << 15 << 10 << 10 << "open locks" << 4;
+        QTest::newRow("1.5 rounds to 2") << "13" << 13 << 10 << 10 << "open locks" << 2;
+        QTest::newRow("10.5 rounds to 10") << "17" << 17 << 10 << 11 << "open locks" << 10 + 2;
+        QTest::newRow("0.5 rounds to 0, raised to 1") << "11" << 11 << 5 << 5 << "open locks" << 1;
+        QTest::newRow("x2 up to 14") << "14" << 14 << 11 << 11 << "open locks" << 8 + 2 + 2;
+        QTest::newRow("x3 from 15") << "15" << 15 << 11 << 11 << "open locks" << 15 + 2 + 2;
+        QTest::newRow("x3 up to 17") << "17" << 17 << 11 << 11 << "open locks" << 21 + 2 + 2;
+        QTest::newRow("x4 from 18") << "18" << 18 << 11 << 11 << "open locks" << 32 + 2 + 2;
+        QTest::newRow("intellect 10 climbs") << "10" << 10 << 12 << 12 << "climbing" << 59;
+        QTest::newRow("climbing has no floor") << "3" << 3 << 5 << -20 << "climbing" << -37;
+        // The caption decides the row; the slot gives the value.
+        QTest::newRow("caption 12, slot 10") << "12" << 10 << 12 << 13 << "open locks" << 0 + 4 + 6;
+        QTest::newRow("caption 12.5, slot 9") << "12.5" << 9 << 5 << 5 << "open locks" << 1;
+        QTest::newRow("caption 9, slot 15") << "9" << 15 << 12 << 12 << "climbing" << 59;
+        QTest::newRow("design caption 00") << "00" << 15 << 12 << 12 << "climbing" << 59;
+        QTest::newRow("caption without number") << "x12" << 12 << 12 << 12 << "climbing" << 59;
+        // Worked out in full before it is stored: (30000 - 10) x 4 halved twice.
+        QTest::newRow("huge intellect") << "30000" << 30000 << 5 << 5 << "open locks" << 29990;
+        QTest::newRow("saturates") << "30000" << 30000 << 30000 << 30000 << "open locks" << 32767;
+    }
+
+    void rowTwo()
+    {
+        QFETCH(QString, caption);
+        QFETCH(int, intellect);
+        QFETCH(int, perception);
+        QFETCH(int, nimbleness);
+        QFETCH(QString, name);
+        QFETCH(int, value);
+        Character c = withAttributes(10, intellect, perception, 14, nimbleness, 9, 10);
+        populate(c, caption);
+        QCOMPARE(c.CharText[slot::OpenLocks], name);
+        QCOMPARE(int(c.CharValue[slot::OpenLocks]), value);
+    }
+
+    void initiative_data()
+    {
+        QTest::addColumn<int>("perception");
+        QTest::addColumn<int>("nimbleness");
+        QTest::addColumn<int>("full");
+        QTest::addColumn<int>("click");
+        QTest::newRow("both high") << 14 << 16 << 16 << 16;
+        QTest::newRow("between the thresholds") << 12 << 13 << 11 << 6;
+        QTest::newRow("just above 10") << 11 << 11 << 8 << 6;
+        QTest::newRow("at 10") << 10 << 10 << 6 << 6;
+        QTest::newRow("one above 13") << 14 << 9 << 10 << 10;
+        QTest::newRow("saturates") << 32767 << 32767 << 32767 << 32767;
+    }
+
+    void initiative()
+    {
+        QFETCH(int, perception);
+        QFETCH(int, nimbleness);
+        QFETCH(int, full);
+        QFETCH(int, click);
+        Character derived = withAttributes(10, 10, perception, 10, nimbleness, 10, 10);
+        Character clicked = derived;
+        DefenseInUse defense;
+        populate(derived, QStringLiteral("10"));
+        useItem(clicked, {}, defense);
+        QCOMPARE(int(derived.CharValue[slot::Initiative]), full);
+        QCOMPARE(int(clicked.CharValue[slot::Initiative]), click);
+        QCOMPARE(clicked.CharText[slot::Initiative], QStringLiteral("initiative"));
+    }
+
+    void systemShock_data()
+    {
+        QTest::addColumn<int>("power");
+        QTest::addColumn<int>("shock");
+        QTest::newRow("14") << 14 << 88;
+        QTest::newRow("0") << 0 << 60;
+        QTest::newRow("huge saturates") << 20000 << 32767;
+        QTest::newRow("very negative saturates") << -20000 << -32768;
+    }
+
+    void systemShock()
+    {
+        QFETCH(int, power);
+        QFETCH(int, shock);
+        Character derived = average();
+        derived.CharValue[slot::Power] = std::int16_t(power);
+        Character clicked = derived;
+        DefenseInUse defense;
+        populate(derived, QStringLiteral("10"));
+        useItem(clicked, {}, defense);
+        QCOMPARE(int(derived.CharValue[slot::SystemShock]), shock);
+        QCOMPARE(int(clicked.CharValue[slot::SystemShock]), shock);
+        QCOMPARE(clicked.CharText[slot::SystemShock], QStringLiteral("system shock"));
+    }
+
+    void bareHandWeapon_data()
+    {
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<int>("weapon");
+        QTest::newRow("12") << 12 << 2;
+        QTest::newRow("11") << 11 << 1;
+        QTest::newRow("3") << 3 << 1;
+    }
+
+    void bareHandWeapon()
+    {
+        QFETCH(int, strength);
+        QFETCH(int, weapon);
+        Character c = average();
+        c.CharValue[slot::Strength] = std::int16_t(strength);
+        populate(c, QStringLiteral("10"));
+        QCOMPARE(int(c.CharValue[slot::Weapon]), weapon);
+    }
+
+    // Kind code, name and value typed into the viewer, and what the click makes of them.
+    void itemKind_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<int>("use");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("stored");
+        const int armour = int(ItemUse::Armour);
+        const int weapon = int(ItemUse::Weapon);
+        QTest::newRow("armour") << "a" << "3" << 10 << armour << slot::Armour << 3;
+        QTest::newRow("armour threshold") << "a" << "-4" << 10 << armour << slot::Armour << -4;
+        QTest::newRow("armour without value") << "a" << "" << 10 << armour << slot::Armour << 0;
+        QTest::newRow("armour too large") << "a" << "99999" << 10 << armour << slot::Armour << 32767;
+        QTest::newRow("weapon, Strength 12") << "w" << "3" << 12 << weapon << slot::Weapon << 3;
+        QTest::newRow("weapon, Strength 13") << "w" << "3" << 13 << weapon << slot::Weapon << 3;
+        QTest::newRow("weapon, Strength 14") << "w" << "3" << 14 << weapon << slot::Weapon << 7;
+        QTest::newRow("weapon, Strength 15") << "w" << "3 hp" << 15 << weapon << slot::Weapon << 8;
+        QTest::newRow("weapon sum saturates") << "w" << "32767" << 20 << weapon << slot::Weapon
+                                              << 32767;
+        QTest::newRow("upper-case A") << "A" << "3" << 15 << int(ItemUse::None) << 0 << 0;
+        QTest::newRow("a and a blank") << "a " << "3" << 15 << int(ItemUse::None) << 0 << 0;
+        QTest::newRow("item") << "i" << "3" << 15 << int(ItemUse::None) << 0 << 0;
+        QTest::newRow("empty viewer") << "" << "" << 15 << int(ItemUse::None) << 0 << 0;
+    }
+
+    void itemKind()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, value);
+        QFETCH(int, strength);
+        QFETCH(int, use);
+        QFETCH(int, slot);
+        QFETCH(int, stored);
+        Character before = average();
+        before.CharValue[slot::Strength] = std::int16_t(strength);
+        populate(before, QStringLiteral("10"));
+        Character c = before;
+        DefenseInUse defense;
+        QCOMPARE(int(useItem(c, {kind, QStringLiteral("the item"), value}, defense)), use);
+        // Only the applied row changes among rows 4, 5 and 6.
+        for (int s : {slot::Armour, slot::Defense, slot::Weapon}) {
+            if (s == slot) {
+                QCOMPARE(int(c.CharValue[s]), stored);
+                QCOMPARE(c.CharText[s], QStringLiteral("the item"));
+            } else {
+                QCOMPARE(c.CharValue[s], before.CharValue[s]);
+                QCOMPARE(c.CharText[s], before.CharText[s]);
+            }
+        }
+        QCOMPARE(c.CharValue[slot::OpenLocks], before.CharValue[slot::OpenLocks]);
+        QCOMPARE(defense.DefenseBonusName[1], QString());
+        QCOMPARE(defense.DefenseBonusName[2], QString());
+    }
+
+    void helmThenShield()
+    {
+        Character c = average();
+        c.CharValue[slot::Nimbleness] = 12;
+        DefenseInUse defense;
+        QCOMPARE(useItem(c, {"h", "helm", "2"}, defense), ItemUse::Helm);
+        QCOMPARE(int(c.CharValue[slot::Defense]), 14);
+        QCOMPARE(c.CharText[slot::Defense], QStringLiteral("helm\r"));
+        QCOMPARE(useItem(c, {"d", "shield", "3"}, defense), ItemUse::Shield);
+        QCOMPARE(int(c.CharValue[slot::Defense]), 17);
+        QCOMPARE(c.CharText[slot::Defense], QStringLiteral("helm\rshield"));
+        QCOMPARE(defenseValueCaption(defense, 12), QStringLiteral("17"));
+        QCOMPARE(defenseNameCaption(defense), QStringLiteral("helm\rshield"));
+
+        // A new helm replaces the old one; the shield stays.
+        QCOMPARE(useItem(c, {"h", "cap", "1"}, defense), ItemUse::Helm);
+        QCOMPARE(int(c.CharValue[slot::Defense]), 16);
+        QCOMPARE(c.CharText[slot::Defense], QStringLiteral("cap\rshield"));
+    }
+
+    void shieldBeforeAnyHelm()
+    {
+        Character c = average();
+        DefenseInUse defense;
+        useItem(c, {"d", "buckler", "3"}, defense);
+        QCOMPARE(c.CharText[slot::Defense], QStringLiteral("\rbuckler"));
+        QCOMPARE(int(c.CharValue[slot::Defense]), 13);
+        QCOMPARE(int(defense.DefenseBonus[2]), 3);
+    }
+
+    void defenseSumBeyondTheSlot()
+    {
+        Character c = average();
+        c.CharValue[slot::Nimbleness] = 12;
+        DefenseInUse defense;
+        useItem(c, {"h", "helm", "30000"}, defense);
+        useItem(c, {"d", "shield", "30000"}, defense);
+        // The caption shows the whole sum; the slot keeps what fits.
+        QCOMPARE(defenseValueCaption(defense, 12), QStringLiteral("60012"));
+        QCOMPARE(int(c.CharValue[slot::Defense]), 32767);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestAbilities)
+#include "test_abilities.moc"
