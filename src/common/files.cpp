@@ -17,7 +17,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    // A short write (a full disk, a file-size limit) can pass unnoticed through commit(), which would
+    // then put the cut file in place of the old one; an explicit flush reports it first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

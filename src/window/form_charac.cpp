@@ -11,10 +11,12 @@
 #include "window/layout.h"
 #include "window/tile_strip.h"
 
+#include "shell/paths.h"
 #include "shell/reference_tables.h"
 #include "shell/web_links.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QListWidget>
@@ -168,6 +170,8 @@ void FormCharac::bindControls()
     Chtake1->setChecked(true);
     Command2->setText(QString::fromLatin1(shell::kItemsPage));
     Command3->setText(QString::fromLatin1(shell::kMakerHost));
+    const auto roots = shell::designRootFolders(QDir::toNativeSeparators(QDir::homePath()));
+    for (int n = 0; n < shell::kRootFolders; ++n) TXpath[n]->setText(roots[n]);
     DirA->setPath(services_.startFolder);
     for (FileList* list : {FileD, FileA[0], FileA[1], FileA[2], FileF}) list->showFolder(DirA->path(), {});
 
@@ -203,6 +207,15 @@ void FormCharac::connectHandlers()
     connect(txDice, &EditBox::doubleClicked, this, &FormCharac::drawRaceNumber);
     connect(ChTe, &QCheckBox::toggled, this, &FormCharac::showTeleportFrame);
     connect(DirA, &FolderList::pathChanged, this, &FormCharac::folderChanged);
+    for (int i = 0; i < int(CMpath.size()); ++i) {
+        connect(CMpath[i], &QPushButton::clicked, this, [this, i] { storeOrRecallRoot(i); });
+    }
+    connect(CDmake, &QPushButton::clicked, this, &FormCharac::makeCharacterFolder);
+    connect(CDtrigger, &QPushButton::clicked, this, [this] { goToCharacterFolder(QStringLiteral("nah")); });
+    connect(LaChPath, &CaptionLabel::clicked, this, [this] { goToCharacterFolder(QStringLiteral("no can do")); });
+    connect(CDlist, &QPushButton::clicked, this, &FormCharac::goHome);
+    connect(CDsaveCH, &QPushButton::clicked, this, &FormCharac::saveCharacter);
+    connect(FileD, &FileList::entryChosen, this, &FormCharac::loadCharacter);
     connect(Timer1, &QTimer::timeout, this, &FormCharac::Timer1Tick);
     connect(Timer2, &QTimer::timeout, this, &FormCharac::Timer2Tick);
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QFrame;
@@ -82,6 +83,19 @@ private:
 
     // Navigation (navigation_events.cpp).
     void folderChanged();
+    std::optional<QString> readPathFile(const QString& name) const;
+    bool writePathFile(const QString& name, const QString& path) const;
+    void storeOrRecallRoot(int index);
+    void makeCharacterFolder();
+    void goToCharacterFolder(const QString& failure);
+    void goHome();
+
+    // Character files (charfile_events.cpp).
+    QString characterFolder() const;
+    void resetViewerAndEventLog();
+    void stopBlinking();
+    void saveCharacter();
+    void loadCharacter();
 
     // Teleport frame (teleport_events.cpp).
     void showTeleportFrame(bool checked);

@@ -1,19 +1,101 @@
-// Folders: the folder list drives every file list.
+// Folders: the folder list drives every file list and the place label; the path files remember the
+// root folders and the character folder between runs; buttons move the folder list about.
 #include "window/form_charac.h"
 
+#include "window/caption_label.h"
+#include "window/edit_box.h"
 #include "window/file_list.h"
 #include "window/folder_list.h"
 
+#include "common/files.h"
+#include "shell/paths.h"
+
+#include <QDir>
+
 namespace window {
+
+namespace {
+QString pathFileIn(const QString& folder, const QString& name) { return common::joinPath(folder, name); }
+} // namespace
+
+std::optional<QString> FormCharac::readPathFile(const QString& name) const
+{
+    const auto bytes = common::readWholeFile(pathFileIn(services_.programFolder, name));
+    return bytes ? shell::readPathFile(*bytes) : std::nullopt;
+}
+
+bool FormCharac::writePathFile(const QString& name, const QString& path) const
+{
+    return common::writeFileAtomically(pathFileIn(services_.programFolder, name), shell::pathFileBytes(path));
+}
+
+void FormCharac::RomeRoad()
+{
+    const auto readAll = [this] {
+        for (int n = 0; n < shell::kRootFolders; ++n) {
+            const auto root = readPathFile(shell::rootPathFileName(n));
+            if (!root) return false;
+            TXpath[n]->setText(*root);
+        }
+        const auto character = readPathFile(shell::characterPathFileName());
+        if (!character) return false;
+        LaChPath->setCaption(*character);
+        return true;
+    };
+    if (readAll()) return;
+
+    // Recovery: root folder 0 and the character folder become the program's folder; roots 1 and 2
+    // keep whatever their boxes hold now. Nothing more can be done if these writes fail.
+    say(QStringLiteral("new paths found"));
+    for (int n = 0; n < shell::kRootFolders; ++n) {
+        const QString root = n == 0 ? services_.programFolder : TXpath[n]->text();
+        writePathFile(shell::rootPathFileName(n), root);
+        TXpath[n]->setText(root);
+    }
+    LaChPath->setCaption(services_.programFolder + u'/');
+    writePathFile(shell::characterPathFileName(), LaChPath->caption());
+}
 
 void FormCharac::folderChanged()
 {
     const QString folder = DirA->path();
     const QStringList files = filesOf(folder); // read once for all five lists
     for (FileList* list : {FileD, FileF, FileA[0], FileA[1], FileA[2]}) list->showFolder(folder, files);
+    FindPlace();
 }
 
-void FormCharac::RomeRoad() {}
-void FormCharac::FindPlace() {}
+void FormCharac::FindPlace() { LabPlace->setCaption(shell::placeOf(DirA->path(), QDir::separator())); }
+
+void FormCharac::storeOrRecallRoot(int index)
+{
+    if (index >= shell::kRootFolders) {
+        const int n = index - shell::kRootFolders;
+        TXpath[n]->setText(DirA->path());
+        if (!writePathFile(shell::rootPathFileName(n), DirA->path())) say(QStringLiteral("no path"));
+        return;
+    }
+    // The folder stored in the file wins over an edited box; the box is tried first all the same.
+    const int n = index;
+    if (!DirA->setPath(TXpath[n]->text())) return say(QStringLiteral("no path"));
+    const auto stored = readPathFile(shell::rootPathFileName(n));
+    if (!stored) return say(QStringLiteral("no path"));
+    TXpath[n]->setText(*stored);
+    if (!DirA->setPath(*stored)) say(QStringLiteral("no path"));
+}
+
+void FormCharac::makeCharacterFolder()
+{
+    const QString name = Labnam->caption();
+    const QString folder = common::joinPath(DirA->path(), name);
+    if (!common::isValidFileName(name) || !QDir().mkdir(folder)) return say(QStringLiteral("mkdir contradiction"));
+    DirA->setPath(folder);
+}
+
+void FormCharac::goToCharacterFolder(const QString& failure)
+{
+    if (!DirA->setPath(LaChPath->caption())) say(failure);
+}
+
+void FormCharac::goHome() { DirA->setPath(services_.programFolder); }
 
 } // namespace window

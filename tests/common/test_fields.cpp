@@ -3,6 +3,9 @@
 #include "common/fields.h"
 #include "common/files.h"
 
+#include "support/full_disk.h"
+
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +95,12 @@ private slots:
         QVERIFY(writeFileAtomically(path, "second"));
         QCOMPARE(*readWholeFile(path), QByteArray("second"));
         QVERIFY(!writeFileAtomically(dir.filePath(QStringLiteral("missing/a.txt")), "x"));
+        {
+            FullDisk full;
+            QVERIFY(!writeFileAtomically(path, QByteArray(100, 'x')));
+        }
+        QCOMPARE(*readWholeFile(path), QByteArray("second"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.txt"});
         QVERIFY(!readWholeFile(dir.filePath(QStringLiteral("missing.txt"))));
     }
 };

@@ -1,0 +1,113 @@
+#include "charfile/character_file.h"
+
+#include "common/codepage.h"
+#include "common/fields.h"
+#include "common/numbers.h"
+
+#include <array>
+#include <cmath>
+
+namespace charfile {
+namespace {
+
+enum class Kind { Text, Value };
+
+struct Record {
+    Kind kind;
+    int firstSlot;
+};
+
+constexpr int kFieldsPerRecord = 7;
+
+constexpr std::array<Record, 5> kRecords = {{
+    {Kind::Text, 1},
+    {Kind::Value, 1},
+    {Kind::Text, 8},
+    {Kind::Value, 8},
+    {Kind::Text, 15},
+}};
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Moves past a run of digits; true when there was at least one.
+bool skipDigits(const QString& text, qsizetype& pos)
+{
+    const qsizetype start = pos;
+    while (pos < text.size() && isDigit(text[pos])) ++pos;
+    return pos > start;
+}
+
+void skipSign(const QString& text, qsizetype& pos)
+{
+    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) ++pos;
+}
+
+// True when the whole text is one number in ParseNumber's syntax, without blanks.
+bool isWholeNumber(const QString& text)
+{
+    qsizetype pos = 0;
+    skipSign(text, pos);
+    bool digits = skipDigits(text, pos);
+    if (pos < text.size() && text[pos] == u'.') {
+        ++pos;
+        digits = skipDigits(text, pos) || digits;
+    }
+    if (!digits) return false;
+    if (pos < text.size()) {
+        const QChar e = text[pos].toUpper();
+        if (e != u'E' && e != u'D') return false;
+        ++pos;
+        skipSign(text, pos);
+        if (!skipDigits(text, pos)) return false;
+    }
+    return pos == text.size();
+}
+
+} // namespace
+
+QByteArray characterFileBytes(const sheet::Character& c)
+{
+    QByteArray bytes;
+    for (const Record& r : kRecords) {
+        QList<QByteArray> fields;
+        for (int slot = r.firstSlot; slot < r.firstSlot + kFieldsPerRecord; ++slot) {
+            fields.append(r.kind == Kind::Text
+                              ? common::quotedField(c.CharText[slot])
+                              : common::FormatInteger(c.CharValue[slot]).toLatin1());
+        }
+        bytes += common::record(fields);
+    }
+    return bytes;
+}
+
+bool readCharacterFile(const QByteArray& bytes, sheet::Character& c)
+{
+    common::FieldReader reader(common::decodeCodePage(bytes));
+    for (const Record& r : kRecords) {
+        for (int slot = r.firstSlot; slot < r.firstSlot + kFieldsPerRecord; ++slot) {
+            const std::optional<QString> field = reader.next();
+            if (!field) return false;
+            if (r.kind == Kind::Text) {
+                c.CharText[slot] = *field;
+            } else {
+                const std::optional<std::int16_t> value = integerField(*field);
+                if (!value) return false;
+                c.CharValue[slot] = *value;
+            }
+        }
+    }
+    return true;
+}
+
+std::optional<std::int16_t> integerField(const QString& field)
+{
+    if (field.isEmpty()) return 0;
+    if (!isWholeNumber(field)) return std::nullopt;
+    // nearbyint rounds halves to even in the default rounding mode, as ToInt16 does; the range is
+    // checked on the rounded value so that 32767.4 still reads and 32767.5 does not.
+    const double rounded = std::nearbyint(common::ParseNumber(field));
+    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+} // namespace charfile

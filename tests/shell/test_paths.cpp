@@ -1,0 +1,70 @@
+// The path files and the place text.
+#include "shell/paths.h"
+
+#include <QtTest>
+
+using namespace shell;
+
+class TestPaths : public QObject {
+    Q_OBJECT
+private slots:
+    void place_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("character folder") << "C:\\QOD\\Charac\\Hero" << "\\" << "Charac\\Hero";
+        QTest::newRow("root folder") << "C:\\QOD\\Charac" << "\\" << "QOD\\Charac";
+        QTest::newRow("one separator") << "C:\\QOD" << "\\" << "";
+        QTest::newRow("drive") << "C:\\" << "\\" << "";
+        QTest::newRow("slashes do not count on Windows") << "C:/QOD/Charac" << "\\" << "";
+        QTest::newRow("home") << "/home/ann/QOD/Charac" << "/" << "QOD/Charac";
+        QTest::newRow("top folder") << "/home" << "/" << "";
+        QTest::newRow("second level") << "/home/ann" << "/" << "home/ann";
+        QTest::newRow("empty") << "" << "/" << "";
+    }
+    void place()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, separator);
+        QFETCH(QString, place);
+        QCOMPARE(placeOf(path, separator[0]), place);
+    }
+
+    void fileNames()
+    {
+        QCOMPARE(rootPathFileName(0), QStringLiteral("pa 0.txt"));
+        QCOMPARE(rootPathFileName(2), QStringLiteral("pa 2.txt"));
+        QCOMPARE(characterPathFileName(), QStringLiteral("pathC.txt"));
+    }
+
+    void writtenForm()
+    {
+        QCOMPARE(pathFileBytes(QStringLiteral("C:\\QOD\\Charac")), QByteArray("\"C:\\QOD\\Charac\"\r\n"));
+    }
+
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("quoted") << QByteArray("\"D:\\Games\\Chars\"\r\n") << true << "D:\\Games\\Chars";
+        QTest::newRow("bare") << QByteArray("D:\\Games\\Chars\r\n") << true << "D:\\Games\\Chars";
+        QTest::newRow("leading blanks") << QByteArray("   \"/a b/c\"") << true << "/a b/c";
+        QTest::newRow("bare ends at comma") << QByteArray("/a,b") << true << "/a";
+        QTest::newRow("quoted keeps comma") << QByteArray("\"/a,b\",x") << true << "/a,b";
+        QTest::newRow("empty file") << QByteArray() << false << "";
+    }
+    void read()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, found);
+        QFETCH(QString, path);
+        const auto field = readPathFile(content);
+        QCOMPARE(field.has_value(), found);
+        if (found) QCOMPARE(*field, path);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPaths)
+#include "test_paths.moc"

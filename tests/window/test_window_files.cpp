@@ -1,0 +1,282 @@
+// Folders, path files, saving and loading through the window.
+#include "support/full_disk.h"
+#include "support/test_services.h"
+
+#include "window/caption_label.h"
+#include "window/edit_box.h"
+#include "window/file_list.h"
+#include "window/folder_list.h"
+#include "window/form_charac.h"
+
+#include "common/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+
+using window::FormCharac;
+using namespace sheet;
+
+namespace {
+
+QByteArray contentOf(const QString& path) { return common::readWholeFile(path).value_or("(missing)"); }
+
+void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(common::writeFileAtomically(path, bytes)); }
+
+QString sep() { return QString(QDir::separator()); }
+
+void clickEntry(window::FileList* list, const QString& name)
+{
+    const auto items = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(items.size() == 1, qPrintable(name));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+}
+
+} // namespace
+
+class TestWindowFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestServices>();
+        program = env->programDir.path();
+        form = std::make_unique<FormCharac>(env->services);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup()
+    {
+        form.reset();
+        env.reset();
+    }
+
+    void firstStartWritesThePathFiles()
+    {
+        QCOMPARE(env->messages->texts, QStringList{"new paths found"});
+        const QString home = QDir::toNativeSeparators(QDir::homePath());
+        QCOMPARE(contentOf(program + "/pa 0.txt"), "\"" + program.toLocal8Bit() + "\"\r\n");
+        QCOMPARE(contentOf(program + "/pa 1.txt"), "\"" + home.toLocal8Bit() + "/QOD/\"\r\n");
+        QCOMPARE(contentOf(program + "/pa 2.txt"), "\"" + home.toLocal8Bit() + "\"\r\n");
+        QCOMPARE(contentOf(program + "/pathC.txt"), "\"" + program.toLocal8Bit() + "/\"\r\n");
+        QCOMPARE(form->TXpath[0]->text(), program);
+        QCOMPARE(form->LaChPath->caption(), program + "/");
+
+        // The next start reads them without a word.
+        FormCharac again(env->services);
+        QCOMPARE(env->messages->texts.size(), 1);
+        QCOMPARE(again.TXpath[1]->text(), home + "/QOD/");
+        QCOMPARE(again.LaChPath->caption(), program + "/");
+    }
+
+    void oneMissingPathFileResetsRootZeroAndTheCharacterPath()
+    {
+        writeFile(program + "/pa 0.txt", "\"/elsewhere\"\r\n");
+        writeFile(program + "/pa 1.txt", "");
+        writeFile(program + "/pathC.txt", "\"/chars/\"\r\n");
+        FormCharac again(env->services);
+        QCOMPARE(env->messages->texts, (QStringList{"new paths found", "new paths found"}));
+        QCOMPARE(again.TXpath[0]->text(), program); // although "pa 0.txt" was read
+        QCOMPARE(contentOf(program + "/pa 1.txt"),
+                 "\"" + QDir::toNativeSeparators(QDir::homePath()).toLocal8Bit() + "/QOD/\"\r\n");
+        QCOMPARE(contentOf(program + "/pathC.txt"), "\"" + program.toLocal8Bit() + "/\"\r\n");
+    }
+
+    void placeLabelFollowsTheFolderList()
+    {
+        // Started in its own folder: the place keeps its design caption until the first change.
+        QCOMPARE(form->LabPlace->caption(), QStringLiteral("Place"));
+        QTemporaryDir elsewhere;
+        TestServices started(elsewhere.path());
+        FormCharac other(started.services);
+        const QStringList parts = started.programDir.path().split(sep());
+        QCOMPARE(other.LabPlace->caption(), parts[parts.size() - 2] + sep() + parts.last());
+        QCOMPARE(other.FileD->folder(), started.programDir.path());
+    }
+
+    void makeDirTwiceAndBack()
+    {
+        form->Labnam->setCaption(QStringLiteral("Tessa"));
+        QFile::copy(program + "/pa 0.txt", program + "/x.qoz");
+        form->CDmake->click();
+        const QString tessa = program + sep() + "Tessa";
+        QCOMPARE(form->DirA->path(), tessa);
+        QCOMPARE(form->FileD->count(), 0);
+        QCOMPARE(form->LabPlace->caption(), QDir(program).dirName() + sep() + "Tessa");
+        form->CDmake->click();
+        QCOMPARE(form->DirA->path(), tessa + sep() + "Tessa");
+        QVERIFY(form->DirA->setPath(program));
+        QCOMPARE(form->FileD->count(), 1);
+        form->CDmake->click();
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("mkdir contradiction"));
+        QCOMPARE(form->DirA->path(), program);
+
+        form->Labnam->setCaption(QStringLiteral("a/b"));
+        form->CDmake->click();
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("mkdir contradiction"));
+        QVERIFY(!QFileInfo::exists(program + "/a"));
+    }
+
+    void storeAndRecallRoots()
+    {
+        QTemporaryDir games;
+        QVERIFY(form->DirA->setPath(games.path()));
+        form->CMpath[4]->click();
+        QCOMPARE(form->TXpath[1]->text(), games.path());
+        QCOMPARE(contentOf(program + "/pa 1.txt"), "\"" + games.path().toLocal8Bit() + "\"\r\n");
+
+        // Recall: the file wins over an edited box; a bare path reads as well as a quoted one.
+        QVERIFY(form->DirA->setPath(program));
+        writeFile(program + "/pa 1.txt", games.path().toLocal8Bit() + "\r\n");
+        form->TXpath[1]->setText(program);
+        form->CMpath[1]->click();
+        QCOMPARE(form->DirA->path(), games.path());
+        QCOMPARE(form->TXpath[1]->text(), games.path());
+
+        form->TXpath[2]->setText(program + "/no such folder");
+        form->CMpath[2]->click();
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("no path"));
+        QCOMPARE(form->DirA->path(), games.path());
+    }
+
+    void characterFolderButtons()
+    {
+        QTemporaryDir elsewhere;
+        QVERIFY(form->DirA->setPath(elsewhere.path()));
+        form->CDtrigger->click(); // after the recovery the character path is the program's folder
+        QCOMPARE(form->DirA->path(), program);
+        form->LaChPath->setCaption(program + "/gone/");
+        form->CDtrigger->click();
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("nah"));
+        QTest::mouseClick(form->LaChPath, Qt::LeftButton);
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("no can do"));
+        QVERIFY(form->DirA->setPath(elsewhere.path()));
+        form->CDlist->click();
+        QCOMPARE(form->DirA->path(), program);
+    }
+
+    void listBlinksUntilTheFirstSave()
+    {
+        form->Timer2Tick();
+        QCOMPARE(form->FileD->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::white));
+        form->Timer2Tick();
+        QCOMPARE(form->FileD->palette().color(QPalette::Text), QColor(Qt::white));
+        QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::black));
+    }
+
+    void saveRightAfterStartUp()
+    {
+        form->Bapa[3]->setCaption(QStringLiteral("Dagger --[w]\r"));
+        form->state().EventRow = 4;
+        form->CDsaveCH->click();
+        QCOMPARE(contentOf(program + "/Name.QOZ"),
+                 QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                            "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+        QCOMPARE(form->Labnam->caption(), QString());
+        QCOMPARE(form->FileD->findItems("Name.QOZ", Qt::MatchExactly).size(), 1);
+        QVERIFY(!form->Timer2->isActive());
+        QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(form->LaChPath->caption(), program + sep());
+        QCOMPARE(contentOf(program + "/pathC.txt"), "\"" + (program + sep()).toLocal8Bit() + "\"\r\n");
+        QCOMPARE(form->Bapa[3]->caption(), QString());
+        QCOMPARE(form->state().EventRow, std::int16_t(0));
+        QCOMPARE(form->Bapa[0]->y(), 480 / 15);
+        QCOMPARE(form->Bapa[11]->y(), 8570 / 15);
+        QCOMPARE(form->Bapa[1]->height(), 245 / 15);
+    }
+
+    void savedCharacterLoadsBack()
+    {
+        Character& c = form->state().Character;
+        c.CharText[slot::Race] = QStringLiteral("Dwarf, Farmer");
+        c.CharText[slot::Name] = QStringLiteral("Tessa");
+        c.CharText[slot::Row0Name] = QStringLiteral("  juggling");
+        c.CharText[slot::Defense] = QStringLiteral("helm\rshield");
+        c.CharText[slot::Health] = QStringLiteral("7 hp");
+        c.CharText[18] = QStringLiteral("carried");
+        c.CharValue[slot::Power] = -32768;
+        c.CharValue[slot::SystemShock] = 32767;
+        form->Numero();
+        form->CDsaveCH->click();
+        const Character saved = c;
+
+        c = Character{};
+        c.CharValue[0] = 9; // Spell Essence is not in the file and survives the load
+        c.CharText[25] = QStringLiteral("memory only");
+        form->Numero();
+        clickEntry(form->FileD, QStringLiteral("Tessa.QOZ"));
+        for (int i = 1; i <= 21; ++i) QCOMPARE(c.CharText[i], saved.CharText[i]);
+        for (int i = 1; i <= 14; ++i) QCOMPARE(c.CharValue[i], saved.CharValue[i]);
+        QCOMPARE(int(c.CharValue[0]), 9);
+        QCOMPARE(c.CharText[25], QStringLiteral("memory only"));
+        QCOMPARE(form->Labnam->caption(), QStringLiteral("Tessa"));
+        QCOMPARE(form->LabAb[5]->caption(), QStringLiteral("helm\rshield"));
+    }
+
+    void failedSaveKeepsTheEarlierFile()
+    {
+        form->state().Character.CharText[slot::Name] = QStringLiteral("Tessa");
+        form->Numero();
+        form->CDsaveCH->click();
+        const QByteArray earlier = contentOf(program + "/Tessa.QOZ");
+
+        QTemporaryDir other;
+        QVERIFY(form->DirA->setPath(other.path()));
+        writeFile(other.path() + "/Tessa.QOZ", earlier);
+        form->state().Character.CharText[slot::Race] = QStringLiteral("a much longer race name than before");
+        {
+            FullDisk full;
+            form->CDsaveCH->click();
+        }
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
+        QCOMPARE(contentOf(other.path() + "/Tessa.QOZ"), earlier);
+        QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tessa.QOZ"});
+        QCOMPARE(form->LaChPath->caption(), other.path() + sep()); // the character folder moves all the same
+    }
+
+    void nameThatLeavesTheFolderIsRefused()
+    {
+        form->Labnam->setCaption(QStringLiteral("../escape"));
+        form->CDsaveCH->click();
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
+        QVERIFY(!QFileInfo::exists(QFileInfo(program).dir().filePath("escape.QOZ")));
+        QVERIFY(!form->Timer2->isActive());
+    }
+
+    void failedLoadKeepsTheSheetAndTheCharacterPath()
+    {
+        QTemporaryDir other;
+        writeFile(other.path() + "/Half.qoz", "\"Imp\",\"being\",\"Half\",\"male\",\"humanoid\",\"\",\"\"\r\n"
+                                              "1,2,3,4,5,6,7\r\n");
+        QVERIFY(form->DirA->setPath(other.path()));
+        form->CDnew->setText(QStringLiteral("Stuff"));
+        form->FrameNew->show();
+        form->Bapa[2]->setCaption(QStringLiteral("x"));
+        const QString characterPath = form->LaChPath->caption();
+        clickEntry(form->FileD, QStringLiteral("Half.qoz"));
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
+        const Character& c = form->state().Character;
+        QCOMPARE(c.CharText[slot::Race], QStringLiteral("Imp"));
+        QCOMPARE(int(c.CharValue[slot::Power]), 7);
+        QCOMPARE(form->Labfull->caption(), QStringLiteral("Name")); // the sheet still shows what it showed
+        QCOMPARE(form->LaChPath->caption(), characterPath);
+        QVERIFY(!form->Timer2->isActive());
+        QVERIFY(form->FrameNew->isHidden());
+        QCOMPARE(form->CDnew->text(), QStringLiteral("acquire"));
+        QCOMPARE(form->Bapa[2]->caption(), QString());
+    }
+
+private:
+    std::unique_ptr<TestServices> env;
+    std::unique_ptr<FormCharac> form;
+    QString program;
+};
+
+QTEST_MAIN(TestWindowFiles)
+#include "test_window_files.moc"
