@@ -7,7 +7,6 @@ namespace window {
 CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
-    setWordWrap(true);
 }
 
 void CaptionLabel::setCaption(const QString& caption)
@@ -16,6 +15,8 @@ void CaptionLabel::setCaption(const QString& caption)
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(u'\r', u'\n');
+    // Long captions wrap at word breaks; short ones are drawn as one line, which is much cheaper.
+    setWordWrap(fontMetrics().horizontalAdvance(shown) > width());
     setText(shown);
 }
 

@@ -69,21 +69,17 @@ void setCaption(QWidget* control, const QString& caption)
 
 } // namespace
 
-void setBackColour(QWidget* control, const QColor& back)
-{
-    QPalette palette = control->palette();
-    const QPalette::ColorRole backRole = rolesOf(control).first;
-    palette.setColor(backRole, back);
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
-}
+void setBackColour(QWidget* control, const QColor& back) { setColours(control, back, QColor()); }
 
 void setColours(QWidget* control, const QColor& back, const QColor& text)
 {
-    setBackColour(control, back);
+    // One palette change per control: each change makes the control lay itself out again.
+    const auto [backRole, textRole] = rolesOf(control);
     QPalette palette = control->palette();
-    palette.setColor(rolesOf(control).second, text);
+    if (back.isValid()) palette.setColor(backRole, back);
+    if (text.isValid()) palette.setColor(textRole, text);
     control->setPalette(palette);
+    if (back.isValid()) control->setAutoFillBackground(true);
 }
 
 QWidget* createControl(const layout::ControlSpec& spec, QWidget* parent)
@@ -93,11 +89,9 @@ QWidget* createControl(const layout::ControlSpec& spec, QWidget* parent)
     control->setGeometry(layout::pixels(spec.left), layout::pixels(spec.top), layout::pixels(spec.width),
                          layout::pixels(spec.height));
 
-    if (spec.back >= 0) setBackColour(control, QColor(QRgb(spec.back)));
-    if (spec.fore >= 0) {
-        QPalette palette = control->palette();
-        palette.setColor(rolesOf(control).second, QColor(QRgb(spec.fore)));
-        control->setPalette(palette);
+    if (spec.back >= 0 || spec.fore >= 0) {
+        setColours(control, spec.back >= 0 ? QColor(QRgb(spec.back)) : QColor(),
+                   spec.fore >= 0 ? QColor(QRgb(spec.fore)) : QColor());
     }
 
     if (spec.points > 0) {

@@ -12,7 +12,8 @@ namespace window {
 
 QWidget* createControl(const layout::ControlSpec& spec, QWidget* parent);
 
-// Sets back and text colours on whichever palette roles that kind of control paints with.
+// Sets back and text colours on whichever palette roles that kind of control paints with; an invalid
+// colour leaves that role as it is.
 void setColours(QWidget* control, const QColor& back, const QColor& text);
 void setBackColour(QWidget* control, const QColor& back);
 

@@ -37,8 +37,9 @@ constexpr int kRightColumnLeft = 9720; // twips: where the teleport and stuff fr
 QString sheetFontFamily()
 {
     static const QString family = [] {
+        const QStringList present = QFontDatabase::families();
         for (const char* candidate : {layout::kFontFamily, "Gelasio", "Liberation Serif", "DejaVu Serif"}) {
-            if (QFontDatabase::hasFamily(QString::fromLatin1(candidate))) return QString::fromLatin1(candidate);
+            if (present.contains(QString::fromLatin1(candidate))) return QString::fromLatin1(candidate);
         }
         return QStringLiteral("serif");
     }();
