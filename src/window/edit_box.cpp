@@ -16,7 +16,6 @@ void EditBox::finish()
 void EditBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    emit focusLost();
     finish();
 }
 

@@ -1,5 +1,6 @@
 // A one-line text box that reports when the user leaves it: on losing the keyboard focus, and on
-// Return, which leaves it the same way. Each opening of an in-place editor is reported once.
+// Return, which leaves it the same way. Each opening of an in-place editor is reported once. It also
+// reports a double-click.
 #pragma once
 
 #include <QLineEdit>
@@ -17,16 +18,13 @@ public:
 signals:
     // The focus left the box (or Return was pressed) while an edit was open.
     void editFinished();
-    // The focus left the box, whether or not an edit was open.
-    void focusLost();
+
+    void doubleClicked();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-signals:
-    void doubleClicked();
 
 private:
     void finish();

@@ -193,8 +193,8 @@ void FormCharac::connectHandlers()
         connect(Chakra[i], &CaptionLabel::clicked, this, [this, i] { openAttributeEditor(i); });
     }
     for (int row = 0; row < int(LabAb.size()); ++row) {
-        connect(LabAb[row], &CaptionLabel::clicked, this, [this, row] { openAbilityNameEditor(row); });
-        connect(LabPer[row], &CaptionLabel::clicked, this, [this, row] { openAbilityValueEditor(row); });
+        connect(LabAb[row], &CaptionLabel::clicked, this, [this, row] { openRowEditor(TXab, LabAb[row], row); });
+        connect(LabPer[row], &CaptionLabel::clicked, this, [this, row] { openRowEditor(TXedit, LabPer[row], row); });
     }
     connect(Labnam, &CaptionLabel::clicked, this, &FormCharac::openRenameEditor);
     connect(TXchedit, &EditBox::editFinished, this, &FormCharac::commitAttributeEdit);

@@ -66,8 +66,7 @@ private:
     void takeDamage();
     void healToFull();
     void openAttributeEditor(int index);
-    void openAbilityNameEditor(int row);
-    void openAbilityValueEditor(int row);
+    void openRowEditor(EditBox* box, const CaptionLabel* label, int row);
     void openRenameEditor();
     void commitAttributeEdit();
     void commitAbilityNameEdit();

@@ -62,23 +62,13 @@ void FormCharac::openAttributeEditor(int index)
     mod_.EditAttr = std::int16_t(index);
 }
 
-void FormCharac::openAbilityNameEditor(int row)
+void FormCharac::openRowEditor(EditBox* box, const CaptionLabel* label, int row)
 {
-    TXab->move(TXab->x(), LabAb[row]->y());
-    TXab->show();
-    TXab->setFocus();
-    TXab->setText(LabAb[row]->caption());
-    TXab->beginEdit();
-    mod_.EditRow = std::int16_t(row);
-}
-
-void FormCharac::openAbilityValueEditor(int row)
-{
-    TXedit->move(TXedit->x(), LabPer[row]->y());
-    TXedit->show();
-    TXedit->setFocus();
-    TXedit->setText(LabPer[row]->caption());
-    TXedit->beginEdit();
+    box->move(box->x(), label->y());
+    box->show();
+    box->setFocus();
+    box->setText(label->caption());
+    box->beginEdit();
     mod_.EditRow = std::int16_t(row);
 }
 
