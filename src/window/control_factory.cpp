@@ -82,34 +82,34 @@ void setColours(QWidget* control, const QColor& back, const QColor& text)
     if (back.isValid()) control->setAutoFillBackground(true);
 }
 
-QWidget* createControl(const layout::ControlSpec& spec, QWidget* parent)
+QWidget* createControl(const layout::ControlSpec& entry, QWidget* parent)
 {
-    QWidget* control = createOfKind(spec.kind, parent);
-    control->setObjectName(layout::objectName(spec));
-    control->setGeometry(layout::pixels(spec.left), layout::pixels(spec.top), layout::pixels(spec.width),
-                         layout::pixels(spec.height));
+    QWidget* control = createOfKind(entry.kind, parent);
+    control->setObjectName(layout::objectName(entry));
+    control->setGeometry(layout::pixels(entry.left), layout::pixels(entry.top), layout::pixels(entry.width),
+                         layout::pixels(entry.height));
 
-    if (spec.back >= 0 || spec.fore >= 0) {
-        setColours(control, spec.back >= 0 ? QColor(QRgb(spec.back)) : QColor(),
-                   spec.fore >= 0 ? QColor(QRgb(spec.fore)) : QColor());
+    if (entry.back >= 0 || entry.fore >= 0) {
+        setColours(control, entry.back >= 0 ? QColor(QRgb(entry.back)) : QColor(),
+                   entry.fore >= 0 ? QColor(QRgb(entry.fore)) : QColor());
     }
 
-    if (spec.points > 0) {
+    if (entry.points > 0) {
         QFont font = control->font();
-        font.setPointSizeF(spec.points);
-        font.setBold(spec.bold);
+        font.setPointSizeF(entry.points);
+        font.setBold(entry.bold);
         control->setFont(font);
     }
 
-    if (auto* label = qobject_cast<QLabel*>(control)) label->setAlignment(alignmentOf(spec.align) | Qt::AlignTop);
-    if (auto* box = qobject_cast<QLineEdit*>(control)) box->setAlignment(alignmentOf(spec.align) | Qt::AlignVCenter);
-    if (auto* frame = qobject_cast<QFrame*>(control); frame && spec.kind == Kind::Frame) {
+    if (auto* label = qobject_cast<QLabel*>(control)) label->setAlignment(alignmentOf(entry.align) | Qt::AlignTop);
+    if (auto* box = qobject_cast<QLineEdit*>(control)) box->setAlignment(alignmentOf(entry.align) | Qt::AlignVCenter);
+    if (auto* frame = qobject_cast<QFrame*>(control); frame && entry.kind == Kind::Frame) {
         frame->setFrameShape(QFrame::NoFrame);
     }
 
-    setCaption(control, QString::fromUtf8(spec.caption));
-    if (*spec.tooltip) control->setToolTip(QString::fromUtf8(spec.tooltip));
-    if (spec.hiddenAtStart) control->hide();
+    setCaption(control, QString::fromUtf8(entry.caption));
+    if (*entry.tooltip) control->setToolTip(QString::fromUtf8(entry.tooltip));
+    if (entry.hiddenAtStart) control->hide();
     return control;
 }
 

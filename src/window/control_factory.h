@@ -10,7 +10,7 @@ class QWidget;
 
 namespace window {
 
-QWidget* createControl(const layout::ControlSpec& spec, QWidget* parent);
+QWidget* createControl(const layout::ControlSpec& entry, QWidget* parent);
 
 // Sets back and text colours on whichever palette roles that kind of control paints with; an invalid
 // colour leaves that role as it is.

@@ -84,9 +84,9 @@ template <typename T, std::size_t N> void FormCharac::bindArray(std::array<T*, N
 
 void FormCharac::buildControls()
 {
-    for (const layout::ControlSpec& spec : layout::controls()) {
-        QWidget* parent = spec.container ? controls_.value(QString::fromLatin1(spec.container)) : this;
-        controls_.insert(layout::objectName(spec), createControl(spec, parent));
+    for (const layout::ControlSpec& entry : layout::controls()) {
+        QWidget* parent = entry.container ? controls_.value(QString::fromLatin1(entry.container)) : this;
+        controls_.insert(layout::objectName(entry), createControl(entry, parent));
     }
     // Frames lie over the event column and the editors over their labels.
     for (const char* name : {"FrameTele", "FrameStuff", "FrameNew", "TXrename", "TXchedit", "TXab", "TXedit"}) {

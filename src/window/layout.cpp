@@ -180,11 +180,11 @@ std::span<const ControlSpec> controls()
     return {kControls, std::size(kControls)};
 }
 
-QString objectName(const ControlSpec& spec)
+QString objectName(const ControlSpec& entry)
 {
-    QString name = QString::fromUtf8(spec.name);
-    if (spec.index >= 0)
-        name += QString::number(spec.index);
+    QString name = QString::fromUtf8(entry.name);
+    if (entry.index >= 0)
+        name += QString::number(entry.index);
     return name;
 }
 

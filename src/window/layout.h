@@ -54,7 +54,7 @@ inline constexpr const char* kFontFamily = "Georgia";
 std::span<const ControlSpec> controls();
 
 // "LabAb2" for element 2 of LabAb, "CDexit" for a single control.
-QString objectName(const ControlSpec& spec);
+QString objectName(const ControlSpec& entry);
 
 // 15 twips make one pixel at the usual screen density.
 constexpr int pixels(int twips) { return twips / 15; }
