@@ -101,11 +101,13 @@ bool readCharacterFile(const QByteArray& bytes, sheet::Character& c)
 
 std::optional<std::int16_t> integerField(const QString& field)
 {
-    if (field.isEmpty()) return 0;
-    if (!isWholeNumber(field)) return std::nullopt;
+    // Blanks around a number in quotes are blanks around a number, as they are without quotes.
+    const QString number = field.trimmed();
+    if (number.isEmpty()) return 0;
+    if (!isWholeNumber(number)) return std::nullopt;
     // nearbyint rounds halves to even in the default rounding mode, as ToInt16 does; the range is
     // checked on the rounded value so that 32767.4 still reads and 32767.5 does not.
-    const double rounded = std::nearbyint(common::ParseNumber(field));
+    const double rounded = std::nearbyint(common::ParseNumber(number));
     if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
     return static_cast<std::int16_t>(rounded);
 }

@@ -1,5 +1,6 @@
 #include "window/edit_box.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace window {
@@ -16,6 +17,9 @@ void EditBox::finish()
 void EditBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    // A context menu or another application taking the focus does not leave the box: the user is
+    // still editing (a paste from the menu must land in an open box).
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
     finish();
 }
 

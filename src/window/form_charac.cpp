@@ -50,7 +50,7 @@ QString sheetFontFamily()
 FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), services_(std::move(services))
 {
     setWindowTitle(QString::fromLatin1(kProgramTitle));
-    setWindowIcon(windowIcon());
+    setWindowIcon(window::windowIcon()); // the drawn icon, not QWidget::windowIcon()
     setFixedSize(layout::pixels(layout::kWindowWidthTwips), layout::pixels(layout::kWindowHeightTwips));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(QRgb(layout::kWindowBack)));
@@ -68,7 +68,12 @@ FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), se
     startUp();
 }
 
-FormCharac::~FormCharac() = default;
+FormCharac::~FormCharac()
+{
+    // The controls are torn down after this body has run; an editor that loses the focus on the way
+    // out must not reach the handlers of a window that is already half gone.
+    for (QWidget* control : std::as_const(controls_)) control->disconnect(this);
+}
 
 template <typename T> T* FormCharac::control(const QString& name) const
 {

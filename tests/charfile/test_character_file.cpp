@@ -234,6 +234,7 @@ private slots:
         QTest::newRow("32767 reads") << 27 << QByteArray("32767") << true << 32767;
         QTest::newRow("empty reads 0") << 9 << QByteArray("") << true << 0;
         QTest::newRow("quoted number reads") << 21 << QByteArray("\"12\"") << true << 12;
+        QTest::newRow("quoted number with blanks reads") << 22 << QByteArray("\" 12 \"") << true << 12;
         QTest::newRow("40000 fails") << 9 << QByteArray("40000") << false << 0;
         QTest::newRow("-32769 fails") << 27 << QByteArray("-32769") << false << 0;
         QTest::newRow("text fails") << 7 << QByteArray("abc") << false << 0;

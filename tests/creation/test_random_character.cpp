@@ -82,33 +82,25 @@ private slots:
             QVERIFY(c.CharValue[favoured[race]] >= 12);
             QCOMPARE(c.CharText[slot::Health], QString::number(c.CharValue[slot::Power]));
             QVERIFY(c.CharText[slot::Sex] == u"male" || c.CharText[slot::Sex] == u"female");
+            QCOMPARE(c.CharText[slot::Kind], QStringLiteral("humanoid"));
+            QCOMPARE(c.CharText[slot::Condition], QStringLiteral("being"));
+            QCOMPARE(c.CharText[slot::Race], names[race]);
         }
-    }
-
-    void sameSeedSameCharacter()
-    {
-        common::SeededRandom first;
-        common::SeededRandom second;
-        first.reseed(1234);
-        second.reseed(1234);
-        Character a, b;
-        rollCharacter(a, drawRace(first, 120), {names, favoured, shell::kRaceCount}, first);
-        rollCharacter(b, drawRace(second, 120), {names, favoured, shell::kRaceCount}, second);
-        QCOMPARE(a.CharValue, b.CharValue);
-        QCOMPARE(a.CharText, b.CharText);
     }
 
     void seedMapsToTheEngineTheSameEverywhere()
     {
-        // The seed number's bit pattern is the engine's seed; these draws pin the whole chain.
+        // The seed number's bit pattern is the engine's seed, and each draw is the top 53 bits of
+        // one 64-bit output: these exact draws must come out on every machine and compiler.
         QCOMPARE(common::SeededRandom::engineSeed(1.0), quint64(0x3FF0000000000000ULL));
         QCOMPARE(common::SeededRandom::engineSeed(-0.0), quint64(0));
         common::SeededRandom random;
-        random.reseed(0);
-        const double firstDraw = random.draw();
-        QVERIFY(firstDraw >= 0.0 && firstDraw < 1.0);
-        random.reseed(0);
-        QCOMPARE(random.draw(), firstDraw);
+        random.reseed(1);
+        QCOMPARE(random.draw(), 0.80938816940729352);
+        QCOMPARE(random.draw(), 0.56819079578630105);
+        QCOMPARE(random.draw(), 0.17145475439422808);
+        random.reseed(1);
+        QCOMPARE(random.draw(), 0.80938816940729352);
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "window/form_charac.h"
 #include "window/tile_strip.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
@@ -78,6 +79,26 @@ private slots:
         }
     }
 
+    void sameSeedSameCharacterAndName()
+    {
+        const auto rollWithSeed = [](const QString& seed) {
+            TestServices seeded;
+            seeded.services.random = std::make_shared<common::SeededRandom>();
+            FormCharac window(seeded.services);
+            window.TXseed->setText(seed);
+            window.CMran->click();
+            window.CMran->click(); // the second roll goes on with the sequence
+            return window.state().Character;
+        };
+        const Character first = rollWithSeed(QStringLiteral("4711"));
+        const Character again = rollWithSeed(QStringLiteral("4711"));
+        const Character other = rollWithSeed(QStringLiteral("4712"));
+        QCOMPARE(again.CharText, first.CharText);
+        QCOMPARE(again.CharValue, first.CharValue);
+        QVERIFY(!first.CharText[slot::Name].isEmpty());
+        QVERIFY(other.CharText != first.CharText || other.CharValue != first.CharValue);
+    }
+
     void fixedRace_data()
     {
         QTest::addColumn<QString>("box");
@@ -131,6 +152,28 @@ private slots:
         QCOMPARE(form->state().Character.CharText[slot::Health], QStringLiteral("14"));
         QCOMPARE(form->TXchedit->text(), QStringLiteral("14"));
         QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("14"));
+    }
+
+    void healthTextIsKeptAsTyped()
+    {
+        form->state().Character.CharValue[slot::Power] = 14;
+        QTest::mouseClick(form->Chakra[8], Qt::LeftButton);
+        form->TXchedit->setText(QStringLiteral("7 hp"));
+        QTest::keyClick(form->TXchedit, Qt::Key_Return);
+        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("7"));
+        form->Numero();
+        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("7 hp"));
+    }
+
+    void contextMenuDoesNotCloseTheEditor()
+    {
+        QTest::mouseClick(form->LabAb[2], Qt::LeftButton);
+        QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(form->TXab, &popup);
+        QVERIFY(form->TXab->isVisible());
+        QFocusEvent away(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(form->TXab, &away);
+        QVERIFY(!form->TXab->isVisible());
     }
 
     void editCommitsWhenTheFocusLeaves()

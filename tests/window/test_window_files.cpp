@@ -74,17 +74,31 @@ private slots:
         QCOMPARE(again.LaChPath->caption(), program + "/");
     }
 
+    void oneMissingPathFileResetsRootZeroAndTheCharacterPath_data()
+    {
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("deleted") << true;
+        QTest::newRow("empty") << false;
+    }
     void oneMissingPathFileResetsRootZeroAndTheCharacterPath()
     {
+        QFETCH(bool, deleted);
         writeFile(program + "/pa 0.txt", "\"/elsewhere\"\r\n");
-        writeFile(program + "/pa 1.txt", "");
+        writeFile(program + "/pa 2.txt", "\"/roots/two\"\r\n");
         writeFile(program + "/pathC.txt", "\"/chars/\"\r\n");
+        if (deleted) QVERIFY(QFile::remove(program + "/pa 1.txt"));
+        else writeFile(program + "/pa 1.txt", "");
         FormCharac again(env->services);
         QCOMPARE(env->messages->texts, (QStringList{"new paths found", "new paths found"}));
-        QCOMPARE(again.TXpath[0]->text(), program); // although "pa 0.txt" was read
-        QCOMPARE(contentOf(program + "/pa 1.txt"),
-                 "\"" + QDir::toNativeSeparators(QDir::homePath()).toLocal8Bit() + "/QOD/\"\r\n");
+        // Root 0 goes back to the program's folder although its file was read; roots 1 and 2 get the
+        // design folders, because the reading stopped at root 1.
+        const QByteArray home = QDir::toNativeSeparators(QDir::homePath()).toLocal8Bit();
+        QCOMPARE(contentOf(program + "/pa 0.txt"), "\"" + program.toLocal8Bit() + "\"\r\n");
+        QCOMPARE(contentOf(program + "/pa 1.txt"), "\"" + home + "/QOD/\"\r\n");
+        QCOMPARE(contentOf(program + "/pa 2.txt"), "\"" + home + "\"\r\n");
         QCOMPARE(contentOf(program + "/pathC.txt"), "\"" + program.toLocal8Bit() + "/\"\r\n");
+        QCOMPARE(again.TXpath[0]->text(), program);
+        QCOMPARE(again.LaChPath->caption(), program + "/");
     }
 
     void placeLabelFollowsTheFolderList()
@@ -238,6 +252,9 @@ private slots:
         QCOMPARE(contentOf(other.path() + "/Tessa.QOZ"), earlier);
         QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tessa.QOZ"});
         QCOMPARE(form->LaChPath->caption(), other.path() + sep()); // the character folder moves all the same
+        QVERIFY(!form->Timer2->isActive());
+        QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(form->FileD->palette().color(QPalette::Text), QColor(Qt::white));
     }
 
     void nameThatLeavesTheFolderIsRefused()

@@ -6,11 +6,14 @@
 #include "window/file_list.h"
 #include "window/folder_list.h"
 #include "window/form_charac.h"
+#include "window/sheet_style.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -20,6 +23,8 @@ using namespace sheet;
 class TestWindowStartup : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QApplication::setStyle(new window::SheetStyle); }
+
     void init()
     {
         env = std::make_unique<TestServices>();
@@ -35,6 +40,7 @@ private slots:
     {
         QCOMPARE(form->size(), QSize(984, 694));
         QCOMPARE(form->windowTitle(), QStringLiteral("Charac"));
+        QVERIFY(!form->windowIcon().pixmap(64, 64).isNull());
         QVERIFY(!form->ChTe->isChecked());
         QVERIFY(form->FrameTele->isHidden());
         QVERIFY(form->FrameStuff->isHidden());
@@ -79,6 +85,30 @@ private slots:
         QCOMPARE(form->Chakra[1]->palette().color(QPalette::WindowText), QColor(0xC000FF));
         QCOMPARE(form->LabPer[0]->geometry(), QRect(448, 72, 45, 25));
         QCOMPARE(form->TXdam->font().pointSizeF(), 12.0);
+    }
+
+    // Every button and check or option box shows its whole design caption, wrapped at word breaks
+    // where the button is narrow.
+    void captionsFitTheirControls()
+    {
+        for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+            const QString caption = button->text();
+            if (caption.isEmpty()) continue;
+            const QFontMetrics metrics = button->fontMetrics();
+            if (qobject_cast<QPushButton*>(button)) {
+                const QRect face = button->rect().adjusted(2, 1, -2, -1);
+                const QRect needed = metrics.boundingRect(face, Qt::AlignCenter | Qt::TextWordWrap, caption);
+                QVERIFY2(face.contains(needed), qPrintable(button->objectName()));
+            } else {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = caption;
+                const QRect text = button->style()->subElementRect(
+                    qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents,
+                    &option, button);
+                QVERIFY2(metrics.horizontalAdvance(caption) <= text.width() + 1, qPrintable(button->objectName()));
+            }
+        }
     }
 
     void teleportBoxShowsAndHidesItsFrame()
