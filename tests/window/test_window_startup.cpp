@@ -63,6 +63,7 @@ private slots:
         QCOMPARE(form->FileF->pattern(), QStringLiteral("*.qoc"));
         QCOMPARE(form->FileA[2]->pattern(), QStringLiteral("*.qon"));
         QCOMPARE(form->FileD->folder(), form->DirA->path());
+        QCOMPARE(form->focusWidget(), form->CDtrigger);
     }
 
     void designCaptionsStayUntilTheFirstRefresh()
