@@ -1,17 +1,12 @@
 #include "window/file_list.h"
 
-#include <QDir>
+#include "common/folder_entries.h"
+
 #include <QSignalBlocker>
 
 #include <algorithm>
 
 namespace window {
-
-QStringList filesOf(const QString& folder)
-{
-    if (folder.isEmpty()) return {};
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
-}
 
 FileList::FileList(QWidget* parent) : QListWidget(parent)
 {
@@ -25,7 +20,7 @@ void FileList::setPattern(const QString& pattern)
     refresh();
 }
 
-void FileList::setFolder(const QString& folder) { showFolder(folder, filesOf(folder)); }
+void FileList::setFolder(const QString& folder) { showFolder(folder, common::readFolder(folder).files); }
 
 void FileList::showFolder(const QString& folder, const QStringList& files)
 {

@@ -1,5 +1,5 @@
 // The files of one folder that match one pattern, sorted by name without regard to case. The folder
-// list reads a folder once and hands the names to every file list that follows it.
+// list reads a folder once and hands its file names to every file list that follows it.
 #pragma once
 
 #include "common/wildcard.h"
@@ -8,9 +8,6 @@
 #include <QStringList>
 
 namespace window {
-
-// The names of the plain files of a folder (hidden ones included), in no particular order.
-QStringList filesOf(const QString& folder);
 
 class FileList : public QListWidget {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "window/folder_list.h"
 
+#include "common/folder_entries.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -73,7 +75,9 @@ void FolderList::refresh()
     }
     setCurrentRow(count() - 1);
 
-    QStringList subFolders = QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
+    common::FolderEntries entries = common::readFolder(path_);
+    files_ = std::move(entries.files);
+    QStringList& subFolders = entries.folders;
     std::sort(subFolders.begin(), subFolders.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& name : subFolders) {

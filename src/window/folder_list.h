@@ -13,6 +13,8 @@ public:
     explicit FolderList(QWidget* parent = nullptr);
 
     const QString& path() const { return path_; }
+    // The files of the current folder as read by the last change or refresh.
+    const QStringList& files() const { return files_; }
 
     // Opens an existing folder; false (and no change) when it does not exist. The same folder again
     // is no change.
@@ -30,6 +32,7 @@ protected:
 private:
     void open(QListWidgetItem* item);
     QString path_;
+    QStringList files_;
 };
 
 // A folder path made absolute, cleaned, and written with the platform's separator.

@@ -58,9 +58,8 @@ void FormCharac::RomeRoad()
 
 void FormCharac::folderChanged()
 {
-    const QString folder = DirA->path();
-    const QStringList files = filesOf(folder); // read once for all five lists
-    for (FileList* list : {FileD, FileF, FileA[0], FileA[1], FileA[2]}) list->showFolder(folder, files);
+    // The folder list has just read the folder; every file list takes its names from that one read.
+    for (FileList* list : {FileD, FileF, FileA[0], FileA[1], FileA[2]}) list->showFolder(DirA->path(), DirA->files());
     FindPlace();
 }
 
