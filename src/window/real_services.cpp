@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
