@@ -16,8 +16,9 @@ FileList::FileList(QWidget* parent) : QListWidget(parent)
 
 void FileList::setPattern(const QString& pattern)
 {
+    // The folder's names are already at hand; only the filter changes.
     pattern_ = common::WildcardPattern(pattern);
-    refresh();
+    showFolder(folder_, folderFiles_);
 }
 
 void FileList::setFolder(const QString& folder) { showFolder(folder, common::readFolder(folder).files); }
@@ -25,6 +26,7 @@ void FileList::setFolder(const QString& folder) { showFolder(folder, common::rea
 void FileList::showFolder(const QString& folder, const QStringList& files)
 {
     folder_ = folder;
+    folderFiles_ = files;
     QStringList shown;
     for (const QString& name : files) {
         if (pattern_.matches(name)) shown.append(name);

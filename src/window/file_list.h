@@ -36,6 +36,7 @@ protected:
 
 private:
     QString folder_;
+    QStringList folderFiles_; // every file of the folder, as last read
     common::WildcardPattern pattern_;
 };
 

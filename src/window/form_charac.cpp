@@ -11,6 +11,7 @@
 #include "window/layout.h"
 #include "window/tile_strip.h"
 
+#include "common/folder_entries.h"
 #include "shell/paths.h"
 #include "shell/reference_tables.h"
 #include "shell/web_links.h"
@@ -179,7 +180,7 @@ void FormCharac::bindControls()
     const auto roots = shell::designRootFolders(QDir::toNativeSeparators(QDir::homePath()));
     for (int n = 0; n < shell::kRootFolders; ++n) TXpath[n]->setText(roots[n]);
     DirA->setPath(services_.startFolder);
-    for (FileList* list : {FileD, FileA[0], FileA[1], FileA[2], FileF}) list->showFolder(DirA->path(), {});
+    for (FileList* list : {FileD, FileA[0], FileA[1], FileA[2], FileF}) list->showFolder(DirA->path(), DirA->files());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -236,7 +237,8 @@ void FormCharac::startUp()
     mod_.RaceCount = shell::kRaceCount;
     RomeRoad();
     FrameStuff->move(layout::pixels(kRightColumnLeft), FrameStuff->y());
-    for (FileList* list : FileA) list->setFolder(services_.programFolder);
+    const QStringList programFiles = common::readFolder(services_.programFolder).files;
+    for (FileList* list : FileA) list->showFolder(services_.programFolder, programFiles);
     DirA->setPath(services_.programFolder);
     FileA[0]->setPattern(QStringLiteral("*.qoa"));
     FileA[1]->setPattern(QStringLiteral("*.qod"));
