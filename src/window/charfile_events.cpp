@@ -3,46 +3,28 @@
 // list until the first of them.
 #include "window/form_charac.h"
 
+#include "window/acquire_panel.h"
 #include "window/caption_label.h"
 #include "window/control_factory.h"
 #include "window/file_list.h"
 #include "window/folder_list.h"
-#include "window/layout.h"
+#include "window/possession_viewer.h"
 
 #include "charfile/character_file.h"
 #include "common/files.h"
 #include "shell/paths.h"
 
 #include <QDir>
-#include <QFrame>
 #include <QPushButton>
 #include <QTimer>
 
 namespace window {
 
 namespace {
-constexpr int kEventLabelHeight = 245; // twips
-constexpr int kEventLabelTop = 4500;
-constexpr int kEventLabelStep = 370;
-constexpr int kFirstEventLabelTop = 480;
-
 const QString kAlienInvader = QStringLiteral("alien invader");
 } // namespace
 
 QString FormCharac::characterFolder() const { return FileD->folder() + QDir::separator(); }
-
-void FormCharac::resetViewerAndEventLog()
-{
-    mod_.AbilityRow = 0;
-    mod_.AmountValue = 0;
-    mod_.EventRow = 0;
-    for (int i = 0; i < int(Bapa.size()); ++i) {
-        Bapa[i]->setCaption(QString());
-        Bapa[i]->setGeometry(Bapa[i]->x(), layout::pixels(kEventLabelTop + kEventLabelStep * i), Bapa[i]->width(),
-                             layout::pixels(kEventLabelHeight));
-    }
-    Bapa[0]->move(Bapa[0]->x(), layout::pixels(kFirstEventLabelTop));
-}
 
 void FormCharac::stopBlinking()
 {
@@ -52,19 +34,15 @@ void FormCharac::stopBlinking()
 
 void FormCharac::SaCh()
 {
-    resetViewerAndEventLog();
+    viewer_->forgetMarkerAndAmount();
+    eventLog_->layOutAnew();
     const QString fileName = Labnam->caption() + QStringLiteral(".QOZ");
     const bool written = common::isValidFileName(fileName)
                          && common::writeFileAtomically(common::joinPath(FileD->folder(), fileName),
                                                         charfile::characterFileBytes(mod_.Character));
     if (!written) return say(kAlienInvader);
 
-    // A detour through the program's folder makes every list read the folder again.
-    const QString current = DirA->path();
-    DirA->setPath(services_.programFolder);
-    DirA->setPath(current);
-    FileD->refresh();
-    DirA->refresh();
+    DirA->reread(DirA->path()); // every list shows the new file
     Numero();
     FindPlace();
 }
@@ -87,10 +65,9 @@ void FormCharac::loadCharacter()
 {
     const QString fileName = FileD->selectedFileName();
     if (fileName.isEmpty()) return;
-    resetViewerAndEventLog();
-    CDnew->setText(QStringLiteral("acquire"));
-    FrameNew->hide();
-    FrameStuff->hide();
+    viewer_->forgetMarkerAndAmount();
+    eventLog_->layOutAnew();
+    acquire_->close();
     stopBlinking();
 
     const auto bytes = common::readWholeFile(common::joinPath(FileD->folder(), fileName));

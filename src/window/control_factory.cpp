@@ -82,6 +82,36 @@ void setColours(QWidget* control, const QColor& back, const QColor& text)
     if (back.isValid()) control->setAutoFillBackground(true);
 }
 
+QColor backColour(const QWidget* control) { return control->palette().color(rolesOf(control).first); }
+
+QColor textColour(const QWidget* control) { return control->palette().color(rolesOf(control).second); }
+
+bool isOfKind(const QWidget* control, layout::Kind kind)
+{
+    switch (kind) {
+    case Kind::Label: return qobject_cast<const CaptionLabel*>(control);
+    case Kind::TextBox: return qobject_cast<const EditBox*>(control);
+    case Kind::Button: {
+        const auto* button = qobject_cast<const CaptionButton*>(control);
+        return button && !button->isCheckable();
+    }
+    case Kind::Toggle: {
+        const auto* button = qobject_cast<const CaptionButton*>(control);
+        return button && button->isCheckable();
+    }
+    case Kind::CheckBox: return qobject_cast<const QCheckBox*>(control);
+    case Kind::Option: return qobject_cast<const QRadioButton*>(control);
+    case Kind::ListBox:
+        return qobject_cast<const QListWidget*>(control) && !qobject_cast<const FileList*>(control)
+               && !qobject_cast<const FolderList*>(control);
+    case Kind::FileList: return qobject_cast<const FileList*>(control);
+    case Kind::FolderList: return qobject_cast<const FolderList*>(control);
+    case Kind::Frame: return qobject_cast<const QFrame*>(control) && !qobject_cast<const QLabel*>(control);
+    case Kind::Picture: return qobject_cast<const TileStrip*>(control);
+    }
+    return false;
+}
+
 QWidget* createControl(const layout::ControlSpec& entry, QWidget* parent)
 {
     QWidget* control = createOfKind(entry.kind, parent);

@@ -17,4 +17,11 @@ QWidget* createControl(const layout::ControlSpec& entry, QWidget* parent);
 void setColours(QWidget* control, const QColor& back, const QColor& text);
 void setBackColour(QWidget* control, const QColor& back);
 
+// The colours a control paints its background and its text with.
+QColor backColour(const QWidget* control);
+QColor textColour(const QWidget* control);
+
+// Whether a widget is of the class the factory makes for that kind of control.
+bool isOfKind(const QWidget* control, layout::Kind kind);
+
 } // namespace window

@@ -21,6 +21,7 @@ void EditBox::focusOutEvent(QFocusEvent* event)
     // still editing (a paste from the menu must land in an open box).
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
     finish();
+    emit left();
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event)

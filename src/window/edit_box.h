@@ -21,6 +21,9 @@ signals:
 
     void doubleClicked();
 
+    // The focus left the box for another control of the window, whether or not an edit was open.
+    void left();
+
 protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

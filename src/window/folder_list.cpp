@@ -44,10 +44,15 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent)
 
 bool FolderList::setPath(const QString& path)
 {
+    if (!path.isEmpty() && normalFolder(path) == path_) return true;
+    return reread(path);
+}
+
+bool FolderList::reread(const QString& path)
+{
     if (path.isEmpty()) return false;
     const QString folder = normalFolder(path);
     if (!QFileInfo(folder).isDir()) return false;
-    if (folder == path_) return true;
     path_ = folder;
     refresh();
     emit pathChanged(path_);

@@ -20,6 +20,11 @@ public:
     // is no change.
     bool setPath(const QString& path);
 
+    // Opens an existing folder and reads it again even when it is the current one, reporting it as
+    // a change, so that every list that follows shows what was just written there. False (and no
+    // change) when the folder does not exist.
+    bool reread(const QString& path);
+
     // Reads the sub-folders again.
     void refresh();
 

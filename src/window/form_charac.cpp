@@ -2,6 +2,7 @@
 // connections, and the start-up sequence that runs before the window is first shown.
 #include "window/form_charac.h"
 
+#include "window/acquire_panel.h"
 #include "window/artwork.h"
 #include "window/caption_label.h"
 #include "window/control_factory.h"
@@ -9,6 +10,7 @@
 #include "window/file_list.h"
 #include "window/folder_list.h"
 #include "window/layout.h"
+#include "window/possession_viewer.h"
 #include "window/tile_strip.h"
 
 #include "common/folder_entries.h"
@@ -64,7 +66,11 @@ FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), se
     setFont(font);
 
     buildControls();
-    bindControls();
+    bind(controls_);
+    eventLog_ = std::make_unique<EventLog>(Bapa);
+    viewer_ = new PossessionViewer(*this, this);
+    acquire_ = new AcquirePanel(*this, this);
+    setDesignValues();
     connectHandlers();
     startUp();
 }
@@ -74,18 +80,8 @@ FormCharac::~FormCharac()
     // The controls are torn down after this body has run; an editor that loses the focus on the way
     // out must not reach the handlers of a window that is already half gone.
     for (QWidget* control : std::as_const(controls_)) control->disconnect(this);
-}
-
-template <typename T> T* FormCharac::control(const QString& name) const
-{
-    auto* widget = qobject_cast<T*>(controls_.value(name));
-    Q_ASSERT_X(widget, "FormCharac::control", qPrintable(name));
-    return widget;
-}
-
-template <typename T, std::size_t N> void FormCharac::bindArray(std::array<T*, N>& array, const char* name) const
-{
-    for (std::size_t i = 0; i < N; ++i) array[i] = control<T>(QString::fromLatin1(name) + QString::number(i));
+    delete viewer_;
+    delete acquire_;
 }
 
 void FormCharac::buildControls()
@@ -100,77 +96,8 @@ void FormCharac::buildControls()
     }
 }
 
-void FormCharac::bindControls()
+void FormCharac::setDesignValues()
 {
-    CDexit = control<QPushButton>("CDexit");
-    CDtrigger = control<QPushButton>("CDtrigger");
-    CDlist = control<QPushButton>("CDlist");
-    TXseed = control<EditBox>("TXseed");
-    CDseed = control<QPushButton>("CDseed");
-    CMran = control<QPushButton>("CMran");
-    CHdice = control<QCheckBox>("CHdice");
-    txDice = control<EditBox>("txDice");
-    CDmake = control<QPushButton>("CDmake");
-    CDnew = control<QPushButton>("CDnew");
-    CDsaveCH = control<QPushButton>("CDsaveCH");
-    DirA = control<FolderList>("DirA");
-    FileD = control<FileList>("FileD");
-    bindArray(Opli, "Opli");
-    bindArray(FileA, "FileA");
-    Labnam = control<CaptionLabel>("Labnam");
-    TXrename = control<EditBox>("TXrename");
-    Labfull = control<CaptionLabel>("Labfull");
-    LabDetail = control<CaptionLabel>("LabDetail");
-    TXchedit = control<EditBox>("TXchedit");
-    bindArray(Chakra, "Chakra");
-    Command1 = control<QPushButton>("Command1");
-    Pcha = control<TileStrip>("Pcha");
-    bindArray(LabPer, "LabPer");
-    TXedit = control<EditBox>("TXedit");
-    bindArray(LabAb, "LabAb");
-    TXab = control<EditBox>("TXab");
-    CDheal = control<QPushButton>("CDheal");
-    TXdam = control<EditBox>("TXdam");
-    CDdam = control<QPushButton>("CDdam");
-    bindArray(CMchange, "CMchange");
-    TXfile = control<EditBox>("TXfile");
-    TXamo = control<EditBox>("TXamo");
-    CDsave = control<QPushButton>("CDsave");
-    bindArray(TXline, "TXline");
-    Command2 = control<QPushButton>("Command2");
-    Command3 = control<QPushButton>("Command3");
-    Command4 = control<QPushButton>("Command4");
-    Label1 = control<CaptionLabel>("Label1");
-    LabPlace = control<CaptionLabel>("LabPlace");
-    LaChPath = control<CaptionLabel>("LaChPath");
-    bindArray(Bapa, "Bapa");
-    ChTe = control<QCheckBox>("ChTe");
-    Chtake1 = control<QCheckBox>("Chtake1");
-    CDclearevent = control<QPushButton>("CDclearevent");
-    bindArray(CMpath, "CMpath");
-    bindArray(TXpath, "TXpath");
-    FrameTele = control<QFrame>("FrameTele");
-    ListTee = control<QListWidget>("ListTee");
-    bindArray(OptVingt, "OptVingt");
-    CDrand = control<QPushButton>("CDrand");
-    ListTnum = control<QListWidget>("ListTnum");
-    LisE = control<QListWidget>("LisE");
-    ListWidget = control<QListWidget>("ListWidget");
-    LaDetail = control<CaptionLabel>("LaDetail");
-    FrameStuff = control<QFrame>("FrameStuff");
-    Label2 = control<CaptionLabel>("Label2");
-    FileF = control<FileList>("FileF");
-    LabCodeZ = control<CaptionLabel>("LabCodeZ");
-    CDcodeZ = control<QPushButton>("CDcodeZ");
-    CDbuild = control<QPushButton>("CDbuild");
-    Liz = control<QListWidget>("Liz");
-    ListStuff = control<QListWidget>("ListStuff");
-    LiThang = control<QListWidget>("LiThang");
-    FrameNew = control<QFrame>("FrameNew");
-    bindArray(OpNew, "OpNew");
-    CMtake = control<QPushButton>("CMtake");
-    bindArray(TXnew, "TXnew");
-
     // Design values the layout table does not carry: check states, the web addresses, the lists'
     // first folder (the working folder, as the folder list starts out showing it).
     ChTe->setChecked(true);
@@ -225,6 +152,7 @@ void FormCharac::connectHandlers()
     connect(FileD, &FileList::entryChosen, this, &FormCharac::loadCharacter);
     connect(Timer1, &QTimer::timeout, this, &FormCharac::Timer1Tick);
     connect(Timer2, &QTimer::timeout, this, &FormCharac::Timer2Tick);
+    connectPossessions();
 }
 
 void FormCharac::startUp()

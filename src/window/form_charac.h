@@ -1,33 +1,34 @@
-// The program's one window. It owns every control (built from the layout table), the module state and
-// every handler. A handler reads controls and state, calls a rule, and writes controls and state back.
-// The handlers live in one *_events.cpp file per subsystem; this file declares them all.
+// The program's one window. It owns every control (built from the layout table) and the module state,
+// and is composed of components that own a self-contained group of controls each: the event log, the
+// possession viewer and the acquire panel. The window wires what crosses between them and the sheet.
+// A handler reads controls and state, calls a rule, and writes controls and state back; the window's
+// own handlers live in one *_events.cpp file per subsystem.
 #pragma once
 
+#include "window/control_set.h"
+#include "window/event_log.h"
 #include "window/mod_charac.h"
 #include "window/services.h"
+
+#include "possessions/possession_file.h"
 
 #include <QHash>
 #include <QWidget>
 
-#include <array>
+#include <memory>
 #include <optional>
 
-class QCheckBox;
-class QFrame;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 class QTimer;
 
 namespace window {
 
+class AcquirePanel;
 class CaptionLabel;
 class EditBox;
-class FileList;
-class FolderList;
-class TileStrip;
+class PossessionViewer;
 
-class FormCharac : public QWidget {
+// The controls are the members of ControlSet, by their names on the sheet (arrays indexed from 0).
+class FormCharac : public QWidget, public ControlSet {
     Q_OBJECT
 public:
     explicit FormCharac(Services services, QWidget* parent = nullptr);
@@ -36,6 +37,10 @@ public:
     ModCharac& state() { return mod_; }
     const ModCharac& state() const { return mod_; }
     const Services& services() const { return services_; }
+
+    // The components the window is made of.
+    EventLog& eventLog() { return *eventLog_; }
+    PossessionViewer& viewer() { return *viewer_; }
 
     // Named routines of the window.
     void Numero();
@@ -55,11 +60,9 @@ public:
 private:
     // Building the window (form_charac.cpp).
     void buildControls();
-    void bindControls();
+    void setDesignValues();
     void connectHandlers();
     void startUp();
-    template <typename T> T* control(const QString& name) const;
-    template <typename T, std::size_t N> void bindArray(std::array<T*, N>& array, const char* name) const;
     void say(const QString& text) const;
 
     // Sheet (sheet_events.cpp).
@@ -89,9 +92,14 @@ private:
     void goToCharacterFolder(const QString& failure);
     void goHome();
 
+    // Possessions (possession_events.cpp).
+    void connectPossessions();
+    void viewPossession(int list);
+    void showViewOnSheet(const possessions::PossessionView& view);
+    void storePossession(const QString& fileName, const possessions::Lines& lines);
+
     // Character files (charfile_events.cpp).
     QString characterFolder() const;
-    void resetViewerAndEventLog();
     void stopBlinking();
     void saveCharacter();
     void loadCharacter();
@@ -102,77 +110,11 @@ private:
     Services services_;
     ModCharac mod_;
     QHash<QString, QWidget*> controls_;
+    std::unique_ptr<EventLog> eventLog_;
+    PossessionViewer* viewer_ = nullptr;
+    AcquirePanel* acquire_ = nullptr;
 
 public:
-    // The controls, by their names on the sheet. Arrays are indexed from 0.
-    QPushButton* CDexit = nullptr;
-    QPushButton* CDtrigger = nullptr;
-    QPushButton* CDlist = nullptr;
-    EditBox* TXseed = nullptr;
-    QPushButton* CDseed = nullptr;
-    QPushButton* CMran = nullptr;
-    QCheckBox* CHdice = nullptr;
-    EditBox* txDice = nullptr;
-    QPushButton* CDmake = nullptr;
-    QPushButton* CDnew = nullptr;
-    QPushButton* CDsaveCH = nullptr;
-    FolderList* DirA = nullptr;
-    FileList* FileD = nullptr;
-    std::array<QRadioButton*, 4> Opli{};
-    std::array<FileList*, 3> FileA{};
-    CaptionLabel* Labnam = nullptr;
-    EditBox* TXrename = nullptr;
-    CaptionLabel* Labfull = nullptr;
-    CaptionLabel* LabDetail = nullptr;
-    EditBox* TXchedit = nullptr;
-    std::array<CaptionLabel*, 9> Chakra{};
-    QPushButton* Command1 = nullptr;
-    TileStrip* Pcha = nullptr;
-    std::array<CaptionLabel*, 8> LabPer{};
-    EditBox* TXedit = nullptr;
-    std::array<CaptionLabel*, 8> LabAb{};
-    EditBox* TXab = nullptr;
-    QPushButton* CDheal = nullptr;
-    EditBox* TXdam = nullptr;
-    QPushButton* CDdam = nullptr;
-    std::array<QPushButton*, 5> CMchange{};
-    EditBox* TXfile = nullptr;
-    EditBox* TXamo = nullptr;
-    QPushButton* CDsave = nullptr;
-    std::array<EditBox*, 7> TXline{};
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    CaptionLabel* Label1 = nullptr;
-    CaptionLabel* LabPlace = nullptr;
-    CaptionLabel* LaChPath = nullptr;
-    std::array<CaptionLabel*, 12> Bapa{};
-    QCheckBox* ChTe = nullptr;
-    QCheckBox* Chtake1 = nullptr;
-    QPushButton* CDclearevent = nullptr;
-    std::array<QPushButton*, 6> CMpath{};
-    std::array<EditBox*, 3> TXpath{};
-    QFrame* FrameTele = nullptr;
-    QListWidget* ListTee = nullptr;
-    std::array<QRadioButton*, 5> OptVingt{};
-    QPushButton* CDrand = nullptr;
-    QListWidget* ListTnum = nullptr;
-    QListWidget* LisE = nullptr;
-    QListWidget* ListWidget = nullptr;
-    CaptionLabel* LaDetail = nullptr;
-    QFrame* FrameStuff = nullptr;
-    CaptionLabel* Label2 = nullptr;
-    FileList* FileF = nullptr;
-    CaptionLabel* LabCodeZ = nullptr;
-    QPushButton* CDcodeZ = nullptr;
-    QPushButton* CDbuild = nullptr;
-    QListWidget* Liz = nullptr;
-    QListWidget* ListStuff = nullptr;
-    QListWidget* LiThang = nullptr;
-    QFrame* FrameNew = nullptr;
-    std::array<QRadioButton*, 3> OpNew{};
-    QPushButton* CMtake = nullptr;
-    std::array<EditBox*, 8> TXnew{};
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <span>
 
@@ -52,6 +53,20 @@ inline constexpr const char* kFontFamily = "Georgia";
 
 // Every control, frames before the controls they hold.
 std::span<const ControlSpec> controls();
+
+// The design row of a control ("FileA", 0), or of a single control (index -1). The name must be one
+// of the table's.
+const ControlSpec& designOf(QStringView name, int index = -1);
+
+// Places that controls move to at run time (twips).
+inline constexpr int kAcquirePanelTop = 6210;  // the open acquire panel: the row of the viewer's name box
+inline constexpr int kEventLineHeight = 275;   // one line of an event log entry
+// A save or a load lays the event log out anew: every label this high, label i at the top of the
+// second row plus i steps, and the first label back at its design top.
+inline constexpr int kEventLogHeight = 245;
+inline constexpr int kEventLogTop = 4500;
+inline constexpr int kEventLogStep = 370;
+inline constexpr int kEventLogFirstTop = 480;
 
 // "LabAb2" for element 2 of LabAb, "CDexit" for a single control.
 QString objectName(const ControlSpec& entry);

@@ -1,5 +1,6 @@
-// The program's module-level state: everything that lives for the whole run besides the controls.
-// One instance is held by the window; handlers read and write it directly.
+// The program's module-level state: everything that lives for the whole run besides the controls and
+// the state the window's components keep of their own (the viewer's amount and marker, the event
+// log's next row). One instance is held by the window; handlers read and write it directly.
 #pragma once
 
 #include "creation/names.h"
@@ -26,13 +27,6 @@ struct ModCharac {
     // The syllables names are built from, and the name Moniker built last.
     creation::SyllableTables Syllables;
     QString GeneratedName;
-
-    // Possession viewer.
-    std::int16_t AbilityRow = 0;
-    std::int16_t AmountValue = 0;
-    double AmountRead = 0.0;
-    std::int16_t EditLine = 0;
-    std::int16_t EventRow = 0;
 
     // Helm (entry 1) and shield (entry 2) in use: DefenseBonus and DefenseBonusName.
     sheet::DefenseInUse Defense;

@@ -1,5 +1,5 @@
 // Rolling, naming and editing a character through the window.
-#include "support/test_services.h"
+#include "support/window_fixture.h"
 
 #include "window/caption_label.h"
 #include "window/edit_box.h"
@@ -15,21 +15,11 @@
 using window::FormCharac;
 using namespace sheet;
 
-class TestWindowCreation : public QObject {
+class TestWindowCreation : public QObject, public WindowFixture {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestServices>();
-        form = std::make_unique<FormCharac>(env->services);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-    void cleanup()
-    {
-        form.reset();
-        env.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void seedBoxCountsAndWraps()
     {
@@ -245,8 +235,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestServices> env;
-    std::unique_ptr<FormCharac> form;
 };
 
 QTEST_MAIN(TestWindowCreation)

@@ -1,6 +1,6 @@
 // Folders, path files, saving and loading through the window.
 #include "support/full_disk.h"
-#include "support/test_services.h"
+#include "support/window_fixture.h"
 
 #include "window/caption_label.h"
 #include "window/edit_box.h"
@@ -22,39 +22,12 @@
 using window::FormCharac;
 using namespace sheet;
 
-namespace {
 
-QByteArray contentOf(const QString& path) { return common::readWholeFile(path).value_or("(missing)"); }
-
-void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(common::writeFileAtomically(path, bytes)); }
-
-QString sep() { return QString(QDir::separator()); }
-
-void clickEntry(window::FileList* list, const QString& name)
-{
-    const auto items = list->findItems(name, Qt::MatchExactly);
-    QVERIFY2(items.size() == 1, qPrintable(name));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
-}
-
-} // namespace
-
-class TestWindowFiles : public QObject {
+class TestWindowFiles : public QObject, public WindowFixture {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestServices>();
-        program = env->programDir.path();
-        form = std::make_unique<FormCharac>(env->services);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    void cleanup()
-    {
-        form.reset();
-        env.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void firstStartWritesThePathFiles()
     {
@@ -186,8 +159,10 @@ private slots:
 
     void saveRightAfterStartUp()
     {
-        form->Bapa[3]->setCaption(QStringLiteral("Dagger --[w]\r"));
-        form->state().EventRow = 4;
+        for (int entry = 0; entry < 4; ++entry) {
+            form->eventLog().append(QStringLiteral("Dagger --[w]\r"));
+            form->eventLog().endEntry(1);
+        }
         form->CDsaveCH->click();
         QCOMPARE(contentOf(program + "/Name.QOZ"),
                  QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
@@ -199,7 +174,7 @@ private slots:
         QCOMPARE(form->LaChPath->caption(), program + sep());
         QCOMPARE(contentOf(program + "/pathC.txt"), "\"" + (program + sep()).toLocal8Bit() + "\"\r\n");
         QCOMPARE(form->Bapa[3]->caption(), QString());
-        QCOMPARE(form->state().EventRow, std::int16_t(0));
+        QCOMPARE(form->eventLog().row(), std::int16_t(0));
         QCOMPARE(form->Bapa[0]->y(), 480 / 15);
         QCOMPARE(form->Bapa[11]->y(), 8570 / 15);
         QCOMPARE(form->Bapa[1]->height(), 245 / 15);
@@ -290,9 +265,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestServices> env;
-    std::unique_ptr<FormCharac> form;
-    QString program;
 };
 
 QTEST_MAIN(TestWindowFiles)

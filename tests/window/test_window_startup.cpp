@@ -1,7 +1,8 @@
 // The window as it stands after start-up, and the live sheet: damage, healing, exit.
-#include "support/test_services.h"
+#include "support/window_fixture.h"
 
 #include "window/caption_label.h"
+#include "window/control_factory.h"
 #include "window/edit_box.h"
 #include "window/file_list.h"
 #include "window/folder_list.h"
@@ -20,21 +21,13 @@
 using window::FormCharac;
 using namespace sheet;
 
-class TestWindowStartup : public QObject {
+class TestWindowStartup : public QObject, public WindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setStyle(new window::SheetStyle); }
 
-    void init()
-    {
-        env = std::make_unique<TestServices>();
-        form = std::make_unique<FormCharac>(env->services);
-    }
-    void cleanup()
-    {
-        form.reset();
-        env.reset();
-    }
+    void init() { start(false); }
+    void cleanup() { stop(); }
 
     void startUpState()
     {
@@ -164,9 +157,24 @@ private slots:
         QVERIFY(!form->isVisible());
     }
 
-private:
-    std::unique_ptr<TestServices> env;
-    std::unique_ptr<FormCharac> form;
+    // Every row of the control list is a widget of its kind in its container, and the window's
+    // pointers are exactly those widgets: none left out, none bound twice.
+    void everyLayoutRowIsBoundToAWidgetOfItsKind()
+    {
+        QSet<QWidget*> rows;
+        for (const layout::ControlSpec& entry : layout::controls()) {
+            const QString name = layout::objectName(entry);
+            auto* widget = form->findChild<QWidget*>(name);
+            QVERIFY2(widget && window::isOfKind(widget, entry.kind), qPrintable(name));
+            const QWidget* container = entry.container ? form->findChild<QWidget*>(QString::fromLatin1(entry.container))
+                                                       : form.get();
+            QVERIFY2(widget->parentWidget() == container, qPrintable(name));
+            rows.insert(widget);
+        }
+        const QList<QWidget*> bound = form->all();
+        QCOMPARE(bound.size(), rows.size());
+        QCOMPARE(QSet<QWidget*>(bound.begin(), bound.end()), rows);
+    }
 };
 
 QTEST_MAIN(TestWindowStartup)

@@ -1,0 +1,70 @@
+#include "window/acquire_panel.h"
+
+#include "window/control_factory.h"
+#include "window/control_set.h"
+#include "window/edit_box.h"
+#include "window/layout.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace window {
+
+namespace {
+// The toggle's caption is the panel's state: closed, or open with the catalogue beside it.
+const QString kClosed = QStringLiteral("acquire");
+const QString kOpen = QStringLiteral("Stuff");
+} // namespace
+
+AcquirePanel::AcquirePanel(const ControlSet& controls, QObject* parent) : QObject(parent), c_(controls)
+{
+    connect(c_.CDnew, &QPushButton::clicked, this, &AcquirePanel::toggle);
+    for (int i = 0; i < int(c_.OpNew.size()); ++i) {
+        // Also when the catalogue selects a kind, not only on a click.
+        connect(c_.OpNew[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) colourByKind(i);
+        });
+    }
+}
+
+bool AcquirePanel::isOpen() const { return c_.CDnew->text() != kClosed; }
+
+void AcquirePanel::toggle()
+{
+    if (isOpen()) {
+        close();
+        return;
+    }
+    c_.CDnew->setText(kOpen);
+    c_.CDnew->setChecked(true);
+    c_.FrameNew->show();
+    c_.FrameStuff->show();
+    c_.FrameNew->move(c_.FrameNew->x(), layout::pixels(layout::kAcquirePanelTop));
+}
+
+void AcquirePanel::close()
+{
+    c_.CDnew->setText(kClosed);
+    c_.CDnew->setChecked(false);
+    hideFrames();
+}
+
+void AcquirePanel::hideFrames()
+{
+    c_.FrameNew->hide();
+    c_.FrameStuff->hide();
+}
+
+void AcquirePanel::colourByKind(int kind) { setBackColour(c_.FrameNew, textColour(c_.OpNew[kind])); }
+
+QString AcquirePanel::fileName() const { return c_.TXnew[0]->text(); }
+
+possessions::Lines AcquirePanel::lines() const
+{
+    possessions::Lines lines;
+    for (int n = 0; n < possessions::kLineBoxes; ++n) lines[n] = c_.TXnew[n + 1]->text();
+    return lines;
+}
+
+} // namespace window

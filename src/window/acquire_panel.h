@@ -1,0 +1,36 @@
+// The acquire panel: the toggle "acquire" opens the panel for a new possession (FrameNew) together
+// with the catalogue frame, and closes both again; the kind buttons colour the panel; the panel's
+// boxes hold the new file's name and its seven lines until "Take" writes them.
+#pragma once
+
+#include "possessions/possession_file.h"
+
+#include <QObject>
+
+namespace window {
+
+struct ControlSet;
+
+class AcquirePanel : public QObject {
+    Q_OBJECT
+public:
+    AcquirePanel(const ControlSet& controls, QObject* parent);
+
+    // Both frames hidden, the toggle left as it is: a view takes the panel's place.
+    void hideFrames();
+    // Closed as at start: caption "acquire", both frames hidden (a load does this).
+    void close();
+
+    // The new file's name and its lines, as typed or laid out from the catalogue.
+    QString fileName() const;
+    possessions::Lines lines() const;
+
+private:
+    void toggle();
+    void colourByKind(int kind);
+    bool isOpen() const;
+
+    const ControlSet& c_;
+};
+
+} // namespace window

@@ -1,0 +1,57 @@
+// What every window test shares: a fresh window in a fresh temporary program folder for each test
+// (start() from init(), stop() from cleanup()), and helpers for files and list entries.
+#pragma once
+
+#include "support/test_services.h"
+
+#include "window/file_list.h"
+#include "window/form_charac.h"
+
+#include "common/files.h"
+
+#include <QDir>
+#include <QtTest>
+
+#include <memory>
+
+class WindowFixture {
+public:
+    // A window whose program folder is a new temporary folder. It is shown (and the test waits until
+    // it is on screen) unless `shown` is false; it starts from startFolder when one is given.
+    void start(bool shown = true, const QString& startFolder = QString())
+    {
+        env = startFolder.isEmpty() ? std::make_unique<TestServices>() : std::make_unique<TestServices>(startFolder);
+        program = env->programDir.path();
+        form = std::make_unique<window::FormCharac>(env->services);
+        if (!shown) return;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void stop()
+    {
+        form.reset();
+        env.reset();
+    }
+
+    std::unique_ptr<TestServices> env;
+    std::unique_ptr<window::FormCharac> form;
+    QString program; // the program folder
+};
+
+// A file's bytes, or "(missing)".
+inline QByteArray contentOf(const QString& path) { return common::readWholeFile(path).value_or("(missing)"); }
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QVERIFY(common::writeFileAtomically(path, bytes));
+}
+
+inline QString sep() { return QString(QDir::separator()); }
+
+// A click on the entry of that name, as a user makes it.
+inline void clickEntry(window::FileList* list, const QString& name)
+{
+    const auto items = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(items.size() == 1, qPrintable(name));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+}

@@ -1,0 +1,257 @@
+// Abilities, items and notes through the window: viewing, the event log, the amount buttons, "save
+// item", and the acquire panel with "Take".
+#include "support/window_fixture.h"
+
+#include "window/caption_label.h"
+#include "window/control_factory.h"
+#include "window/edit_box.h"
+#include "window/event_log.h"
+#include "window/folder_list.h"
+#include "window/tile_strip.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace sheet;
+
+namespace {
+constexpr int px(int twips) { return twips / 15; }
+const QByteArray kDagger = "w\r\nDagger\r\n3\r\n___\r\n";
+const QByteArray kClimbing = "s\r\nclimbing\r\n45\r\n___\r\n";
+} // namespace
+
+class TestWindowPossessions : public QObject, public WindowFixture {
+    Q_OBJECT
+
+    // Puts a file into the folder the lists show and clicks it in possession list `list`.
+    void view(int list, const QString& name, const QByteArray& bytes)
+    {
+        writeFile(form->DirA->path() + u'/' + name, bytes);
+        form->DirA->reread(form->DirA->path());
+        clickEntry(form->FileA[list], name);
+    }
+    QStringList lineTexts() const
+    {
+        QStringList texts;
+        for (auto* box : form->TXline) texts.append(box->text());
+        return texts;
+    }
+    bool buttonsBeside(int line) const
+    {
+        for (QPushButton* button : form->CMchange) {
+            if (!button->isVisible() || button->y() != form->TXline[line]->y()) return false;
+        }
+        return true;
+    }
+
+private slots:
+    void init() { start(); }
+    void cleanup() { stop(); }
+
+    void abilityFileSetsRowTwoAndAMarkedRow_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("rowFiveName");
+        QTest::addColumn<QString>("rowFiveValue");
+        QTest::newRow("no marker") << kClimbing << "defense" << "000%";
+        QTest::newRow("marker first") << "^5\r\n" + kClimbing << "climb" << "45";
+        QTest::newRow("marker after the last line") << QByteArray("s\r\nclimbing\r\n45\r\n^5\r\n___\r\n") << "defense" << "000%";
+    }
+    void abilityFileSetsRowTwoAndAMarkedRow()
+    {
+        QFETCH(QByteArray, bytes);
+        form->LabAb[5]->setCaption(QStringLiteral("defense"));
+        form->LabPer[5]->setCaption(QStringLiteral("000%"));
+        view(0, "climb.qoa", bytes);
+
+        QCOMPARE(form->TXfile->text(), QStringLiteral("climb.qoa"));
+        QCOMPARE(lineTexts(), (QStringList{"s", "climbing", "45", "", "", "", ""}));
+        QCOMPARE(form->LabAb[2]->caption(), QStringLiteral("climbing"));
+        QCOMPARE(form->LabPer[2]->caption(), QStringLiteral("45"));
+        QCOMPARE(form->state().Character.CharText[slot::OpenLocks], QStringLiteral("climbing"));
+        QCOMPARE(form->state().Character.CharValue[slot::OpenLocks], std::int16_t(45));
+        QTEST(form->LabAb[5]->caption(), "rowFiveName");
+        QTEST(form->LabPer[5]->caption(), "rowFiveValue");
+        // The amount line in the colour of the "Item" option's text, the others in the exit button's.
+        QCOMPARE(window::backColour(form->TXline[2]), QColor(0xFFC040));
+        QCOMPARE(window::backColour(form->TXline[0]), QColor(0xFFFFC0));
+        QVERIFY(buttonsBeside(2));
+        QCOMPARE(env->messages->texts, QStringList{"new paths found"});
+
+        // A marker only changes captions: the next sheet refresh shows the record again.
+        form->Numero();
+        QCOMPARE(form->LabAb[5]->caption(), QString());
+    }
+
+    void itemViewsFillTheEventLogAndWrapAfterTwelve()
+    {
+        view(1, "Dagger.qod", kDagger);
+        QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
+        QCOMPARE(form->Bapa[0]->height(), px(550));
+        QCOMPARE(form->Bapa[1]->y(), px(1030));
+        QCOMPARE(form->eventLog().row(), std::int16_t(1));
+
+        for (int entry = 2; entry <= 11; ++entry) clickEntry(form->FileA[1], "Dagger.qod");
+        QCOMPARE(form->Bapa[10]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
+        clickEntry(form->FileA[1], "Dagger.qod"); // the twelfth empties the whole log
+        for (auto* label : form->Bapa) QCOMPARE(label->caption(), QString());
+        clickEntry(form->FileA[1], "Dagger.qod");
+        QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
+
+        QTest::mouseClick(form->CDclearevent, Qt::LeftButton);
+        QCOMPARE(form->Bapa[0]->caption(), QString());
+        QCOMPARE(form->eventLog().row(), std::int16_t(0));
+    }
+
+    void fileThatRunsOutKeepsWhatItShowed()
+    {
+        form->TXline[5]->setText(QStringLiteral("old"));
+        view(1, "Torn.qod", "w\r\nRope\r\n2\r\n"); // no end line
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
+        QCOMPARE(lineTexts(), (QStringList{"w", "Rope", "2", "", "", "", ""}));
+        QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\r"));
+        QCOMPARE(form->eventLog().row(), std::int16_t(0)); // the next item goes to the same label
+
+        // A file that is gone since the list was read is not valid either.
+        QVERIFY(QFile::remove(form->DirA->path() + "/Torn.qod"));
+        clickEntry(form->FileA[1], "Torn.qod");
+        QCOMPARE(env->messages->texts.size(), 3);
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
+    }
+
+    void amountButtonsStepTheLastShownLine()
+    {
+        view(1, "Dagger.qod", kDagger);
+        QCOMPARE(form->CMchange[2]->text(), QStringLiteral("-1"));
+        auto press = [this](int button, const char* expected) {
+            QTest::mouseClick(form->CMchange[button], Qt::LeftButton);
+            QCOMPARE(form->TXline[2]->text(), QString::fromLatin1(expected));
+        };
+        press(2, "2");
+        press(1, "3");
+        press(3, "0");
+        press(4, "3");
+        press(0, "2");
+
+        // Leaving the step box shows the step exactly as typed.
+        form->TXamo->setFocus();
+        form->TXamo->setText(QStringLiteral("0.50"));
+        form->TXline[0]->setFocus();
+        QCOMPARE(form->CMchange[2]->text(), QStringLiteral("0.50"));
+        press(2, "2.5");
+    }
+
+    void aViewWithoutAnAmountHidesTheButtons()
+    {
+        view(2, "Note.qon", "just words\r\nand more\r\n___\r\n");
+        for (QPushButton* button : form->CMchange) QVERIFY(button->isHidden());
+        QCOMPARE(form->Bapa[0]->caption(), QString());
+    }
+
+    void optionsChooseTheVisibleLists()
+    {
+        QTest::mouseClick(form->Opli[0], Qt::LeftButton);
+        QVERIFY(form->FileA[0]->isVisible() && form->FileA[1]->isHidden() && form->FileA[2]->isHidden());
+        QCOMPARE(form->FileA[0]->y(), px(3240));
+        QCOMPARE(form->FileA[2]->y(), px(3240));
+        QTest::mouseClick(form->Opli[3], Qt::LeftButton);
+        for (auto* list : form->FileA) QVERIFY(list->isVisible());
+        QCOMPARE(form->FileA[0]->y(), px(5880));
+        QCOMPARE(form->FileA[2]->y(), px(9000));
+    }
+
+    void acquireOpensAndClosesBothFrames()
+    {
+        QTest::mouseClick(form->CDnew, Qt::LeftButton);
+        QCOMPARE(form->CDnew->text(), QStringLiteral("Stuff"));
+        QVERIFY(form->FrameNew->isVisible() && form->FrameStuff->isVisible());
+        QCOMPARE(form->FrameNew->y(), px(6210));
+        form->OpNew[1]->click();
+        QCOMPARE(window::backColour(form->FrameNew), QColor(0xFFC040));
+
+        // A view hides the frames but leaves the caption: one click resets it, a second opens again.
+        view(1, "Dagger.qod", kDagger);
+        QVERIFY(form->FrameNew->isHidden());
+        QTest::mouseClick(form->CDnew, Qt::LeftButton);
+        QCOMPARE(form->CDnew->text(), QStringLiteral("acquire"));
+        QVERIFY(form->FrameNew->isHidden() && form->FrameStuff->isHidden());
+    }
+
+    void takeRefusesNamesThatAreNoPlainFileName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("slash") << "../escape.qod";
+        QTest::newRow("dot dot") << "..";
+    }
+    void takeRefusesNamesThatAreNoPlainFileName()
+    {
+        QFETCH(QString, name);
+        const QStringList before = QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        form->TXnew[0]->setText(name);
+        form->TXnew[1]->setText(QStringLiteral("i"));
+        QTest::mouseClick(form->CMtake, Qt::LeftButton);
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("didn't make it"));
+        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QVERIFY(!QFile::exists(program + "/../escape.qod"));
+    }
+
+    void takeReturnsToTheCharacterFolderOrStays_data()
+    {
+        QTest::addColumn<bool>("returning");
+        QTest::newRow("R checked") << true;
+        QTest::newRow("R unchecked") << false;
+    }
+    void takeReturnsToTheCharacterFolderOrStays()
+    {
+        QFETCH(bool, returning);
+        QTemporaryDir catalogueFolder;
+        form->DirA->setPath(catalogueFolder.path());
+        form->Chtake1->setChecked(returning);
+        form->TXnew[0]->setText(QStringLiteral("Rope.qod"));
+        form->TXnew[1]->setText(QStringLiteral("i"));
+        form->TXnew[3]->setText(QStringLiteral("3"));
+        QTest::mouseClick(form->CMtake, Qt::LeftButton);
+
+        QCOMPARE(contentOf(program + "/Rope.qod"), QByteArray("i\r\n\r\n3\r\n___\r\n"));
+        QCOMPARE(form->DirA->path(), returning ? program : catalogueFolder.path());
+        QCOMPARE(form->FileA[1]->findItems("Rope.qod", Qt::MatchExactly).size(), returning ? 1 : 0);
+        QCOMPARE(form->TXnew[0]->text(), QStringLiteral("Rope.qod")); // the panel keeps its contents
+    }
+
+    // A possession taken through the panel, viewed, stepped, saved under another name, read back.
+    void takeViewStepAndSaveItem()
+    {
+        form->TXnew[0]->setText(QStringLiteral("Arrows.qod"));
+        for (int n = 1; n <= 3; ++n) form->TXnew[n]->setText(QStringList{"w", "Arrows", "12 arrows"}[n - 1]);
+        QTest::mouseClick(form->CMtake, Qt::LeftButton);
+        clickEntry(form->FileA[1], "Arrows.qod");
+        QTest::mouseClick(form->CMchange[0], Qt::LeftButton);
+        QCOMPARE(form->TXline[2]->text(), QStringLiteral("11"));
+
+        form->TXfile->setText(QStringLiteral("Quiver.qod"));
+        QTest::mouseClick(form->CDsave, Qt::LeftButton);
+        QCOMPARE(contentOf(program + "/Quiver.qod"), QByteArray("w\r\nArrows\r\n11\r\n___\r\n"));
+        QCOMPARE(contentOf(program + "/Arrows.qod"), QByteArray("w\r\nArrows\r\n12 arrows\r\n___\r\n"));
+        QCOMPARE(form->FileA[1]->count(), 2);
+
+        form->TXfile->clear();
+        QTest::mouseClick(form->CDsave, Qt::LeftButton);
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("didn't make it"));
+    }
+
+    void viewedWeaponIsUsedByAClickOnTheTiles()
+    {
+        view(1, "Dagger.qod", kDagger);
+        QTest::mouseClick(form->Pcha, Qt::LeftButton, {}, QPoint(20, 100));
+        QCOMPARE(form->state().Character.CharText[slot::Weapon], QStringLiteral("Dagger"));
+        QCOMPARE(form->state().Character.CharValue[slot::Weapon], std::int16_t(3));
+        QCOMPARE(form->LabAb[6]->caption(), QStringLiteral("Dagger"));
+    }
+};
+
+QTEST_MAIN(TestWindowPossessions)
+#include "test_window_possessions.moc"
