@@ -90,8 +90,10 @@ void FormCharac::buildControls()
         QWidget* parent = entry.container ? controls_.value(QString::fromLatin1(entry.container)) : this;
         controls_.insert(layout::objectName(entry), createControl(entry, parent));
     }
-    // Frames lie over the event column and the editors over their labels.
-    for (const char* name : {"FrameTele", "FrameStuff", "FrameNew", "TXrename", "TXchedit", "TXab", "TXedit"}) {
+    // The amount buttons lie over the line box they are moved to, the frames over the event column
+    // and the viewer, and the editors over their labels.
+    for (const char* name : {"CMchange0", "CMchange1", "CMchange2", "CMchange3", "CMchange4", "FrameTele", "FrameStuff",
+                             "FrameNew", "TXrename", "TXchedit", "TXab", "TXedit"}) {
         controls_.value(QString::fromLatin1(name))->raise();
     }
 }
