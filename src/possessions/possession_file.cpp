@@ -109,8 +109,8 @@ PossessionView viewPossession(const QByteArray& bytes, ListKind list, const QStr
 
         // A marker maps the viewed ability onto its row, refreshed after every later shown line so
         // that the row ends with the last amount.
-        const int row = view.state.AbilityRow;
-        if (row >= 1 && row < kAbilityRows) {
+        const int row = view.state.AbilityRow; // 1..7, or 0 for none
+        if (row != 0) {
             view.abilityValues[row] = common::FormatInteger(view.state.AmountValue);
             view.abilityNames[row] = markedName;
         }

@@ -4,6 +4,7 @@
 #include "window/control_set.h"
 #include "window/edit_box.h"
 #include "window/layout.h"
+#include "window/possession_viewer.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -17,7 +18,7 @@ const QString kClosed = QStringLiteral("acquire");
 const QString kOpen = QStringLiteral("Stuff");
 } // namespace
 
-AcquirePanel::AcquirePanel(const ControlSet& controls, QObject* parent) : QObject(parent), c_(controls)
+AcquirePanel::AcquirePanel(const ControlSet& controls) : c_(controls)
 {
     connect(c_.CDnew, &QPushButton::clicked, this, &AcquirePanel::toggle);
     for (int i = 0; i < int(c_.OpNew.size()); ++i) {
@@ -62,9 +63,8 @@ QString AcquirePanel::fileName() const { return c_.TXnew[0]->text(); }
 
 possessions::Lines AcquirePanel::lines() const
 {
-    possessions::Lines lines;
-    for (int n = 0; n < possessions::kLineBoxes; ++n) lines[n] = c_.TXnew[n + 1]->text();
-    return lines;
+    // TXnew(0) holds the name; the lines follow it.
+    return textsOf(std::span(c_.TXnew).subspan<1, possessions::kLineBoxes>());
 }
 
 } // namespace window

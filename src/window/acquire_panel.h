@@ -14,7 +14,7 @@ struct ControlSet;
 class AcquirePanel : public QObject {
     Q_OBJECT
 public:
-    AcquirePanel(const ControlSet& controls, QObject* parent);
+    explicit AcquirePanel(const ControlSet& controls);
 
     // Both frames hidden, the toggle left as it is: a view takes the panel's place.
     void hideFrames();

@@ -7,6 +7,22 @@
 
 namespace window {
 
+EventLog::EventLog(const Labels& labels) : labels_(labels)
+{
+    for (int i = 0; i < kLabels; ++i) {
+        const layout::ControlSpec& design = layout::designOf(u"Bapa", i);
+        tops_[i] = design.top;
+        heights_[i] = design.height;
+    }
+}
+
+void EventLog::place(int label, int top, int height)
+{
+    tops_[label] = top;
+    heights_[label] = height;
+    labels_[label]->setGeometry(labels_[label]->x(), layout::pixels(top), labels_[label]->width(), layout::pixels(height));
+}
+
 void EventLog::append(const QString& text)
 {
     CaptionLabel* label = labels_[row_];
@@ -15,36 +31,26 @@ void EventLog::append(const QString& text)
 
 void EventLog::endEntry(int shownLines)
 {
-    // The heading line is counted into the label's first line; an item without any line gets no
+    // The heading and the name share the entry's first line; an item without any line gets no
     // height at all rather than a negative one.
-    CaptionLabel* label = labels_[row_];
-    label->resize(label->width(), layout::pixels(std::max(0, shownLines - 1) * layout::kEventLineHeight));
-    if (row_ < kLabels - 1) {
-        CaptionLabel* next = labels_[row_ + 1];
-        next->move(next->x(), label->y() + label->height());
-    }
+    place(row_, tops_[row_], std::max(0, shownLines - 1) * layout::kEventLineHeight);
+    if (row_ < kLabels - 1) place(row_ + 1, tops_[row_] + heights_[row_], heights_[row_ + 1]);
     if (++row_ == kLabels) clear();
 }
 
 void EventLog::clear()
 {
     row_ = 0;
-    emptyCaptions();
+    for (CaptionLabel* label : labels_) label->setCaption(QString());
 }
 
 void EventLog::layOutAnew()
 {
     clear();
     for (int i = 0; i < kLabels; ++i) {
-        labels_[i]->setGeometry(labels_[i]->x(), layout::pixels(layout::kEventLogTop + layout::kEventLogStep * i),
-                                labels_[i]->width(), layout::pixels(layout::kEventLogHeight));
+        place(i, i == 0 ? layout::kEventLogFirstTop : layout::kEventLogTop + layout::kEventLogStep * i,
+              layout::kEventLogHeight);
     }
-    labels_[0]->move(labels_[0]->x(), layout::pixels(layout::kEventLogFirstTop));
-}
-
-void EventLog::emptyCaptions()
-{
-    for (CaptionLabel* label : labels_) label->setCaption(QString());
 }
 
 } // namespace window

@@ -17,7 +17,8 @@ public:
     static constexpr int kLabels = 12;
     using Labels = std::array<CaptionLabel*, kLabels>;
 
-    explicit EventLog(const Labels& labels) : labels_(labels) {}
+    // The labels as they stand in the layout table.
+    explicit EventLog(const Labels& labels);
 
     // The label that takes the next entry (EventRow).
     std::int16_t row() const { return row_; }
@@ -34,8 +35,13 @@ public:
     void layOutAnew();
 
 private:
-    void emptyCaptions();
+    // Places are kept in twips and converted once, so that entries stacked one below the other do
+    // not drift by a pixel's fraction each.
+    void place(int label, int top, int height);
+
     Labels labels_;
+    std::array<int, kLabels> tops_{};
+    std::array<int, kLabels> heights_{};
     std::int16_t row_ = 0;
 };
 

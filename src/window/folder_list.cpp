@@ -44,7 +44,7 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent)
 
 bool FolderList::setPath(const QString& path)
 {
-    if (!path.isEmpty() && normalFolder(path) == path_) return true;
+    if (!path.isEmpty() && normalFolder(path) == path_) return QFileInfo(path_).isDir();
     return reread(path);
 }
 

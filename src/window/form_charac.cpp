@@ -67,9 +67,10 @@ FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), se
 
     buildControls();
     bind(controls_);
+    stackControls();
     eventLog_ = std::make_unique<EventLog>(Bapa);
-    viewer_ = new PossessionViewer(*this, this);
-    acquire_ = new AcquirePanel(*this, this);
+    viewer_ = std::make_unique<PossessionViewer>(*this);
+    acquire_ = std::make_unique<AcquirePanel>(*this);
     setDesignValues();
     connectHandlers();
     startUp();
@@ -79,9 +80,9 @@ FormCharac::~FormCharac()
 {
     // The controls are torn down after this body has run; an editor that loses the focus on the way
     // out must not reach the handlers of a window that is already half gone.
+    // The components are members: they go, and their connections with them, before the base class
+    // tears the controls down.
     for (QWidget* control : std::as_const(controls_)) control->disconnect(this);
-    delete viewer_;
-    delete acquire_;
 }
 
 void FormCharac::buildControls()
@@ -90,11 +91,15 @@ void FormCharac::buildControls()
         QWidget* parent = entry.container ? controls_.value(QString::fromLatin1(entry.container)) : this;
         controls_.insert(layout::objectName(entry), createControl(entry, parent));
     }
-    // The amount buttons lie over the line box they are moved to, the frames over the event column
-    // and the viewer, and the editors over their labels.
-    for (const char* name : {"CMchange0", "CMchange1", "CMchange2", "CMchange3", "CMchange4", "FrameTele", "FrameStuff",
-                             "FrameNew", "TXrename", "TXchedit", "TXab", "TXedit"}) {
-        controls_.value(QString::fromLatin1(name))->raise();
+}
+
+void FormCharac::stackControls()
+{
+    // The amount buttons lie over the line box they are moved beside, the frames over the event
+    // column and the viewer, and the editors over their labels.
+    for (QWidget* button : CMchange) button->raise();
+    for (QWidget* control : std::initializer_list<QWidget*>{FrameTele, FrameStuff, FrameNew, TXrename, TXchedit, TXab, TXedit}) {
+        control->raise();
     }
 }
 

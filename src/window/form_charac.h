@@ -60,6 +60,7 @@ public:
 private:
     // Building the window (form_charac.cpp).
     void buildControls();
+    void stackControls();
     void setDesignValues();
     void connectHandlers();
     void startUp();
@@ -94,7 +95,7 @@ private:
 
     // Possessions (possession_events.cpp).
     void connectPossessions();
-    void viewPossession(int list);
+    void possessionChosen(int list);
     void showViewOnSheet(const possessions::PossessionView& view);
     void storePossession(const QString& fileName, const possessions::Lines& lines);
 
@@ -111,8 +112,8 @@ private:
     ModCharac mod_;
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<EventLog> eventLog_;
-    PossessionViewer* viewer_ = nullptr;
-    AcquirePanel* acquire_ = nullptr;
+    std::unique_ptr<PossessionViewer> viewer_;
+    std::unique_ptr<AcquirePanel> acquire_;
 
 public:
     QTimer* Timer1 = nullptr;

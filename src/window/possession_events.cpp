@@ -14,6 +14,7 @@
 #include "sheet/character.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace window {
@@ -26,14 +27,14 @@ const QString kDidNotMakeIt = QStringLiteral("didn't make it");
 void FormCharac::connectPossessions()
 {
     for (int i = 0; i < int(FileA.size()); ++i) {
-        connect(FileA[i], &FileList::entryChosen, this, [this, i] { viewPossession(i); });
+        connect(FileA[i], &FileList::entryChosen, this, [this, i] { possessionChosen(i); });
     }
     connect(CDclearevent, &QPushButton::clicked, this, [this] { eventLog_->clear(); });
     connect(CDsave, &QPushButton::clicked, this, [this] { storePossession(viewer_->fileName(), viewer_->lines()); });
     connect(CMtake, &QPushButton::clicked, this, [this] { storePossession(acquire_->fileName(), acquire_->lines()); });
 }
 
-void FormCharac::viewPossession(int list)
+void FormCharac::possessionChosen(int list)
 {
     const QString fileName = FileA[list]->selectedFileName();
     if (fileName.isEmpty()) return;
@@ -65,10 +66,12 @@ void FormCharac::showViewOnSheet(const possessions::PossessionView& view)
 
 void FormCharac::storePossession(const QString& fileName, const possessions::Lines& lines)
 {
-    // Only a plain name is taken: one that would leave the character folder, or name no file, is
-    // refused before anything is written.
+    // Only a plain name in an existing character folder is taken: a name that would leave the
+    // folder or name no file, and a character path that is empty or relative (a hand-edited path
+    // file), would put the file somewhere nobody asked for, so nothing is written at all.
     const QString characterFolder = LaChPath->caption();
-    if (!common::isValidFileName(fileName)
+    if (!QFileInfo(characterFolder).isAbsolute() || !QFileInfo(characterFolder).isDir()
+        || !common::isValidFileName(fileName)
         || !common::writeFileAtomically(common::joinPath(characterFolder, fileName),
                                         possessions::possessionFileBytes(lines))) {
         return say(kDidNotMakeIt);
@@ -76,7 +79,9 @@ void FormCharac::storePossession(const QString& fileName, const possessions::Lin
     // "R" checked: back to the character folder; otherwise stay at the origin of the object. Either
     // way the folder is read again, so the new file shows wherever it belongs.
     const QString target = Chtake1->isChecked() ? characterFolder : DirA->path();
-    if (!DirA->reread(target)) say(kDidNotMakeIt);
+    if (DirA->reread(target)) return;
+    DirA->setPath(services_.programFolder); // the folder is gone: the lists go home
+    say(kDidNotMakeIt);
 }
 
 } // namespace window

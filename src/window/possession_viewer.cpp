@@ -19,7 +19,7 @@ namespace {
 constexpr int kAllLists = 3; // the option "3": every list in its design place
 } // namespace
 
-PossessionViewer::PossessionViewer(const ControlSet& controls, QObject* parent) : QObject(parent), c_(controls)
+PossessionViewer::PossessionViewer(const ControlSet& controls) : c_(controls)
 {
     connectControls();
 }
@@ -68,12 +68,14 @@ void PossessionViewer::show(const possessions::PossessionView& view)
 
 QString PossessionViewer::fileName() const { return c_.TXfile->text(); }
 
-possessions::Lines PossessionViewer::lines() const
+possessions::Lines textsOf(std::span<EditBox* const, possessions::kLineBoxes> boxes)
 {
     possessions::Lines lines;
-    for (int n = 0; n < possessions::kLineBoxes; ++n) lines[n] = c_.TXline[n]->text();
+    for (int n = 0; n < possessions::kLineBoxes; ++n) lines[n] = boxes[n]->text();
     return lines;
 }
+
+possessions::Lines PossessionViewer::lines() const { return textsOf(c_.TXline); }
 
 void PossessionViewer::forgetMarkerAndAmount()
 {

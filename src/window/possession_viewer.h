@@ -9,15 +9,20 @@
 #include <QObject>
 
 #include <optional>
+#include <span>
 
 namespace window {
 
+class EditBox;
 struct ControlSet;
+
+// The texts of seven line boxes, for writing them as a possession file.
+possessions::Lines textsOf(std::span<EditBox* const, possessions::kLineBoxes> boxes);
 
 class PossessionViewer : public QObject {
     Q_OBJECT
 public:
-    PossessionViewer(const ControlSet& controls, QObject* parent);
+    explicit PossessionViewer(const ControlSet& controls);
 
     // Shows the file of that name chosen in possession list `list` (0 abilities, 1 items, 2 notes).
     // Nothing when it cannot be read; the view's valid flag tells a file that is not valid.

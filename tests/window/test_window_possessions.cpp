@@ -55,6 +55,9 @@ private slots:
 
     void abilityFileSetsRowTwoAndAMarkedRow()
     {
+        // The two line colours are read off the exit button and the "Item" option as they stand.
+        window::setColours(form->CDexit, QColor(0x102030), QColor());
+        window::setColours(form->Opli[1], QColor(), QColor(0x405060));
         view(0, "climb.qoa", "^5\r\n" + kClimbing);
 
         QCOMPARE(form->TXfile->text(), QStringLiteral("climb.qoa"));
@@ -65,9 +68,8 @@ private slots:
         QCOMPARE(form->state().Character.CharValue[slot::OpenLocks], std::int16_t(45));
         QCOMPARE(form->LabAb[5]->caption(), QStringLiteral("climb"));
         QCOMPARE(form->LabPer[5]->caption(), QStringLiteral("45"));
-        // The amount line in the colour of the "Item" option's text, the others in the exit button's.
-        QCOMPARE(window::backColour(form->TXline[2]), QColor(0xFFC040));
-        QCOMPARE(window::backColour(form->TXline[0]), QColor(0xFFFFC0));
+        QCOMPARE(window::backColour(form->TXline[2]), QColor(0x405060));
+        QCOMPARE(window::backColour(form->TXline[0]), QColor(0x102030));
         QVERIFY(buttonsBeside(2));
         QCOMPARE(env->messages->texts, QStringList{"new paths found"});
 
@@ -83,8 +85,10 @@ private slots:
         QCOMPARE(form->Bapa[0]->height(), px(550));
         QCOMPARE(form->Bapa[1]->y(), px(1030));
         QCOMPARE(form->eventLog().row(), std::int16_t(1));
+        clickEntry(form->FileA[1], "Dagger.qod");
+        QCOMPARE(form->Bapa[2]->y(), px(1580)); // placed in twips: no pixel lost per entry
 
-        for (int entry = 2; entry <= 11; ++entry) clickEntry(form->FileA[1], "Dagger.qod");
+        for (int entry = 3; entry <= 11; ++entry) clickEntry(form->FileA[1], "Dagger.qod");
         QCOMPARE(form->Bapa[10]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
         clickEntry(form->FileA[1], "Dagger.qod"); // the twelfth empties the whole log
         for (auto* label : form->Bapa) QCOMPARE(label->caption(), QString());
@@ -104,6 +108,8 @@ private slots:
         QCOMPARE(lineTexts(), (QStringList{"w", "Rope", "2", "", "", "", ""}));
         QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\r"));
         QCOMPARE(form->eventLog().row(), std::int16_t(0)); // the next item goes to the same label
+        view(1, "Dagger.qod", kDagger);
+        QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\rDagger --[w]\r3\r"));
 
         // A file that is gone since the list was read is not valid either.
         QVERIFY(QFile::remove(form->DirA->path() + "/Torn.qod"));
@@ -156,6 +162,10 @@ private slots:
     void acquireOpensAndClosesBothFrames()
     {
         QTest::mouseClick(form->CDnew, Qt::LeftButton);
+        QTest::mouseClick(form->CDnew, Qt::LeftButton);
+        QCOMPARE(form->CDnew->text(), QStringLiteral("acquire"));
+        QVERIFY(form->FrameNew->isHidden() && form->FrameStuff->isHidden());
+        QTest::mouseClick(form->CDnew, Qt::LeftButton);
         QCOMPARE(form->CDnew->text(), QStringLiteral("Stuff"));
         QVERIFY(form->FrameNew->isVisible() && form->FrameStuff->isVisible());
         QCOMPARE(form->FrameNew->y(), px(6210));
@@ -170,46 +180,66 @@ private slots:
         QVERIFY(form->FrameNew->isHidden() && form->FrameStuff->isHidden());
     }
 
-    void takeRefusesNamesThatAreNoPlainFileName_data()
+    // Nothing is written anywhere for a name that leaves the character folder, or for a character
+    // path that names no folder (an empty or relative path from a hand-edited path file).
+    void takeWritesOnlyIntoTheCharacterFolder_data()
     {
+        QTest::addColumn<QString>("characterPath");
         QTest::addColumn<QString>("name");
-        QTest::newRow("empty") << "";
-        QTest::newRow("slash") << "../escape.qod";
-        QTest::newRow("dot dot") << "..";
+        QTest::newRow("parent folder") << QString() << "../charac-escape.qod";
+        QTest::newRow("sub-folder") << QString() << "sub/charac-escape.qod";
+        QTest::newRow("empty character path") << "" << "charac-escape.qod";
+        QTest::newRow("relative character path") << "." << "charac-escape.qod";
     }
-    void takeRefusesNamesThatAreNoPlainFileName()
+    void takeWritesOnlyIntoTheCharacterFolder()
     {
+        QFETCH(QString, characterPath);
         QFETCH(QString, name);
-        const QStringList before = QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QVERIFY(QDir(program).mkdir("sub"));
+        if (!characterPath.isNull()) form->LaChPath->setCaption(characterPath);
+        const QStringList places{program + "/../charac-escape.qod", program + "/sub/charac-escape.qod",
+                                 "/charac-escape.qod", QDir::current().filePath("charac-escape.qod")};
         form->TXnew[0]->setText(name);
         form->TXnew[1]->setText(QStringLiteral("i"));
         QTest::mouseClick(form->CMtake, Qt::LeftButton);
+        QStringList written;
+        for (const QString& place : places) {
+            if (QFile::remove(place)) written.append(place);
+        }
+        QCOMPARE(written, QStringList());
         QCOMPARE(env->messages->texts.last(), QStringLiteral("didn't make it"));
-        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-        QVERIFY(!QFile::exists(program + "/../escape.qod"));
     }
 
-    void takeReturnsToTheCharacterFolderOrStays_data()
+    // "Take" and "save item" both write into the character folder and then go back there, or stay
+    // in the folder the object came from.
+    void writingReturnsToTheCharacterFolderOrStays_data()
     {
+        QTest::addColumn<bool>("take");
         QTest::addColumn<bool>("returning");
-        QTest::newRow("R checked") << true;
-        QTest::newRow("R unchecked") << false;
+        QTest::newRow("take, R checked") << true << true;
+        QTest::newRow("take, R unchecked") << true << false;
+        QTest::newRow("save item, R checked") << false << true;
+        QTest::newRow("save item, R unchecked") << false << false;
     }
-    void takeReturnsToTheCharacterFolderOrStays()
+    void writingReturnsToTheCharacterFolderOrStays()
     {
+        QFETCH(bool, take);
         QFETCH(bool, returning);
-        QTemporaryDir catalogueFolder;
-        form->DirA->setPath(catalogueFolder.path());
+        QTemporaryDir origin;
+        form->DirA->setPath(origin.path());
         form->Chtake1->setChecked(returning);
-        form->TXnew[0]->setText(QStringLiteral("Rope.qod"));
-        form->TXnew[1]->setText(QStringLiteral("i"));
-        form->TXnew[3]->setText(QStringLiteral("3"));
-        QTest::mouseClick(form->CMtake, Qt::LeftButton);
+        // Line k of the file: TXnew(k) in the panel, TXline(k - 1) in the viewer.
+        auto line = [&](int k) { return take ? form->TXnew[k] : form->TXline[k - 1]; };
+        window::EditBox* nameBox = take ? form->TXnew[0] : form->TXfile;
+        nameBox->setText(QStringLiteral("Rope.qod"));
+        line(1)->setText(QStringLiteral("i"));
+        line(3)->setText(QStringLiteral("3"));
+        QTest::mouseClick(take ? form->CMtake : form->CDsave, Qt::LeftButton);
 
         QCOMPARE(contentOf(program + "/Rope.qod"), QByteArray("i\r\n\r\n3\r\n___\r\n"));
-        QCOMPARE(form->DirA->path(), returning ? program : catalogueFolder.path());
+        QCOMPARE(form->DirA->path(), returning ? program : origin.path());
         QCOMPARE(form->FileA[1]->findItems("Rope.qod", Qt::MatchExactly).size(), returning ? 1 : 0);
-        QCOMPARE(form->TXnew[0]->text(), QStringLiteral("Rope.qod")); // the panel keeps its contents
+        QCOMPARE(nameBox->text(), QStringLiteral("Rope.qod")); // the boxes keep their contents
     }
 
     // A possession taken through the panel, viewed, stepped, saved under another name, read back.
