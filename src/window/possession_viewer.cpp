@@ -86,8 +86,12 @@ void PossessionViewer::forgetMarkerAndAmount()
 void PossessionViewer::showLists(int option)
 {
     if (option == kAllLists) {
+        // One below the other: items at the top, abilities over the items' lower part, notes lowest.
         for (FileList* list : c_.FileA) list->show();
-        for (int i : {0, 2}) c_.FileA[i]->move(c_.FileA[i]->x(), layout::pixels(layout::designOf(u"FileA", i).top));
+        for (int i : {0, 2}) {
+            c_.FileA[i]->move(c_.FileA[i]->x(), layout::pixels(layout::designOf(u"FileA", i).top));
+            c_.FileA[i]->raise();
+        }
         return;
     }
     // The one visible list always sits where the item list does.

@@ -157,6 +157,9 @@ private slots:
         for (auto* list : form->FileA) QVERIFY(list->isVisible());
         QCOMPARE(form->FileA[0]->y(), px(5880));
         QCOMPARE(form->FileA[2]->y(), px(9000));
+        for (auto* list : form->FileA) { // each one can be seen, and clicked, at its top
+            QVERIFY(list->isAncestorOf(form->childAt(list->geometry().topLeft() + QPoint(20, 20))));
+        }
     }
 
     void acquireOpensAndClosesBothFrames()
