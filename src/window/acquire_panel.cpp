@@ -57,6 +57,25 @@ void AcquirePanel::hideFrames()
     c_.FrameStuff->hide();
 }
 
+void AcquirePanel::showEmptyBoxes()
+{
+    c_.FrameNew->show();
+    for (EditBox* box : c_.TXnew) {
+        box->clear();
+        box->show();
+    }
+}
+
+void AcquirePanel::layOut(const catalogue::Choice& choice)
+{
+    c_.TXnew[0]->setText(choice.fileName);
+    if (choice.kind == catalogue::Kind::Ability) c_.OpNew[0]->setChecked(true);
+    if (choice.kind == catalogue::Kind::Item) c_.OpNew[1]->setChecked(true);
+    c_.TXnew[1]->setText(choice.code);
+    c_.TXnew[2]->setText(choice.name);
+    c_.TXnew[3]->setText(choice.number);
+}
+
 void AcquirePanel::colourByKind(int kind) { setBackColour(c_.FrameNew, textColour(c_.OpNew[kind])); }
 
 QString AcquirePanel::fileName() const { return c_.TXnew[0]->text(); }

@@ -4,6 +4,7 @@
 
 #include "window/acquire_panel.h"
 #include "window/artwork.h"
+#include "window/catalogue_browser.h"
 #include "window/caption_label.h"
 #include "window/control_factory.h"
 #include "window/edit_box.h"
@@ -11,6 +12,7 @@
 #include "window/folder_list.h"
 #include "window/layout.h"
 #include "window/possession_viewer.h"
+#include "window/teleport_roller.h"
 #include "window/tile_strip.h"
 
 #include "common/folder_entries.h"
@@ -71,6 +73,8 @@ FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), se
     eventLog_ = std::make_unique<EventLog>(Bapa);
     viewer_ = std::make_unique<PossessionViewer>(*this);
     acquire_ = std::make_unique<AcquirePanel>(*this);
+    catalogue_ = std::make_unique<CatalogueBrowser>(*this);
+    teleport_ = std::make_unique<TeleportRoller>(*this, mod_.TeleportError, services_.random);
     setDesignValues();
     connectHandlers();
     startUp();
@@ -109,8 +113,7 @@ void FormCharac::setDesignValues()
     // first folder (the working folder, as the folder list starts out showing it).
     ChTe->setChecked(true);
     Chtake1->setChecked(true);
-    Command2->setText(QString::fromLatin1(shell::kItemsPage));
-    Command3->setText(QString::fromLatin1(shell::kMakerHost));
+    showWebLinks();
     const auto roots = shell::designRootFolders(QDir::toNativeSeparators(QDir::homePath()));
     for (int n = 0; n < shell::kRootFolders; ++n) TXpath[n]->setText(roots[n]);
     DirA->setPath(services_.startFolder);
@@ -146,7 +149,6 @@ void FormCharac::connectHandlers()
     connect(CDseed, &QPushButton::clicked, this, &FormCharac::freezeSeed);
     connect(CMran, &QPushButton::clicked, this, &FormCharac::rollCharacter);
     connect(txDice, &EditBox::doubleClicked, this, &FormCharac::drawRaceNumber);
-    connect(ChTe, &QCheckBox::toggled, this, &FormCharac::showTeleportFrame);
     connect(DirA, &FolderList::pathChanged, this, &FormCharac::folderChanged);
     for (int i = 0; i < int(CMpath.size()); ++i) {
         connect(CMpath[i], &QPushButton::clicked, this, [this, i] { storeOrRecallRoot(i); });
@@ -160,6 +162,10 @@ void FormCharac::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, &FormCharac::Timer1Tick);
     connect(Timer2, &QTimer::timeout, this, &FormCharac::Timer2Tick);
     connectPossessions();
+    connectCatalogue();
+    connect(Command2, &QPushButton::clicked, this, &FormCharac::WebBit);
+    connect(Command3, &QPushButton::clicked, this, &FormCharac::WebBit2);
+    connect(Command4, &QPushButton::clicked, this, &FormCharac::WebBit3);
 }
 
 void FormCharac::startUp()

@@ -11,6 +11,7 @@
 #include "window/services.h"
 
 #include "possessions/possession_file.h"
+#include "shell/web_links.h"
 
 #include <QHash>
 #include <QWidget>
@@ -24,8 +25,10 @@ namespace window {
 
 class AcquirePanel;
 class CaptionLabel;
+class CatalogueBrowser;
 class EditBox;
 class PossessionViewer;
+class TeleportRoller;
 
 // The controls are the members of ControlSet, by their names on the sheet (arrays indexed from 0).
 class FormCharac : public QWidget, public ControlSet {
@@ -52,6 +55,9 @@ public:
     void Populate();
     void SaCh();
     void SaFiC();
+    void WebBit();
+    void WebBit2();
+    void WebBit3();
 
     // Timer ticks, public so that tests can tick without waiting.
     void Timer1Tick();
@@ -105,8 +111,14 @@ private:
     void saveCharacter();
     void loadCharacter();
 
-    // Teleport frame (teleport_events.cpp).
-    void showTeleportFrame(bool checked);
+    // Catalogue (catalogue_events.cpp).
+    void connectCatalogue();
+    void catalogueChosen();
+    void stuffEntryChosen();
+
+    // Web links (weblinks_events.cpp).
+    void showWebLinks();
+    void openWebPage(const QString& address);
 
     Services services_;
     ModCharac mod_;
@@ -114,6 +126,9 @@ private:
     std::unique_ptr<EventLog> eventLog_;
     std::unique_ptr<PossessionViewer> viewer_;
     std::unique_ptr<AcquirePanel> acquire_;
+    std::unique_ptr<CatalogueBrowser> catalogue_;
+    std::unique_ptr<TeleportRoller> teleport_;
+    shell::WebLinks webLinks_;
 
 public:
     QTimer* Timer1 = nullptr;

@@ -1,6 +1,6 @@
 // The program's module-level state: everything that lives for the whole run besides the controls and
 // the state the window's components keep of their own (the viewer's amount and marker, the event
-// log's next row). One instance is held by the window; handlers read and write it directly.
+// log's next row, the catalogue entry chosen last). One instance is held by the window; handlers read and write it directly.
 #pragma once
 
 #include "creation/names.h"
@@ -37,11 +37,6 @@ struct ModCharac {
 
     // The counter shown in the seed box until the first roll.
     std::int16_t SeedTicker = 0;
-
-    // The catalogue entry read or chosen last.
-    QString StuffCode;
-    QString StuffName;
-    double StuffValue = 0.0;
 };
 
 } // namespace window

@@ -60,6 +60,7 @@ Services realServices()
     s.launcher = std::make_shared<ProcessLauncher>();
     s.programFolder = programFolder();
     s.startFolder = QDir::toNativeSeparators(QDir::currentPath());
+    s.settingsFile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Charac.conf");
     return s;
 }
 

@@ -37,6 +37,7 @@ struct Services {
     std::shared_ptr<Launcher> launcher;
     QString programFolder; // where the path files live; the folder the lists start in
     QString startFolder;   // the process's working folder when the program started
+    QString settingsFile;  // the user's settings (INI); missing or unreadable means the defaults
 };
 
 // The services of the running program: real message boxes over the active window, a seeded

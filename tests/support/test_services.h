@@ -38,6 +38,7 @@ struct TestServices {
         services.launcher = launcher;
         services.programFolder = programDir.path();
         services.startFolder = startFolder.isEmpty() ? programDir.path() : startFolder;
+        services.settingsFile = programDir.filePath(QStringLiteral("Charac.conf")); // none unless a test writes it
     }
 
     QTemporaryDir programDir;

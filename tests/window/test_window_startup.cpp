@@ -10,6 +10,7 @@
 #include "window/sheet_style.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
@@ -155,6 +156,33 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QTest::mouseClick(form->CDexit, Qt::LeftButton);
         QVERIFY(!form->isVisible());
+    }
+
+    void webButtonsOpenTheirPagesOrSayTheBrowserIsMissing()
+    {
+        env->launcher->succeed = false;
+        for (QPushButton* button : {form->Command2, form->Command3, form->Command4}) button->click();
+        const QString missing = QStringLiteral("Cannot find Browser:|This function requires internet explorer "
+                                               "(iexplore.exe) to be in the directory c:\\Program Files\\  ");
+        QCOMPARE(env->messages->texts.mid(1), QStringList(3, missing));
+        QCOMPARE(env->launcher->commands.size(), 3);
+        QCOMPARE(env->launcher->commands[0], (QStringList{"xdg-open", "http://www.qod-charac.example/qod/stuff.htm"}));
+        QCOMPARE(form->Command3->text(), QStringLiteral("www.qod-charac.example"));
+    }
+
+    void settingsFileSetsTheAddresses()
+    {
+        QFile settings(env->services.settingsFile);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[links]\nitems=https://items.example.org/list.htm\nhome=https://home.example.org/\n");
+        settings.close();
+        FormCharac configured(env->services);
+        QCOMPARE(configured.Command2->text(), QStringLiteral("https://items.example.org/list.htm"));
+        QCOMPARE(configured.Command3->text(), QStringLiteral("home.example.org"));
+        configured.Command3->click();
+        configured.Command4->click(); // not in the file: the default
+        QCOMPARE(env->launcher->commands[0].last(), QStringLiteral("https://home.example.org/"));
+        QCOMPARE(env->launcher->commands[1].last(), QStringLiteral("https://forum.qod-charac.example/t/charac-sheet/1"));
     }
 
     // Every row of the control list is a widget of its kind in its container, and the window's

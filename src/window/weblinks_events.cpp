@@ -1,0 +1,44 @@
+// The web buttons: each opens its page in the desktop's browser, without waiting for it. The
+// addresses are the defaults, or those of the settings file (keys links/items, links/home and
+// links/forum of an INI file); the buttons show the items page and the home page's host.
+#include "window/form_charac.h"
+
+#include <QPushButton>
+#include <QSettings>
+
+namespace window {
+
+namespace {
+shell::WebLinks readWebLinks(const QString& settingsFile)
+{
+    shell::WebLinks links;
+    if (settingsFile.isEmpty()) return links;
+    const QSettings settings(settingsFile, QSettings::IniFormat); // a missing or unreadable file reads empty
+    links.items = settings.value(QStringLiteral("links/items"), links.items).toString();
+    links.home = settings.value(QStringLiteral("links/home"), links.home).toString();
+    links.forum = settings.value(QStringLiteral("links/forum"), links.forum).toString();
+    return links;
+}
+} // namespace
+
+void FormCharac::showWebLinks()
+{
+    webLinks_ = readWebLinks(services_.settingsFile);
+    Command2->setText(webLinks_.items);
+    Command3->setText(shell::hostOf(webLinks_.home));
+}
+
+void FormCharac::openWebPage(const QString& address)
+{
+    const shell::Command command = shell::browserCommand(address);
+    if (!services_.launcher->start(command.program, command.arguments)) {
+        services_.messages->sayError(QString::fromLatin1(shell::kBrowserMissingCaption),
+                                     QString::fromLatin1(shell::kBrowserMissing));
+    }
+}
+
+void FormCharac::WebBit() { openWebPage(webLinks_.items); }
+void FormCharac::WebBit2() { openWebPage(webLinks_.home); }
+void FormCharac::WebBit3() { openWebPage(webLinks_.forum); }
+
+} // namespace window

@@ -1,0 +1,111 @@
+// The catalogue through the window: loading a catalogue file, choosing entries into the acquire
+// panel (with formula codes worked out from the character), and taking them.
+#include "support/window_fixture.h"
+
+#include "window/control_factory.h"
+#include "window/edit_box.h"
+#include "window/folder_list.h"
+
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace sheet;
+
+class TestWindowCatalogue : public QObject, public WindowFixture {
+    Q_OBJECT
+
+    // Puts a catalogue into the folder the lists show, opens the frames and loads it.
+    void load(const QString& name, const QByteArray& bytes)
+    {
+        writeFile(program + u'/' + name, bytes);
+        form->DirA->reread(program);
+        if (form->FrameStuff->isHidden()) QTest::mouseClick(form->CDnew, Qt::LeftButton);
+        clickEntry(form->FileF, name);
+    }
+    void choose(const QString& name)
+    {
+        const auto items = form->ListStuff->findItems(name, Qt::MatchExactly);
+        QVERIFY2(!items.isEmpty(), qPrintable(name));
+        QTest::mouseClick(form->ListStuff->viewport(), Qt::LeftButton, {},
+                          form->ListStuff->visualItemRect(items[0]).center());
+    }
+    QStringList panel() const
+    {
+        QStringList texts;
+        for (int i = 0; i < 4; ++i) texts.append(form->TXnew[i]->text());
+        return texts;
+    }
+
+private slots:
+    void init() { start(); }
+    void cleanup() { stop(); }
+
+    // The starter catalogue that ships beside the program: a formula skill and a weapon taken.
+    void starterCatalogueEntriesAreTakenAsPossessions()
+    {
+        const auto starter = common::readWholeFile(QCoreApplication::applicationDirPath() + "/stuff.qoc");
+        QVERIFY(starter);
+        const std::array<std::int16_t, 7> attributes{0, 12, 16, 9, 11, 9, 10};
+        for (int k = 1; k <= 6; ++k) form->state().Character.CharValue[k] = attributes[k];
+        load("stuff.qoc", *starter);
+        QVERIFY(form->ListStuff->count() >= 80);
+        QCOMPARE(form->Liz->count(), form->ListStuff->count());
+        QCOMPARE(form->LiThang->count(), form->ListStuff->count());
+        QVERIFY(form->FrameNew->isVisible() && form->TXnew[7]->isVisible());
+
+        choose("Climbing");
+        QCOMPARE(panel(), (QStringList{"Climbing.qoa", "s", "Climbing", "57"}));
+        QVERIFY(form->OpNew[0]->isChecked());
+        QCOMPARE(window::backColour(form->FrameNew), QColor(0xFFE850));
+        QCOMPARE(form->Liz->currentRow(), form->ListStuff->currentRow());
+        QCOMPARE(form->LiThang->currentItem()->text(), QStringLiteral("-11"));
+        QCOMPARE(form->state().Character.CharText[slot::OpenLocks], QStringLiteral("Climbing"));
+        QCOMPARE(form->state().Character.CharValue[slot::OpenLocks], std::int16_t(57));
+        QTest::mouseClick(form->CMtake, Qt::LeftButton);
+
+        choose("Dagger");
+        QCOMPARE(panel(), (QStringList{"Dagger.qod", "w", "Dagger", "3"}));
+        QVERIFY(form->OpNew[1]->isChecked());
+        QTest::mouseClick(form->CMtake, Qt::LeftButton);
+
+        QCOMPARE(contentOf(program + "/Climbing.qoa"), QByteArray("s\r\nClimbing\r\n57\r\n___\r\n"));
+        QCOMPARE(contentOf(program + "/Dagger.qod"), QByteArray("w\r\nDagger\r\n3\r\n___\r\n"));
+        QCOMPARE(env->messages->texts, QStringList{"new paths found"});
+    }
+
+    void loadingReplacesTheListsAndEmptiesThePanel()
+    {
+        load("one.qoc", "w,Club,2\r\nq,\"Odd, thing\",-12\r\nZ,Zither,1.5\r\nz,end,0\r\nw,After the end,1\r\n");
+        QCOMPARE(form->ListStuff->count(), 3);
+        QCOMPARE(form->ListStuff->item(1)->text(), QStringLiteral("Odd, thing"));
+        QCOMPARE(form->LiThang->item(2)->text(), QStringLiteral("1.5"));
+
+        // An unknown code gets no file name and leaves the kind as it was; its formula still counts.
+        choose("Club");
+        choose("Odd, thing");
+        QCOMPARE(panel(), (QStringList{"", "q", "Odd, thing", "1"}));
+        QVERIFY(form->OpNew[1]->isChecked());
+
+        form->TXnew[5]->setText(QStringLiteral("typed"));
+        load("empty.qoc", "z,end,0\r\n");
+        for (QListWidget* list : {form->Liz, form->ListStuff, form->LiThang}) QCOMPARE(list->count(), 0);
+        QCOMPARE(form->TXnew[5]->text(), QString());
+    }
+
+    void catalogueThatCannotBeReadLeavesTheLists()
+    {
+        load("one.qoc", "w,Club,2\r\n");
+        writeFile(program + "/gone.qoc", "w,Axe,5\r\n");
+        form->DirA->reread(program);
+        QVERIFY(QFile::remove(program + "/gone.qoc"));
+        clickEntry(form->FileF, "gone.qoc");
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
+        QCOMPARE(form->ListStuff->count(), 1);
+        QCOMPARE(form->ListStuff->item(0)->text(), QStringLiteral("Club"));
+    }
+};
+
+QTEST_MAIN(TestWindowCatalogue)
+#include "test_window_catalogue.moc"

@@ -1,0 +1,97 @@
+// The teleport error roller: ranges, a chosen row, rolls, and the frame's "T" box.
+#include "support/window_fixture.h"
+
+#include "window/caption_label.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <set>
+
+class TestWindowTeleport : public QObject, public WindowFixture {
+    Q_OBJECT
+
+    QString error(int number) const { return form->state().TeleportError[number - 1]; }
+    void expectChosen(int row) const
+    {
+        for (QListWidget* list : {form->ListTnum, form->LisE, form->ListWidget}) {
+            QCOMPARE(list->currentRow(), row);
+            QVERIFY(list->item(row)->isSelected());
+        }
+        QCOMPARE(form->LaDetail->caption(), form->LisE->item(row)->text());
+    }
+
+private slots:
+    void init()
+    {
+        start();
+        form->ChTe->click();
+    }
+    void cleanup() { stop(); }
+
+    void aRangeListsItsTwentyErrors()
+    {
+        QTest::mouseClick(form->OptVingt[4], Qt::LeftButton);
+        QCOMPARE(form->ListTnum->count(), 20);
+        QCOMPARE(form->ListTnum->item(0)->text(), QStringLiteral("81"));
+        QCOMPARE(form->ListTnum->item(19)->text(), QStringLiteral("100"));
+        QCOMPARE(form->LisE->item(19)->text(), error(100));
+        QCOMPARE(form->ListWidget->item(7)->text(), QStringLiteral("*"));
+        QCOMPARE(form->LisE->currentRow(), -1);
+
+        QTest::mouseClick(form->OptVingt[0], Qt::LeftButton);
+        const QListWidget* texts = form->LisE;
+        QTest::mouseClick(texts->viewport(), Qt::LeftButton, {}, texts->visualItemRect(texts->item(0)).center());
+        expectChosen(0);
+        QCOMPARE(form->LaDetail->caption(), QStringLiteral("hi: 10, 20-50, 50-200,->4k"));
+    }
+
+    // Scripted draws that land in the middle of each range and row reach every one of the hundred.
+    void rollsReachEveryErrorAndChooseOneRowInAllLists()
+    {
+        std::set<QString> seen;
+        for (int range = 0; range < 5; ++range) {
+            for (int row = 0; row < 20; ++row) {
+                env->random->script({(range + 0.5) / 5, (row + 0.5) / 20});
+                QTest::mouseClick(form->CDrand, Qt::LeftButton);
+                QVERIFY(form->OptVingt[range]->isChecked());
+                expectChosen(row);
+                QCOMPARE(form->LaDetail->caption(), error(20 * range + row + 1));
+                seen.insert(form->LaDetail->caption());
+            }
+        }
+        QCOMPARE(int(seen.size()), 100);
+
+        // A click on the text rolls the row again within the range shown.
+        env->random->script({0.35});
+        QTest::mouseClick(form->LaDetail, Qt::LeftButton);
+        expectChosen(7);
+        QCOMPARE(form->LaDetail->caption(), error(88));
+    }
+
+    void textClickBeforeAnyRangeDoesNothing()
+    {
+        QTest::mouseClick(form->LaDetail, Qt::LeftButton);
+        QCOMPARE(env->random->drawn, 0);
+        QCOMPARE(form->LaDetail->caption(), QString());
+    }
+
+    void uncheckingTheBoxHidesButKeepsTheLists()
+    {
+        QVERIFY(form->FrameTele->isVisible());
+        env->random->script({0.9999});
+        QTest::mouseClick(form->CDrand, Qt::LeftButton);
+        form->ChTe->click();
+        QVERIFY(form->FrameTele->isHidden());
+        form->ChTe->click();
+        QCOMPARE(form->LisE->count(), 20);
+        expectChosen(19);
+        QCOMPARE(form->LaDetail->caption(), error(100));
+    }
+};
+
+QTEST_MAIN(TestWindowTeleport)
+#include "test_window_teleport.moc"
