@@ -18,10 +18,8 @@ namespace catalogue {
 QList<Entry> readCatalogue(const QByteArray& bytes)
 {
     QList<Entry> entries;
-    // Every record has three fields and fields end at commas or line ends, so this is a close upper
-    // estimate of the records for one-per-line files and for records sharing a line alike.
-    const qsizetype lineEnds = std::max(bytes.count('\n'), bytes.count('\r'));
-    entries.reserve((bytes.count(',') + lineEnds) / 3 + 1);
+    // Catalogues hold one record a line by habit; other layouts only make the list grow as it goes.
+    entries.reserve(bytes.count('\n') + 1);
 
     common::FieldReader reader(common::decodeCodePage(bytes));
     while (auto code = reader.next()) {

@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 
@@ -39,10 +40,15 @@ double ParseNumber(QStringView text)
     }
     bool anyDigit = false;
     bool point = false;
+    std::uint64_t mantissa = 0; // the digits as one whole number, while there are at most 15
+    int digits = 0;
+    int fractionDigits = 0;
     while (!in.atEnd()) {
         const QChar c = in.peek();
         if (isDigit(c)) {
             anyDigit = true;
+            if (++digits <= 15) mantissa = mantissa * 10 + (c.unicode() - u'0');
+            if (point) ++fractionDigits;
         } else if (c == u'.' && !point) {
             point = true;
         } else {
@@ -72,6 +78,15 @@ double ParseNumber(QStringView text)
         else in.rewind(beforeExponent); // "12e" is the number 12 followed by text
     }
 
+    // The common case, a plain number of at most 15 digits: both the digits and the power of ten are
+    // exact doubles, so one division rounds exactly as strtod would, at a fraction of its cost (a
+    // catalogue reads a hundred thousand of them).
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (digits <= 15 && number.find('e') == std::string::npos) {
+        const double magnitude = double(mantissa) / kPowersOfTen[fractionDigits];
+        return number[0] == '-' ? -magnitude : magnitude;
+    }
     const double value = std::strtod(number.c_str(), nullptr);
     if (std::isinf(value)) return std::copysign(std::numeric_limits<double>::max(), value);
     return value;

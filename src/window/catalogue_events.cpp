@@ -8,18 +8,17 @@
 #include "window/catalogue_browser.h"
 #include "window/file_list.h"
 #include "window/folder_list.h"
+#include "window/text_list.h"
 
 #include "common/files.h"
 #include "sheet/character.h"
-
-#include <QListWidget>
 
 namespace window {
 
 void FormCharac::connectCatalogue()
 {
     connect(FileF, &FileList::entryChosen, this, &FormCharac::catalogueChosen);
-    connect(ListStuff, &QListWidget::itemClicked, this, &FormCharac::stuffEntryChosen);
+    connect(ListStuff, &TextList::rowClicked, this, &FormCharac::stuffEntryChosen);
 }
 
 void FormCharac::catalogueChosen()

@@ -5,12 +5,12 @@
 #include "window/edit_box.h"
 #include "window/file_list.h"
 #include "window/folder_list.h"
+#include "window/text_list.h"
 #include "window/tile_strip.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFrame>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -33,7 +33,7 @@ QWidget* createOfKind(Kind kind, QWidget* parent)
         return toggle;
     }
     case Kind::Option: return new QRadioButton(parent);
-    case Kind::ListBox: return new QListWidget(parent);
+    case Kind::ListBox: return new TextList(parent);
     case Kind::FileList: return new FileList(parent);
     case Kind::FolderList: return new FolderList(parent);
     case Kind::Frame: return new QFrame(parent);
@@ -45,7 +45,7 @@ QWidget* createOfKind(Kind kind, QWidget* parent)
 // The palette roles a kind paints its background and its text with.
 std::pair<QPalette::ColorRole, QPalette::ColorRole> rolesOf(const QWidget* control)
 {
-    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QListWidget*>(control)) {
+    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractItemView*>(control)) {
         return {QPalette::Base, QPalette::Text};
     }
     return {control->backgroundRole(), control->foregroundRole()};
@@ -101,9 +101,7 @@ bool isOfKind(const QWidget* control, layout::Kind kind)
     }
     case Kind::CheckBox: return qobject_cast<const QCheckBox*>(control);
     case Kind::Option: return qobject_cast<const QRadioButton*>(control);
-    case Kind::ListBox:
-        return qobject_cast<const QListWidget*>(control) && !qobject_cast<const FileList*>(control)
-               && !qobject_cast<const FolderList*>(control);
+    case Kind::ListBox: return qobject_cast<const TextList*>(control);
     case Kind::FileList: return qobject_cast<const FileList*>(control);
     case Kind::FolderList: return qobject_cast<const FolderList*>(control);
     case Kind::Frame: return qobject_cast<const QFrame*>(control) && !qobject_cast<const QLabel*>(control);

@@ -4,11 +4,11 @@
 #include "window/edit_box.h"
 #include "window/file_list.h"
 #include "window/folder_list.h"
+#include "window/text_list.h"
 #include "window/tile_strip.h"
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 

@@ -6,7 +6,6 @@
 
 class QCheckBox;
 class QFrame;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 
@@ -16,6 +15,7 @@ class CaptionLabel;
 class EditBox;
 class FileList;
 class FolderList;
+class TextList;
 class TileStrip;
 
 template <layout::Kind> struct ControlType;
@@ -25,7 +25,7 @@ template <> struct ControlType<layout::Kind::Button> { using type = QPushButton;
 template <> struct ControlType<layout::Kind::CheckBox> { using type = QCheckBox; };
 template <> struct ControlType<layout::Kind::Toggle> { using type = QPushButton; };
 template <> struct ControlType<layout::Kind::Option> { using type = QRadioButton; };
-template <> struct ControlType<layout::Kind::ListBox> { using type = QListWidget; };
+template <> struct ControlType<layout::Kind::ListBox> { using type = TextList; };
 template <> struct ControlType<layout::Kind::FileList> { using type = FileList; };
 template <> struct ControlType<layout::Kind::FolderList> { using type = FolderList; };
 template <> struct ControlType<layout::Kind::Frame> { using type = QFrame; };

@@ -13,6 +13,7 @@
 #include "window/layout.h"
 #include "window/possession_viewer.h"
 #include "window/teleport_roller.h"
+#include "window/text_list.h"
 #include "window/tile_strip.h"
 
 #include "common/folder_entries.h"
@@ -24,7 +25,6 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -173,7 +173,7 @@ void FormCharac::startUp()
     FrameTele->move(layout::pixels(kRightColumnLeft), FrameTele->y());
     ChTe->setChecked(false);
     shell::fillTeleportErrors(mod_.TeleportError);
-    ListTee->addItem(QStringLiteral("Teleport Errors"));
+    ListTee->addText(QStringLiteral("Teleport Errors"));
     LabCodeZ->setCaption(shell::categoryLegend());
     mod_.RaceCount = shell::kRaceCount;
     RomeRoad();

@@ -2,11 +2,11 @@
 
 #include "window/caption_label.h"
 #include "window/control_set.h"
+#include "window/text_list.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -32,7 +32,7 @@ TeleportRoller::TeleportRoller(const ControlSet& controls, const shell::Teleport
         connect(c_.OptVingt[range], &QRadioButton::clicked, this, [this, range] { showRange(range); });
     }
     // A row chosen by a click, by the keyboard or by a roll.
-    connect(c_.LisE, &QListWidget::currentRowChanged, this, &TeleportRoller::showChosenRow);
+    connect(c_.LisE, &TextList::currentRowChanged, this, &TeleportRoller::showChosenRow);
     connect(c_.CDrand, &QPushButton::clicked, this, &TeleportRoller::roll);
     connect(c_.LaDetail, &CaptionLabel::clicked, this, &TeleportRoller::rollWithinRange);
 }
@@ -47,10 +47,9 @@ void TeleportRoller::showRange(int range)
     }
     // Refilling the text list must not show a row on the way: no row is chosen afterwards.
     const QSignalBlocker quiet(c_.LisE);
-    for (QListWidget* list : {c_.ListTnum, c_.LisE, c_.ListWidget}) list->clear();
-    c_.LisE->addItems(texts);
-    c_.ListTnum->addItems(numbers);
-    c_.ListWidget->addItems(markers);
+    c_.LisE->setTexts(texts);
+    c_.ListTnum->setTexts(numbers);
+    c_.ListWidget->setTexts(markers);
 }
 
 void TeleportRoller::showChosenRow()
@@ -59,7 +58,7 @@ void TeleportRoller::showChosenRow()
     if (row < 0) return;
     c_.ListTnum->setCurrentRow(row);
     c_.ListWidget->setCurrentRow(row);
-    c_.LaDetail->setCaption(c_.LisE->item(row)->text());
+    c_.LaDetail->setCaption(c_.LisE->text(row));
 }
 
 void TeleportRoller::selectRow(int row)

@@ -5,9 +5,9 @@
 #include "window/control_factory.h"
 #include "window/edit_box.h"
 #include "window/folder_list.h"
+#include "window/text_list.h"
 
 #include <QFrame>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -26,10 +26,12 @@ class TestWindowCatalogue : public QObject, public WindowFixture {
     }
     void choose(const QString& name)
     {
-        const auto items = form->ListStuff->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(name));
-        QTest::mouseClick(form->ListStuff->viewport(), Qt::LeftButton, {},
-                          form->ListStuff->visualItemRect(items[0]).center());
+        window::TextList* names = form->ListStuff;
+        int row = 0;
+        while (row < names->count() && names->text(row) != name) ++row;
+        QVERIFY2(row < names->count(), qPrintable(name));
+        names->scrollTo(names->model()->index(row, 0));
+        QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->rowRect(row).center());
     }
     QStringList panel() const
     {
@@ -60,7 +62,7 @@ private slots:
         QVERIFY(form->OpNew[0]->isChecked());
         QCOMPARE(window::backColour(form->FrameNew), QColor(0xFFE850));
         QCOMPARE(form->Liz->currentRow(), form->ListStuff->currentRow());
-        QCOMPARE(form->LiThang->currentItem()->text(), QStringLiteral("-11"));
+        QCOMPARE(form->LiThang->text(form->LiThang->currentRow()), QStringLiteral("-11"));
         QCOMPARE(form->state().Character.CharText[slot::OpenLocks], QStringLiteral("Climbing"));
         QCOMPARE(form->state().Character.CharValue[slot::OpenLocks], std::int16_t(57));
         QTest::mouseClick(form->CMtake, Qt::LeftButton);
@@ -79,8 +81,8 @@ private slots:
     {
         load("one.qoc", "w,Club,2\r\nq,\"Odd, thing\",-12\r\nZ,Zither,1.5\r\nz,end,0\r\nw,After the end,1\r\n");
         QCOMPARE(form->ListStuff->count(), 3);
-        QCOMPARE(form->ListStuff->item(1)->text(), QStringLiteral("Odd, thing"));
-        QCOMPARE(form->LiThang->item(2)->text(), QStringLiteral("1.5"));
+        QCOMPARE(form->ListStuff->text(1), QStringLiteral("Odd, thing"));
+        QCOMPARE(form->LiThang->text(2), QStringLiteral("1.5"));
 
         // An unknown code gets no file name and leaves the kind as it was; its formula still counts.
         choose("Club");
@@ -90,7 +92,7 @@ private slots:
 
         form->TXnew[5]->setText(QStringLiteral("typed"));
         load("empty.qoc", "z,end,0\r\n");
-        for (QListWidget* list : {form->Liz, form->ListStuff, form->LiThang}) QCOMPARE(list->count(), 0);
+        for (window::TextList* list : {form->Liz, form->ListStuff, form->LiThang}) QCOMPARE(list->count(), 0);
         QCOMPARE(form->TXnew[5]->text(), QString());
     }
 
@@ -103,7 +105,7 @@ private slots:
         clickEntry(form->FileF, "gone.qoc");
         QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
         QCOMPARE(form->ListStuff->count(), 1);
-        QCOMPARE(form->ListStuff->item(0)->text(), QStringLiteral("Club"));
+        QCOMPARE(form->ListStuff->text(0), QStringLiteral("Club"));
     }
 };
 

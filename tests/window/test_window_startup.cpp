@@ -12,7 +12,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
-#include <QListWidget>
+#include "window/text_list.h"
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -45,7 +45,7 @@ private slots:
         QVERIFY(!form->CHdice->isChecked());
         QVERIFY(!form->CDnew->isChecked());
         QCOMPARE(form->ListTee->count(), 1);
-        QCOMPARE(form->ListTee->item(0)->text(), QStringLiteral("Teleport Errors"));
+        QCOMPARE(form->ListTee->text(0), QStringLiteral("Teleport Errors"));
         QCOMPARE(form->LabCodeZ->caption(),
                  QStringLiteral("Armour\rDefense shield\rHelm\rItem\rMagic Spell\rObject\rSkill\rWeapon\r"));
         QCOMPARE(form->state().RaceCount, std::int16_t(120));

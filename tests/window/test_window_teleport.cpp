@@ -2,10 +2,10 @@
 #include "support/window_fixture.h"
 
 #include "window/caption_label.h"
+#include "window/text_list.h"
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -17,11 +17,11 @@ class TestWindowTeleport : public QObject, public WindowFixture {
     QString error(int number) const { return form->state().TeleportError[number - 1]; }
     void expectChosen(int row) const
     {
-        for (QListWidget* list : {form->ListTnum, form->LisE, form->ListWidget}) {
+        for (window::TextList* list : {form->ListTnum, form->LisE, form->ListWidget}) {
             QCOMPARE(list->currentRow(), row);
-            QVERIFY(list->item(row)->isSelected());
+            QVERIFY(list->isRowSelected(row));
         }
-        QCOMPARE(form->LaDetail->caption(), form->LisE->item(row)->text());
+        QCOMPARE(form->LaDetail->caption(), form->LisE->text(row));
     }
 
 private slots:
@@ -36,15 +36,14 @@ private slots:
     {
         QTest::mouseClick(form->OptVingt[4], Qt::LeftButton);
         QCOMPARE(form->ListTnum->count(), 20);
-        QCOMPARE(form->ListTnum->item(0)->text(), QStringLiteral("81"));
-        QCOMPARE(form->ListTnum->item(19)->text(), QStringLiteral("100"));
-        QCOMPARE(form->LisE->item(19)->text(), error(100));
-        QCOMPARE(form->ListWidget->item(7)->text(), QStringLiteral("*"));
+        QCOMPARE(form->ListTnum->text(0), QStringLiteral("81"));
+        QCOMPARE(form->ListTnum->text(19), QStringLiteral("100"));
+        QCOMPARE(form->LisE->text(19), error(100));
+        QCOMPARE(form->ListWidget->text(7), QStringLiteral("*"));
         QCOMPARE(form->LisE->currentRow(), -1);
 
         QTest::mouseClick(form->OptVingt[0], Qt::LeftButton);
-        const QListWidget* texts = form->LisE;
-        QTest::mouseClick(texts->viewport(), Qt::LeftButton, {}, texts->visualItemRect(texts->item(0)).center());
+        QTest::mouseClick(form->LisE->viewport(), Qt::LeftButton, {}, form->LisE->rowRect(0).center());
         expectChosen(0);
         QCOMPARE(form->LaDetail->caption(), QStringLiteral("hi: 10, 20-50, 50-200,->4k"));
     }
