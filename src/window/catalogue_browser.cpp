@@ -8,6 +8,11 @@
 
 namespace window {
 
+CatalogueBrowser::CatalogueBrowser(const ControlSet& controls) : c_(controls)
+{
+    scrollTogether({c_.Liz, c_.ListStuff, c_.LiThang});
+}
+
 bool CatalogueBrowser::load(const QString& path)
 {
     const auto bytes = common::readWholeFile(path);

@@ -15,7 +15,7 @@ struct ControlSet;
 
 class CatalogueBrowser {
 public:
-    explicit CatalogueBrowser(const ControlSet& controls) : c_(controls) {}
+    explicit CatalogueBrowser(const ControlSet& controls);
 
     // Lists the entries of the catalogue file at path. False, with the lists as they were, when the
     // file cannot be read.

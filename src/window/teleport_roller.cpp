@@ -28,6 +28,7 @@ TeleportRoller::TeleportRoller(const ControlSet& controls, const shell::Teleport
     : c_(controls), errors_(errors), random_(std::move(random))
 {
     connect(c_.ChTe, &QCheckBox::toggled, c_.FrameTele, &QWidget::setVisible);
+    scrollTogether({c_.ListTnum, c_.LisE, c_.ListWidget});
     for (int range = 0; range < kRanges; ++range) {
         connect(c_.OptVingt[range], &QRadioButton::clicked, this, [this, range] { showRange(range); });
     }

@@ -1,5 +1,7 @@
 #include "window/text_list.h"
 
+#include <QScrollBar>
+
 namespace window {
 
 void TextListModel::setRows(int count, TextOf textOf)
@@ -57,6 +59,18 @@ void TextList::setRows(int count, TextListModel::TextOf textOf)
 {
     if (count == 0) texts_.clear();
     model_.setRows(count, std::move(textOf));
+}
+
+void scrollTogether(std::initializer_list<TextList*> lists)
+{
+    for (TextList* from : lists) {
+        for (TextList* to : lists) {
+            if (from == to) continue;
+            // Setting the value it already has emits nothing, so the lists do not echo each other.
+            QObject::connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(),
+                             &QScrollBar::setValue);
+        }
+    }
 }
 
 } // namespace window

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 
 namespace window {
 
@@ -57,5 +58,9 @@ private:
     TextListModel model_;
     QStringList texts_; // the rows given as texts
 };
+
+// Parallel lists (row j of each belongs to the same entry) scroll together, so that their rows stay
+// side by side whichever of them the user scrolls.
+void scrollTogether(std::initializer_list<TextList*> lists);
 
 } // namespace window

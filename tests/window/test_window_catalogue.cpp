@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 using namespace sheet;
 
@@ -67,6 +68,9 @@ private slots:
         QCOMPARE(form->state().Character.CharValue[slot::OpenLocks], std::int16_t(57));
         QTest::mouseClick(form->CMtake, Qt::LeftButton);
 
+        form->ListStuff->verticalScrollBar()->setValue(50); // the codes and numbers stay beside their names
+        QCOMPARE(form->Liz->verticalScrollBar()->value(), 50);
+        QCOMPARE(form->LiThang->verticalScrollBar()->value(), 50);
         choose("Dagger");
         QCOMPARE(panel(), (QStringList{"Dagger.qod", "w", "Dagger", "3"}));
         QVERIFY(form->OpNew[1]->isChecked());
