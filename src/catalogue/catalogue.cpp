@@ -19,7 +19,8 @@ QList<Entry> readCatalogue(const QByteArray& bytes)
 {
     QList<Entry> entries;
     // Catalogues hold one record a line by habit; other layouts only make the list grow as it goes.
-    entries.reserve(bytes.count('\n') + 1);
+    // A record takes at least three bytes, which bounds the guess for a file of empty lines.
+    entries.reserve(std::min(bytes.count('\n'), bytes.size() / 3) + 1);
 
     common::FieldReader reader(common::decodeCodePage(bytes));
     while (auto code = reader.next()) {
@@ -52,18 +53,18 @@ std::int16_t nearest(double x) { return common::ToInt16(x); }
 
 std::int16_t sat(long long x) { return common::Saturate16(x); }
 
-// Formula -12: the three bonuses are reals; the integer differences feeding them saturate first.
+// Formula -12: the three bonuses are reals, worked out wide; only the result is stored.
 std::int16_t formula12(long long s2, long long s3, long long s5)
 {
     double a = 0.0;
     double b = 0.0;
     double c = 0.0;
-    if (s2 > 10) a = sat(2 * (s2 - 10));
-    if (s2 > 14) a = sat(3 * (s2 - 10));
-    if (s2 > 17) a = sat(4 * (s2 - 10));
-    if (s3 > 10) b = sat(2 * (s3 - 10));
+    if (s2 > 10) a = double(2 * (s2 - 10));
+    if (s2 > 14) a = double(3 * (s2 - 10));
+    if (s2 > 17) a = double(4 * (s2 - 10));
+    if (s3 > 10) b = double(2 * (s3 - 10));
     else a = a / 2;
-    if (s5 > 10) c = sat(2 * (s5 - 10));
+    if (s5 > 10) c = double(2 * (s5 - 10));
     else a = a / 2;
     const std::int16_t v = nearest(a + b + c);
     return v < 1 ? std::int16_t(1) : v;

@@ -13,13 +13,21 @@ CatalogueBrowser::CatalogueBrowser(const ControlSet& controls) : c_(controls)
     scrollTogether({c_.Liz, c_.ListStuff, c_.LiThang});
 }
 
+CatalogueBrowser::~CatalogueBrowser()
+{
+    // The lists draw their rows from the entries held here: they let go of them first.
+    for (TextList* list : {c_.Liz, c_.ListStuff, c_.LiThang}) list->clear();
+}
+
 bool CatalogueBrowser::load(const QString& path)
 {
     const auto bytes = common::readWholeFile(path);
     if (!bytes) return false;
-    entries_ = catalogue::readCatalogue(*bytes);
+    QList<catalogue::Entry> entries = catalogue::readCatalogue(*bytes);
     // The three lists show their column of the entries as they draw it, so that listing a catalogue
-    // costs little more than reading it, however long it is.
+    // costs little more than reading it, however long it is. They let go of the old entries first.
+    for (TextList* list : {c_.Liz, c_.ListStuff, c_.LiThang}) list->clear();
+    entries_ = std::move(entries);
     const int count = int(entries_.size());
     c_.Liz->setRows(count, [this](int row) { return entries_.at(row).code; });
     c_.ListStuff->setRows(count, [this](int row) { return entries_.at(row).name; });

@@ -16,6 +16,9 @@ struct ControlSet;
 class CatalogueBrowser {
 public:
     explicit CatalogueBrowser(const ControlSet& controls);
+    ~CatalogueBrowser();
+    CatalogueBrowser(const CatalogueBrowser&) = delete;
+    CatalogueBrowser& operator=(const CatalogueBrowser&) = delete;
 
     // Lists the entries of the catalogue file at path. False, with the lists as they were, when the
     // file cannot be read.

@@ -18,7 +18,7 @@ namespace window {
 void FormCharac::connectCatalogue()
 {
     connect(FileF, &FileList::entryChosen, this, &FormCharac::catalogueChosen);
-    connect(ListStuff, &TextList::rowClicked, this, &FormCharac::stuffEntryChosen);
+    connect(ListStuff, &TextList::rowChosen, this, &FormCharac::stuffEntryChosen);
 }
 
 void FormCharac::catalogueChosen()

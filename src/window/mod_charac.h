@@ -1,6 +1,6 @@
 // The program's module-level state: everything that lives for the whole run besides the controls and
 // the state the window's components keep of their own (the viewer's amount and marker, the event
-// log's next row, the catalogue entry chosen last). One instance is held by the window; handlers read and write it directly.
+// log's next row, the catalogue listed). One instance is held by the window; handlers read and write it directly.
 #pragma once
 
 #include "creation/names.h"

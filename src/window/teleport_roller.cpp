@@ -33,7 +33,7 @@ TeleportRoller::TeleportRoller(const ControlSet& controls, const shell::Teleport
         connect(c_.OptVingt[range], &QRadioButton::clicked, this, [this, range] { showRange(range); });
     }
     // A row chosen by a click, by the keyboard or by a roll.
-    connect(c_.LisE, &TextList::currentRowChanged, this, &TeleportRoller::showChosenRow);
+    connect(c_.LisE, &TextList::rowChosen, this, &TeleportRoller::showChosenRow);
     connect(c_.CDrand, &QPushButton::clicked, this, &TeleportRoller::roll);
     connect(c_.LaDetail, &CaptionLabel::clicked, this, &TeleportRoller::rollWithinRange);
 }
@@ -56,7 +56,7 @@ void TeleportRoller::showRange(int range)
 void TeleportRoller::showChosenRow()
 {
     const int row = c_.LisE->currentRow();
-    if (row < 0) return;
+    if (row < 0 || !c_.LisE->isRowSelected(row)) return;
     c_.ListTnum->setCurrentRow(row);
     c_.ListWidget->setCurrentRow(row);
     c_.LaDetail->setCaption(c_.LisE->text(row));
@@ -64,7 +64,8 @@ void TeleportRoller::showChosenRow()
 
 void TeleportRoller::selectRow(int row)
 {
-    if (c_.LisE->currentRow() == row) showChosenRow(); // the same row again: show it all the same
+    // The same row again chooses nothing new: show it all the same.
+    if (c_.LisE->currentRow() == row && c_.LisE->isRowSelected(row)) showChosenRow();
     else c_.LisE->setCurrentRow(row);
 }
 

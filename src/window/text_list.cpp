@@ -24,9 +24,22 @@ TextList::TextList(QWidget* parent) : QListView(parent)
     setUniformItemSizes(true); // every row one line high: laid out in one step, however many rows
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { emit currentRowChanged(current.isValid() ? current.row() : -1); });
-    connect(this, &QListView::clicked, this, [this](const QModelIndex& index) { emit rowClicked(index.row()); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const int row = currentRow();
+        if (row < 0 || !isRowSelected(row)) return;
+        chosenByPress_ = true;
+        emit rowChosen(row);
+    });
+    // A click on the row that is chosen already changes no selection, and still chooses it.
+    connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (!chosenByPress_) emit rowChosen(index.row());
+    });
+}
+
+void TextList::mousePressEvent(QMouseEvent* event)
+{
+    chosenByPress_ = false;
+    QListView::mousePressEvent(event);
 }
 
 QString TextList::text(int row) const { return model_.data(model_.index(row), Qt::DisplayRole).toString(); }

@@ -49,14 +49,17 @@ public:
     void setRows(int count, TextListModel::TextOf textOf);
 
 signals:
-    // The chosen row changed: by a click, by the keyboard or by setCurrentRow.
-    void currentRowChanged(int row);
-    // A row was clicked, whether or not it was chosen already.
-    void rowClicked(int row);
+    // The user chose a row: a click on it (also on the row chosen already), a move of the selection
+    // with the keyboard, or setCurrentRow. A row that only has the focus is not chosen.
+    void rowChosen(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     TextListModel model_;
-    QStringList texts_; // the rows given as texts
+    QStringList texts_;          // the rows given as texts
+    bool chosenByPress_ = false; // the press that starts a click chose its row already
 };
 
 // Parallel lists (row j of each belongs to the same entry) scroll together, so that their rows stay

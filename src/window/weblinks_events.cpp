@@ -9,14 +9,22 @@
 namespace window {
 
 namespace {
+// One address of the settings file, or the default when it sets none. The INI reader takes a value
+// with an unquoted comma for a list; an address may well hold one, so the parts are joined again.
+void readAddress(const QSettings& settings, const char* key, QString& address)
+{
+    const QString text = settings.value(QLatin1StringView(key)).toStringList().join(u',');
+    if (!text.trimmed().isEmpty()) address = text.trimmed();
+}
+
 shell::WebLinks readWebLinks(const QString& settingsFile)
 {
     shell::WebLinks links;
     if (settingsFile.isEmpty()) return links;
     const QSettings settings(settingsFile, QSettings::IniFormat); // a missing or unreadable file reads empty
-    links.items = settings.value(QStringLiteral("links/items"), links.items).toString();
-    links.home = settings.value(QStringLiteral("links/home"), links.home).toString();
-    links.forum = settings.value(QStringLiteral("links/forum"), links.forum).toString();
+    readAddress(settings, "links/items", links.items);
+    readAddress(settings, "links/home", links.home);
+    readAddress(settings, "links/forum", links.forum);
     return links;
 }
 } // namespace

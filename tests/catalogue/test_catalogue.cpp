@@ -87,8 +87,7 @@ private slots:
         QTest::newRow("-27 high wisdom") << attrs(16, 5, 9, 11, 9, 0) << -27 << 34;
         QTest::newRow("-28 both x1.4") << attrs(16, 16, 9, 0, 9, 0) << -28 << 67;
         QTest::newRow("-28 halved") << attrs(12, 11, 9, 0, 9, 0) << -28 << 14;
-        QTest::newRow("-10 is no formula") << kSample << -10 << 0;
-        QTest::newRow("-29 is no formula") << kSample << -29 << 0;
+        QTest::newRow("-12 halved, worked out wide") << attrs(10, 30000, 5, 10, 5, 10) << -12 << 29990;
     }
     void formula()
     {

@@ -35,6 +35,12 @@ private slots:
         QTest::newRow("lone sign") << "-" << 0.0;
         QTest::newRow("lone point") << "." << 0.0;
         QTest::newRow("comma ends it") << "1,5" << 1.0;
+        QTest::newRow("15 digits") << "123456789012.345" << 123456789012.345;
+        QTest::newRow("16 digits") << "1234567890123.4567" << 1234567890123.4567;
+        QTest::newRow("leading zeros count as digits") << "0000000000000001.5" << 1.5;
+        QTest::newRow("one tenth, rounded as strtod does") << "0.1" << 0.1;
+        QTest::newRow("negative leading point") << "-.5" << -0.5;
+        QTest::newRow("22 fraction digits") << "0.0000000000000000000001" << 1e-22;
         QTest::newRow("too large") << "1e999" << std::numeric_limits<double>::max();
         QTest::newRow("too large negative") << "-1e999" << -std::numeric_limits<double>::max();
     }

@@ -2,6 +2,7 @@
 // panel (with formula codes worked out from the character), and taking them.
 #include "support/window_fixture.h"
 
+#include "window/caption_label.h"
 #include "window/control_factory.h"
 #include "window/edit_box.h"
 #include "window/folder_list.h"
@@ -60,6 +61,7 @@ private slots:
 
         choose("Climbing");
         QCOMPARE(panel(), (QStringList{"Climbing.qoa", "s", "Climbing", "57"}));
+        QCOMPARE(form->LabAb[2]->caption(), QStringLiteral("open locks")); // shown at the next refresh
         QVERIFY(form->OpNew[0]->isChecked());
         QCOMPARE(window::backColour(form->FrameNew), QColor(0xFFE850));
         QCOMPARE(form->Liz->currentRow(), form->ListStuff->currentRow());
@@ -88,16 +90,26 @@ private slots:
         QCOMPARE(form->ListStuff->text(1), QStringLiteral("Odd, thing"));
         QCOMPARE(form->LiThang->text(2), QStringLiteral("1.5"));
 
-        // An unknown code gets no file name and leaves the kind as it was; its formula still counts.
+        // An unknown code gets no file name and leaves the kind as it was; its formula still counts,
+        // and replaces the row 2 an earlier formula entry set. The keyboard chooses as a click does.
+        form->state().Character.CharText[slot::OpenLocks] = QStringLiteral("earlier");
         choose("Club");
-        choose("Odd, thing");
+        QTest::keyClick(form->ListStuff, Qt::Key_Down);
+        QCOMPARE(form->Liz->currentRow(), 1);
         QCOMPARE(panel(), (QStringList{"", "q", "Odd, thing", "1"}));
         QVERIFY(form->OpNew[1]->isChecked());
+        QCOMPARE(form->state().Character.CharText[slot::OpenLocks], QStringLiteral("Odd, thing"));
+        QCOMPARE(form->state().Character.CharValue[slot::OpenLocks], std::int16_t(1));
 
+        // Loading again: lists refilled with no row chosen, the panel emptied, the kind kept.
         form->TXnew[5]->setText(QStringLiteral("typed"));
+        load("one.qoc", "a,Mail,4\r\nz,end,0\r\n");
+        QCOMPARE(form->ListStuff->count(), 1);
+        QCOMPARE(form->ListStuff->currentRow(), -1);
+        QCOMPARE(form->TXnew[5]->text(), QString());
+        QVERIFY(form->OpNew[1]->isChecked());
         load("empty.qoc", "z,end,0\r\n");
         for (window::TextList* list : {form->Liz, form->ListStuff, form->LiThang}) QCOMPARE(list->count(), 0);
-        QCOMPARE(form->TXnew[5]->text(), QString());
     }
 
     void catalogueThatCannotBeReadLeavesTheLists()

@@ -43,9 +43,25 @@ private slots:
         QCOMPARE(form->LisE->currentRow(), -1);
 
         QTest::mouseClick(form->OptVingt[0], Qt::LeftButton);
-        QTest::mouseClick(form->LisE->viewport(), Qt::LeftButton, {}, form->LisE->rowRect(0).center());
+        form->LisE->setFocus(); // the focus alone chooses no row
+        QCOMPARE(form->LaDetail->caption(), QString());
+        auto click = [](window::TextList* list, int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(row).center());
+        };
+        click(form->LisE, 0);
         expectChosen(0);
         QCOMPARE(form->LaDetail->caption(), QStringLiteral("hi: 10, 20-50, 50-200,->4k"));
+
+        // A click on the chosen row again brings the other lists back beside it.
+        click(form->ListTnum, 4);
+        click(form->LisE, 0);
+        expectChosen(0);
+        QTest::keyClick(form->LisE, Qt::Key_Down);
+        expectChosen(1);
+
+        // Another range keeps the text shown until a row of it is chosen.
+        QTest::mouseClick(form->OptVingt[2], Qt::LeftButton);
+        QCOMPARE(form->LaDetail->caption(), error(2));
     }
 
     // Scripted draws that land in the middle of each range and row reach every one of the hundred.
