@@ -2,6 +2,8 @@
 // file read, its records read, the three lists filled) next to reading and splitting the same file
 // with the field reader alone, measured in turns in the same run, for catalogues of 1,000, 10,000 and
 // 100,000 entries. Prints the median time of each and their ratio.
+#include "timing.h"
+
 #include "support/test_services.h"
 
 #include "window/file_list.h"
@@ -40,19 +42,7 @@ QByteArray catalogueOf(int entries)
     return bytes + "z,end,0\r\n";
 }
 
-double microseconds(const std::function<void()>& once)
-{
-    QElapsedTimer timer;
-    timer.start();
-    once();
-    return double(timer.nsecsElapsed()) / 1000.0;
-}
 
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 } // namespace
 

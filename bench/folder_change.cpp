@@ -2,6 +2,8 @@
 // label set) in folders of 100, 1,000 and 10,000 files, next to one plain directory listing of the
 // same folder (QDir::entryList of its files, sorted by name as a listing is), measured in turns in
 // the same run. Prints the median time of each and their ratio.
+#include "timing.h"
+
 #include "support/test_services.h"
 
 #include "window/folder_list.h"
@@ -29,19 +31,7 @@ void fill(const QString& folder, int count)
     }
 }
 
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
-double microseconds(const std::function<void()>& once)
-{
-    QElapsedTimer timer;
-    timer.start();
-    once();
-    return timer.nsecsElapsed() / 1000.0;
-}
 
 } // namespace
 

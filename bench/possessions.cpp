@@ -3,6 +3,8 @@
 // (the file written whole into the character folder and that folder read again), each with the
 // window events they leave behind processed, in a character folder of 200 possession files. Prints
 // the median time of each against one frame (16 ms).
+#include "timing.h"
+
 #include "support/test_services.h"
 
 #include "window/edit_box.h"
@@ -29,14 +31,12 @@ double medianMicroseconds(int runs, const std::function<void()>& once)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        once();
-        QCoreApplication::processEvents();
-        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
+        times.push_back(microseconds([&] {
+            once();
+            QCoreApplication::processEvents();
+        }));
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
 }
 
 void clickEntry(window::FileList* list, int row)
