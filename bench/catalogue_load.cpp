@@ -42,8 +42,6 @@ QByteArray catalogueOf(int entries)
     return bytes + "z,end,0\r\n";
 }
 
-
-
 } // namespace
 
 int main(int argc, char* argv[])

@@ -31,8 +31,6 @@ void fill(const QString& folder, int count)
     }
 }
 
-
-
 } // namespace
 
 int main(int argc, char* argv[])
