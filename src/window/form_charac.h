@@ -41,9 +41,8 @@ public:
     const ModCharac& state() const { return mod_; }
     const Services& services() const { return services_; }
 
-    // The components the window is made of.
+    // The event log, one of the components the window is made of.
     EventLog& eventLog() { return *eventLog_; }
-    PossessionViewer& viewer() { return *viewer_; }
 
     // Named routines of the window.
     void Numero();
