@@ -137,6 +137,7 @@ QWidget* createControl(const layout::ControlSpec& entry, QWidget* parent)
 
     setCaption(control, QString::fromUtf8(entry.caption));
     if (*entry.tooltip) control->setToolTip(QString::fromUtf8(entry.tooltip));
+    if (const QString name = layout::accessibleNameOf(entry); !name.isEmpty()) control->setAccessibleName(name);
     if (entry.hiddenAtStart) control->hide();
     return control;
 }

@@ -1,5 +1,5 @@
 // Turns one row of the layout table into a widget: the right kind, its name, place, size, colours,
-// font, alignment, caption and tooltip.
+// font, alignment, caption, tooltip and the name screen readers give it.
 #pragma once
 
 #include "window/layout.h"

@@ -14,6 +14,12 @@ void EditBox::finish()
     emit editFinished();
 }
 
+void EditBox::cancel()
+{
+    editing_ = false; // before hiding: hiding moves the focus away, and leaving must not commit
+    hide();
+}
+
 void EditBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
@@ -28,6 +34,10 @@ void EditBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         finish();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && editing_) {
+        cancel();
         return;
     }
     QLineEdit::keyPressEvent(event);

@@ -1,6 +1,7 @@
 // A one-line text box that reports when the user leaves it: on losing the keyboard focus, and on
-// Return, which leaves it the same way. Each opening of an in-place editor is reported once. It also
-// reports a double-click.
+// Return, which leaves it the same way. Each opening of an in-place editor is reported once; Escape
+// instead closes an open edit unreported, hiding the box, so that nothing is stored. It also reports a
+// double-click.
 #pragma once
 
 #include <QLineEdit>
@@ -31,6 +32,7 @@ protected:
 
 private:
     void finish();
+    void cancel();
     bool editing_ = false;
 };
 

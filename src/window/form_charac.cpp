@@ -77,6 +77,7 @@ FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), se
     teleport_ = std::make_unique<TeleportRoller>(*this, mod_.TeleportError, services_.random);
     setDesignValues();
     connectHandlers();
+    setUpKeyboard();
     startUp();
 }
 

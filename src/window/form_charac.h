@@ -58,6 +58,9 @@ public:
     void WebBit2();
     void WebBit3();
 
+    // Opens the program on a character file given on the command line, as a click on it would.
+    void openCharacterFile(const QString& path);
+
     // Timer ticks, public so that tests can tick without waiting.
     void Timer1Tick();
     void Timer2Tick();
@@ -68,6 +71,7 @@ private:
     void stackControls();
     void setDesignValues();
     void connectHandlers();
+    void setUpKeyboard(); // keyboard.cpp
     void startUp();
     void say(const QString& text) const;
 
@@ -109,6 +113,7 @@ private:
     void stopBlinking();
     void saveCharacter();
     void loadCharacter();
+    void loadCharacterFile(const QString& fileName);
 
     // Catalogue (catalogue_events.cpp).
     void connectCatalogue();

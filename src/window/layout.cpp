@@ -1,11 +1,12 @@
 // The window's layout table: every control of FormCharac, one row per control and one row per element
-// of a control array, with its kind, container, design caption, tooltip, position and size in twips,
-// colours, text style, alignment and whether it starts hidden. Array positions are written out in full
-// rather than computed, so each row reads exactly as the control sits on the sheet.
+// of a control array, with its kind, container, design caption, tooltip, accessible name, position and
+// size in twips, colours, text style, alignment and whether it starts hidden. Array positions are
+// written out in full rather than computed, so each row reads exactly as the control sits on the sheet.
 #include "window/layout.h"
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 
@@ -29,11 +30,38 @@ constexpr ControlSpec kControls[] = {
 #undef ARRAY
 #undef ELEMENT
 
+// 0, 1 or 2 for the left, middle or right column of the sheet.
+int columnOf(const ControlSpec& entry)
+{
+    const ControlSpec& placed = entry.container ? designOf(QString::fromLatin1(entry.container)) : entry;
+    return int(placed.left >= kMiddleColumnEdge) + int(placed.left >= kRightColumnEdge);
+}
+
+bool holdsText(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::ListBox || kind == Kind::FileList || kind == Kind::FolderList;
+}
+
 } // namespace
 
 std::span<const ControlSpec> controls()
 {
     return {kControls, std::size(kControls)};
+}
+
+std::vector<const ControlSpec*> readingOrder()
+{
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& entry : kControls) order.push_back(&entry);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const ControlSpec* a, const ControlSpec* b) { return columnOf(*a) < columnOf(*b); });
+    return order;
+}
+
+QString accessibleNameOf(const ControlSpec& entry)
+{
+    if (holdsText(entry.kind) && *entry.tooltip) return QString::fromUtf8(entry.tooltip);
+    return QString::fromUtf8(entry.accessibleName);
 }
 
 const ControlSpec& designOf(QStringView name, int index)

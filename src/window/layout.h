@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <span>
+#include <vector>
 
 namespace layout {
 
@@ -36,6 +37,7 @@ struct ControlSpec {
     const char* container; // nullptr: the window; otherwise the name of a Frame row
     const char* caption;   // design caption or text, UTF-8 ("" when there is none)
     const char* tooltip;   // "" when there is none
+    const char* accessibleName; // what a text box or list holds, for screen readers ("" when none)
     int left, top, width, height; // twips, relative to the container
     int back, fore;        // 0xRRGGBB, kDefaultColour, or (back only) kTransparent
     double points;         // font size; 0 = the window's default font
@@ -53,6 +55,20 @@ inline constexpr const char* kFontFamily = "Georgia";
 
 // Every control, frames before the controls they hold.
 std::span<const ControlSpec> controls();
+
+// The left edges of the sheet's middle and right columns (twips).
+inline constexpr int kMiddleColumnEdge = 4440;
+inline constexpr int kRightColumnEdge = 9360;
+
+// Every row, column by column (left, middle, right; a control in a frame goes with its frame), and
+// within a column in the order of the table. That is the order a person reads the sheet in, and the
+// order the Tab key visits the controls.
+std::vector<const ControlSpec*> readingOrder();
+
+// The name screen readers give a control, "" for none. A text box or list, whose caption is what it
+// holds, is named by its tooltip where it has one and otherwise by its accessible name; any other
+// control only by an accessible name of its own, its caption telling what it is.
+QString accessibleNameOf(const ControlSpec& entry);
 
 // The design row of a control ("FileA", 0), or of a single control (index -1). The name must be one
 // of the table's.
