@@ -1,22 +1,27 @@
-# The two commands of the README. Both set up the machine first (Debian packages), then build.
-.PHONY: run test build setup bench clean
+# The two commands of the README. Both set up the machine first (Debian packages), then build:
+# `make run` only what the program needs, `make test` everything the test suite needs too.
+.PHONY: run test setup-run setup-test bench clean
 
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc)
 
-setup:
-	@scripts/install-deps
+setup-run:
+	@scripts/install-deps run
 
-build: setup
+setup-test:
+	@scripts/install-deps test
+
+run: setup-run
 	@cmake --preset default >/dev/null
-	@cmake --build --preset default -j $(JOBS)
-
-run: build
+	@cmake --build --preset default -j $(JOBS) --target charac
 	./build/charac
 
-test: build
+test: setup-test
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default -j $(JOBS)
 	ctest --preset default -j $(JOBS)
 
-bench: setup
+bench: setup-test
 	@cmake --preset default -DCHARAC_BENCHMARKS=ON >/dev/null
 	@cmake --build --preset default -j $(JOBS)
 

@@ -5,9 +5,13 @@ set -e
 cd "$(dirname "$0")/.."
 make -s bench >/dev/null
 probe=build/startup_probe
-# The path files must exist, or the first start stops at its "new paths found" message.
+# A program folder of its own with the path files, or the first start stops at its "new paths found"
+# message.
+CHARAC_HOME=$(mktemp -d)
+export CHARAC_HOME
+trap 'rm -rf "$CHARAC_HOME"' EXIT
 for f in "pa 0.txt" "pa 1.txt" "pa 2.txt" "pathC.txt"; do
-  [ -f "build/$f" ] || printf '"%s/"\r\n' "$PWD/build" > "build/$f"
+  printf '"%s/"\r\n' "$CHARAC_HOME" > "$CHARAC_HOME/$f"
 done
 runs=${1:-30}
 xvfb-run -a -s "-screen 0 1280x800x24" sh -c "

@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
         shown = std::make_unique<QWidget>();
         shown->setFixedSize(984, 694);
     } else {
-        shown = std::make_unique<window::FormCharac>(window::realServices());
+        shown = std::make_unique<window::FormCharac>(window::realServices(window::realProgramFolder().path));
     }
     shown->show();
     return QTest::qWaitForWindowExposed(shown.get()) ? 0 : 1;

@@ -1,15 +1,78 @@
 // Charac: character sheets for the QOD role-playing system.
+//
+//   charac [FILE]   opens the sheet; with a character file, on that character
+//   charac --help | --version
 #include "window/form_charac.h"
 #include "window/sheet_style.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Without a display the toolkit would abort with a page of its own; one line says what is missing.
+// A platform chosen by hand (QT_QPA_PLATFORM, -platform) needs none.
+bool hasDisplay(const QStringList& arguments)
+{
+#ifdef Q_OS_LINUX
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || arguments.contains(QStringLiteral("-platform"))
+           || arguments.contains(QStringLiteral("--platform"));
+#else
+    Q_UNUSED(arguments);
+    return true;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Charac"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CHARAC_VERSION));
+
+    // --help and --version are answered before the window system is reached, so that they work
+    // anywhere, with no display too.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Character sheets for the QOD role-playing system."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A character file (.QOZ) to open."),
+                                 QStringLiteral("[file]"));
+    parser.parse(arguments); // the toolkit's own options are not known yet: errors wait for the window
+    if (parser.isSet(help) || parser.isSet(version)) {
+        QCoreApplication core(argc, argv); // names the program in the help text
+        parser.process(core);               // prints and ends the program
+    }
+    if (!hasDisplay(arguments)) {
+        std::fprintf(stderr, "charac: Charac needs a graphical session, and this one has no display.\n");
+        return 1;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Charac"));
+    // The toolkit has taken its own options (-platform, -style ...) out of argv: what is left is ours,
+    // and an unknown option ends the program here with a message.
+    arguments.clear();
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    parser.process(arguments);
     QApplication::setStyle(new window::SheetStyle);
-    window::FormCharac form(window::realServices());
+    const shell::ProgramFolder folder = window::realProgramFolder();
+    if (!folder.failure.isEmpty()) {
+        QMessageBox::critical(nullptr, QString::fromLatin1(window::kProgramTitle), folder.failure);
+        return 1;
+    }
+    window::FormCharac form(window::realServices(folder.path));
     form.show();
+    if (!parser.positionalArguments().isEmpty()) {
+        // Once the window shows, so that a failure's message stands over it.
+        const QString file = parser.positionalArguments().constFirst();
+        QTimer::singleShot(0, &form, [&form, file] { form.openCharacterFile(file); });
+    }
     return app.exec();
 }

@@ -15,6 +15,7 @@
 #include "shell/paths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 
@@ -64,13 +65,29 @@ void FormCharac::saveCharacter()
 void FormCharac::loadCharacter()
 {
     const QString fileName = FileD->selectedFileName();
-    if (fileName.isEmpty()) return;
+    if (!fileName.isEmpty()) loadCharacterFile(fileName);
+}
+
+void FormCharac::openCharacterFile(const QString& path)
+{
+    // As a click on the file in its folder: the folder list moves there and the file is chosen. A
+    // path that names no file of a folder gets the load's own failure all the same.
+    const QFileInfo file(path);
+    DirA->setPath(file.absolutePath());
+    const auto listed = FileD->findItems(file.fileName(), Qt::MatchExactly);
+    if (!listed.isEmpty()) FileD->setCurrentItem(listed.constFirst());
+    loadCharacterFile(file.isFile() ? file.fileName() : QString());
+}
+
+void FormCharac::loadCharacterFile(const QString& fileName)
+{
     viewer_->forgetMarkerAndAmount();
     eventLog_->layOutAnew();
     acquire_->close();
     stopBlinking();
 
-    const auto bytes = common::readWholeFile(common::joinPath(FileD->folder(), fileName));
+    const auto bytes = fileName.isEmpty() ? std::nullopt
+                                          : common::readWholeFile(common::joinPath(FileD->folder(), fileName));
     if (!bytes || !charfile::readCharacterFile(*bytes, mod_.Character)) return say(kAlienInvader);
     SaFiC();
     Numero();

@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace window {
 namespace {
@@ -33,32 +32,24 @@ public:
     }
 };
 
-bool canWriteIn(const QString& folder)
-{
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("charac-probe-XXXXXX")));
-    return probe.open();
-}
-
-// The executable's folder, or the per-user data folder for an installed program whose folder
-// cannot be written.
-QString programFolder()
-{
-    const QString own = QApplication::applicationDirPath();
-    if (canWriteIn(own)) return QDir::toNativeSeparators(own);
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    return QDir::toNativeSeparators(data);
-}
-
 } // namespace
 
-Services realServices()
+shell::ProgramFolder realProgramFolder()
+{
+    const QString executableFolder = QApplication::applicationDirPath();
+    const QStringList starterCatalogues{QDir(executableFolder).filePath(QStringLiteral("stuff.qoc")),
+                                        QDir(executableFolder).filePath(QStringLiteral("../share/charac/stuff.qoc"))};
+    return shell::prepareProgramFolder(qEnvironmentVariable("CHARAC_HOME"), executableFolder, QDir::homePath(),
+                                       starterCatalogues);
+}
+
+Services realServices(const QString& programFolder)
 {
     Services s;
     s.messages = std::make_shared<BoxMessages>();
     s.random = std::make_shared<common::SeededRandom>();
     s.launcher = std::make_shared<ProcessLauncher>();
-    s.programFolder = programFolder();
+    s.programFolder = programFolder;
     s.startFolder = QDir::toNativeSeparators(QDir::currentPath());
     s.settingsFile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Charac.conf");
     return s;

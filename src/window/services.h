@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/random_source.h"
+#include "shell/program_folder.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,9 +41,13 @@ struct Services {
     QString settingsFile;  // the user's settings (INI); missing or unreadable means the defaults
 };
 
+// The program's own folder of the running program, chosen and made ready (see shell/program_folder.h),
+// with the starter catalogue that lies beside the executable or is installed with it.
+shell::ProgramFolder realProgramFolder();
+
 // The services of the running program: real message boxes over the active window, a seeded
-// generator, detached processes, the executable's folder (or the per-user data folder when that
-// cannot be written) and the current working folder.
-Services realServices();
+// generator, detached processes, the given program folder, the current working folder and the
+// user's settings file.
+Services realServices(const QString& programFolder);
 
 } // namespace window

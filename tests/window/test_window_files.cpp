@@ -208,6 +208,41 @@ private slots:
         QCOMPARE(form->LabAb[5]->caption(), QStringLiteral("helm\rshield"));
     }
 
+    // A character file named on the command line opens as a click on it in its folder would; what
+    // is no character file gets the load's failure, and the program goes on.
+    void characterFileFromTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("character file") << "Tessa.QOZ"
+                                        << QByteArray("\"Elf\",\"\",\"Tessa\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                                                      "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                                                      "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n")
+                                        << "Tessa";
+        QTest::newRow("random bytes") << "Noise.QOZ" << QByteArray("\x01\xff\"\r\n,,\x80") << "";
+        QTest::newRow("missing file") << "Gone.QOZ" << QByteArray() << "";
+        QTest::newRow("a folder") << "Sub" << QByteArray() << "";
+    }
+    void characterFileFromTheCommandLine()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QTemporaryDir other;
+        if (!bytes.isEmpty()) writeFile(other.filePath(name), bytes);
+        QVERIFY(QDir(other.path()).mkdir("Sub"));
+        form->openCharacterFile(other.filePath(name));
+        QCOMPARE(form->DirA->path(), QDir::toNativeSeparators(other.path()));
+        if (shown.isEmpty()) {
+            QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
+            return;
+        }
+        QCOMPARE(form->FileD->selectedFileName(), name);
+        QCOMPARE(form->Labnam->caption(), shown);
+        QCOMPARE(form->LaChPath->caption(), QDir::toNativeSeparators(other.path()) + sep());
+    }
+
     void failedSaveKeepsTheEarlierFile()
     {
         form->state().Character.CharText[slot::Name] = QStringLiteral("Tessa");

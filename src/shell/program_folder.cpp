@@ -1,0 +1,48 @@
+#include "shell/program_folder.h"
+
+#include "shell/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace shell {
+
+namespace {
+const QString kStarterCatalogue = QStringLiteral("stuff.qoc");
+
+QString chooseFolder(const QString& characHome, const QString& executableFolder, const QString& home)
+{
+    if (!characHome.isEmpty()) return characHome;
+    if (QFileInfo::exists(QDir(executableFolder).filePath(rootPathFileName(0)))) return executableFolder;
+    return QDir(home).filePath(QStringLiteral("QOD/Charac"));
+}
+
+ProgramFolder failed(const QString& folder, const QString& reason)
+{
+    return {folder, QStringLiteral("Charac keeps its files in the folder %1, but %2.").arg(folder, reason)};
+}
+} // namespace
+
+ProgramFolder prepareProgramFolder(const QString& characHome, const QString& executableFolder, const QString& home,
+                                   const QStringList& starterCatalogues)
+{
+    const QString folder = QDir::toNativeSeparators(QDir::cleanPath(chooseFolder(characHome, executableFolder, home)));
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir()) return failed(folder, QStringLiteral("that is a file, not a folder"));
+    if (!info.exists() && !QDir().mkpath(folder)) return failed(folder, QStringLiteral("it cannot be created"));
+    if (QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("charac-probe-XXXXXX"))); !probe.open()) {
+        return failed(folder, QStringLiteral("it cannot be written (%1)").arg(probe.errorString()));
+    }
+
+    const QString starter = QDir(folder).filePath(kStarterCatalogue);
+    if (!QFileInfo::exists(starter)) {
+        for (const QString& source : starterCatalogues) {
+            if (QFile::copy(source, starter)) break;
+        }
+    }
+    return {folder, QString()};
+}
+
+} // namespace shell
