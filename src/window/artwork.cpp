@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kTile = 40;          // tile size and pitch, so tile k sits beside attribute label k
 constexpr double kPi = 3.14159265358979323846;
+constexpr double kIconDesignSize = 64; // the die face is laid out on this square, then scaled
+constexpr std::array<int, 6> kIconSizes = {16, 32, 48, 64, 128, 256};
 
 // The text colours of the attribute labels Wisdom to Power.
 constexpr std::array<QRgb, 7> kTileColours = {0xC000FF, 0x4080FF, 0x00C0C0, 0x00FF00, 0xFFFF00, 0xFFA000, 0xFF0000};
@@ -58,11 +60,29 @@ void drawFigure(QPainter& p, int tile, QPointF c, double r)
     p.fillPath(path.simplified(), Qt::white);
 }
 
+void drawDieFace(QPainter& p)
+{
+    QLinearGradient face(0, 0, kIconDesignSize, kIconDesignSize);
+    face.setColorAt(0, QColor(kTileColours[0]));
+    face.setColorAt(1, QColor(kTileColours[6]));
+    p.setBrush(face);
+    p.setPen(QPen(QColor(0x400000), 3));
+    p.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    for (const QPointF pip : {QPointF(20, 20), QPointF(44, 20), QPointF(32, 32), QPointF(20, 44), QPointF(44, 44)}) {
+        p.drawEllipse(pip, 5.5, 5.5);
+    }
+}
+
 } // namespace
 
-QImage tileStripImage()
+QImage tileStripImage(qreal devicePixelRatio)
 {
-    QImage image(kTileStripWidth, kTileStripHeight, QImage::Format_RGB888);
+    // Rounded up, so that a fractional ratio leaves no uncovered edge.
+    QImage image(int(std::ceil(kTileStripWidth * devicePixelRatio)), int(std::ceil(kTileStripHeight * devicePixelRatio)),
+                 QImage::Format_RGB888);
+    image.setDevicePixelRatio(devicePixelRatio); // the painter then draws in logical pixels
     image.fill(QColor(0xC8B088));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -77,22 +97,18 @@ QImage tileStripImage()
 
 QIcon windowIcon()
 {
-    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient face(0, 0, 64, 64);
-    face.setColorAt(0, QColor(kTileColours[0]));
-    face.setColorAt(1, QColor(kTileColours[6]));
-    p.setBrush(face);
-    p.setPen(QPen(QColor(0x400000), 3));
-    p.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    for (const QPointF pip : {QPointF(20, 20), QPointF(44, 20), QPointF(32, 32), QPointF(20, 44), QPointF(44, 44)}) {
-        p.drawEllipse(pip, 5.5, 5.5);
+    QIcon icon;
+    for (const int size : kIconSizes) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / kIconDesignSize, size / kIconDesignSize);
+        drawDieFace(p);
+        p.end();
+        icon.addPixmap(QPixmap::fromImage(image));
     }
-    return QIcon(QPixmap::fromImage(image));
+    return icon;
 }
 
 } // namespace window

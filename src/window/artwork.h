@@ -1,5 +1,6 @@
 // The two images the program draws for itself: the strip of seven attribute tiles beside the
-// attribute column, and the window icon.
+// attribute column, and the window icon. Both are drawn as figures at the resolution they are shown
+// at, so that they stay sharp on a scaled screen (125 %, 150 %, 200 %) and on paper.
 #pragma once
 
 #include <QIcon>
@@ -11,10 +12,12 @@ inline constexpr int kTileStripWidth = 55;
 inline constexpr int kTileStripHeight = 282;
 
 // Seven coloured square tiles with white figures, top to bottom Wisdom to Power, each in the colour of
-// its attribute label: triangle, hexagon, ellipse, heart, pentagon, trapezoid, cross.
-QImage tileStripImage();
+// its attribute label: triangle, hexagon, ellipse, heart, pentagon, trapezoid, cross. The image has
+// kTileStripWidth x kTileStripHeight logical pixels, that many times devicePixelRatio device pixels.
+QImage tileStripImage(qreal devicePixelRatio = 1.0);
 
-// 64 x 64: a violet-to-red die face over the sheet's parchment colour.
+// A violet-to-red die face over the sheet's parchment colour, drawn afresh at each of the sizes a
+// desktop asks for (16 to 256 pixels).
 QIcon windowIcon();
 
 } // namespace window

@@ -13,21 +13,33 @@ namespace window {
 namespace {
 
 // A small folder drawn once: open for the folders on the way to the current one, closed for the
-// sub-folders (the style's own icons are read from many image files, which slows every start).
-QIcon folderIcon(bool open)
+// sub-folders (the style's own icons are read from many image files, which slows every start). It is
+// drawn as figures at 1x, 1.5x and 2x, so that the list picks a sharp one on a scaled screen; the
+// lines lie on half pixels so that they fill whole pixels at each of those sizes.
+QPixmap folderPixmap(bool open, qreal devicePixelRatio)
 {
-    QPixmap pixmap(16, 14);
+    const QSize logical(16, 14);
+    QPixmap pixmap(logical * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(0x806000));
     p.setBrush(QColor(open ? 0xFFE080 : 0xE8C060));
-    p.drawRect(0, 2, 14, 10);
-    p.drawRect(0, 0, 6, 2);
+    p.drawRect(QRectF(0.5, 2.5, 14, 10));
+    p.drawRect(QRectF(0.5, 0.5, 6, 2));
     if (open) {
         p.setBrush(QColor(0xFFF0B0));
-        p.drawPolygon(QPolygon({QPoint(2, 5), QPoint(15, 5), QPoint(13, 12), QPoint(0, 12)}));
+        p.drawPolygon(QPolygonF({QPointF(2.5, 5.5), QPointF(15.5, 5.5), QPointF(13.5, 12.5), QPointF(0.5, 12.5)}));
     }
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+QIcon folderIcon(bool open)
+{
+    QIcon icon;
+    for (const qreal ratio : {1.0, 1.5, 2.0}) icon.addPixmap(folderPixmap(open, ratio));
+    return icon;
 }
 
 } // namespace

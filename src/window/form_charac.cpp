@@ -164,6 +164,7 @@ void FormCharac::connectHandlers()
     connect(Timer2, &QTimer::timeout, this, &FormCharac::Timer2Tick);
     connectPossessions();
     connectCatalogue();
+    connect(Command1, &QPushButton::clicked, this, &FormCharac::printSheet);
     connect(Command2, &QPushButton::clicked, this, &FormCharac::WebBit);
     connect(Command3, &QPushButton::clicked, this, &FormCharac::WebBit2);
     connect(Command4, &QPushButton::clicked, this, &FormCharac::WebBit3);

@@ -124,6 +124,9 @@ private:
     void showWebLinks();
     void openWebPage(const QString& address);
 
+    // Printing (print_events.cpp).
+    void printSheet();
+
     Services services_;
     ModCharac mod_;
     QHash<QString, QWidget*> controls_;

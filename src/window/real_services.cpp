@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -32,6 +33,15 @@ public:
     }
 };
 
+class DialogPrinting final : public Printing {
+public:
+    bool choosePrinter(QPrinter& printer, QWidget* parent) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
 } // namespace
 
 shell::ProgramFolder realProgramFolder()
@@ -49,6 +59,7 @@ Services realServices(const QString& programFolder)
     s.messages = std::make_shared<BoxMessages>();
     s.random = std::make_shared<common::SeededRandom>();
     s.launcher = std::make_shared<ProcessLauncher>();
+    s.printing = std::make_shared<DialogPrinting>();
     s.programFolder = programFolder;
     s.startFolder = QDir::toNativeSeparators(QDir::currentPath());
     s.settingsFile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Charac.conf");

@@ -1,6 +1,6 @@
 // What the window needs from the world outside it: message boxes, random numbers, starting other
-// programs, and the folders it starts from. The program hands in the real ones; tests hand in ones
-// that record and script, so every behaviour runs headless without a modal box.
+// programs, the print dialog, and the folders it starts from. The program hands in the real ones;
+// tests hand in ones that record and script, so every behaviour runs headless without a modal box.
 #pragma once
 
 #include "common/random_source.h"
@@ -10,6 +10,9 @@
 #include <QStringList>
 
 #include <memory>
+
+class QPrinter;
+class QWidget;
 
 namespace window {
 
@@ -32,10 +35,19 @@ public:
     virtual bool start(const QString& program, const QStringList& arguments) = 0;
 };
 
+class Printing {
+public:
+    virtual ~Printing() = default;
+    // Lets the user choose where the sheet goes (a printer or a PDF file), which sets up the printer
+    // for it; false when the user cancels.
+    virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
+};
+
 struct Services {
     std::shared_ptr<Messages> messages;
     std::shared_ptr<common::RandomSource> random;
     std::shared_ptr<Launcher> launcher;
+    std::shared_ptr<Printing> printing;
     QString programFolder; // where the path files live; the folder the lists start in
     QString startFolder;   // the process's working folder when the program started
     QString settingsFile;  // the user's settings (INI); missing or unreadable means the defaults
@@ -46,8 +58,8 @@ struct Services {
 shell::ProgramFolder realProgramFolder();
 
 // The services of the running program: real message boxes over the active window, a seeded
-// generator, detached processes, the given program folder, the current working folder and the
-// user's settings file.
+// generator, detached processes, the modal print dialog, the given program folder, the current
+// working folder and the user's settings file.
 Services realServices(const QString& programFolder);
 
 } // namespace window

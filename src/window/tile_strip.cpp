@@ -5,13 +5,22 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace window {
 
-TileStrip::TileStrip(QWidget* parent) : QWidget(parent), image_(tileStripImage()) {}
+TileStrip::TileStrip(QWidget* parent) : QWidget(parent) {}
 
 void TileStrip::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(0, 0, image_);
+    QPainter painter(this);
+    // Device pixels per logical pixel where this paint lands: the screen's ratio (which the painter's
+    // transform carries), or more when the window is rendered scaled up onto a printer's page.
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal ratio = std::max(devicePixelRatioF(), std::hypot(toDevice.m11(), toDevice.m12()));
+    if (image_.isNull() || !qFuzzyCompare(image_.devicePixelRatio(), ratio)) image_ = tileStripImage(ratio);
+    painter.drawImage(0, 0, image_);
 }
 
 void TileStrip::mouseReleaseEvent(QMouseEvent* event)

@@ -1,10 +1,12 @@
 // Services for window tests: messages are recorded instead of shown, the random source is scripted,
-// nothing is launched, and the program folder is a fresh temporary folder.
+// nothing is launched, printing goes to a PDF file instead of through a dialog, and the program
+// folder is a fresh temporary folder.
 #pragma once
 
 #include "support/scripted_random.h"
 #include "window/services.h"
 
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -28,6 +30,22 @@ public:
     bool succeed = true;
 };
 
+// The print dialog as a user who chooses "print to file" with outputFile (accept) or cancels.
+class RecordedPrinting final : public window::Printing {
+public:
+    bool choosePrinter(QPrinter& printer, QWidget*) override
+    {
+        ++dialogs;
+        if (!accept) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(outputFile);
+        return true;
+    }
+    int dialogs = 0;
+    bool accept = true;
+    QString outputFile;
+};
+
 struct TestServices {
     TestServices() : TestServices(QString()) {}
     // With a start folder, the window starts as if launched from there; otherwise from its own folder.
@@ -36,6 +54,8 @@ struct TestServices {
         services.messages = messages;
         services.random = random;
         services.launcher = launcher;
+        services.printing = printing;
+        printing->outputFile = programDir.filePath(QStringLiteral("sheet.pdf"));
         services.programFolder = programDir.path();
         services.startFolder = startFolder.isEmpty() ? programDir.path() : startFolder;
         services.settingsFile = programDir.filePath(QStringLiteral("Charac.conf")); // none unless a test writes it
@@ -45,5 +65,6 @@ struct TestServices {
     std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
     std::shared_ptr<ScriptedRandom> random = std::make_shared<ScriptedRandom>();
     std::shared_ptr<RecordedLauncher> launcher = std::make_shared<RecordedLauncher>();
+    std::shared_ptr<RecordedPrinting> printing = std::make_shared<RecordedPrinting>();
     window::Services services;
 };
