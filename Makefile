@@ -14,7 +14,7 @@ setup-test:
 run: setup-run
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default -j $(JOBS) --target charac
-	./build/charac
+	@./build/charac
 
 test: setup-test
 	@cmake --preset default >/dev/null
