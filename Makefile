@@ -14,7 +14,9 @@ setup-test:
 run: setup-run
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default -j $(JOBS) --target charac
-	@./build/charac
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	    echo "Charac needs a graphical session, and this one has no display."; \
+	else ./build/charac; fi
 
 test: setup-test
 	@cmake --preset default >/dev/null

@@ -28,6 +28,13 @@ bool hasDisplay(const QStringList& arguments)
 #endif
 }
 
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -37,8 +44,7 @@ int main(int argc, char* argv[])
 
     // --help and --version are answered before the window system is reached, so that they work
     // anywhere, with no display too.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList arguments = argumentsOf(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Character sheets for the QOD role-playing system."));
     const QCommandLineOption help = parser.addHelpOption();
@@ -58,9 +64,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The toolkit has taken its own options (-platform, -style ...) out of argv: what is left is ours,
     // and an unknown option ends the program here with a message.
-    arguments.clear();
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    parser.process(arguments);
+    parser.process(argumentsOf(argc, argv));
     QApplication::setStyle(new window::SheetStyle);
     const shell::ProgramFolder folder = window::realProgramFolder();
     if (!folder.failure.isEmpty()) {

@@ -12,10 +12,19 @@ namespace shell {
 namespace {
 const QString kStarterCatalogue = QStringLiteral("stuff.qoc");
 
+// A portable copy holds its path files beside the program. A build folder never counts as one, even
+// with path files an earlier program left there: "make clean" would take the characters with it.
+bool isPortableCopy(const QString& executableFolder)
+{
+    const QDir folder(executableFolder);
+    return QFileInfo::exists(folder.filePath(rootPathFileName(0)))
+           && !QFileInfo::exists(folder.filePath(QStringLiteral("CMakeCache.txt")));
+}
+
 QString chooseFolder(const QString& characHome, const QString& executableFolder, const QString& home)
 {
-    if (!characHome.isEmpty()) return characHome;
-    if (QFileInfo::exists(QDir(executableFolder).filePath(rootPathFileName(0)))) return executableFolder;
+    if (!characHome.isEmpty()) return QFileInfo(characHome).absoluteFilePath();
+    if (isPortableCopy(executableFolder)) return executableFolder;
     return QDir(home).filePath(QStringLiteral("QOD/Charac"));
 }
 
@@ -39,7 +48,10 @@ ProgramFolder prepareProgramFolder(const QString& characHome, const QString& exe
     const QString starter = QDir(folder).filePath(kStarterCatalogue);
     if (!QFileInfo::exists(starter)) {
         for (const QString& source : starterCatalogues) {
-            if (QFile::copy(source, starter)) break;
+            if (!QFile::copy(source, starter)) continue;
+            // The copy is the user's own, whatever the permissions of an installed original.
+            QFile::setPermissions(starter, QFile::permissions(starter) | QFileDevice::WriteOwner);
+            break;
         }
     }
     return {folder, QString()};

@@ -71,12 +71,12 @@ void FormCharac::loadCharacter()
 void FormCharac::openCharacterFile(const QString& path)
 {
     // As a click on the file in its folder: the folder list moves there and the file is chosen. A
-    // path that names no file of a folder gets the load's own failure all the same.
+    // path that names no character file the list shows gets the load's own failure all the same.
     const QFileInfo file(path);
     DirA->setPath(file.absolutePath());
     const auto listed = FileD->findItems(file.fileName(), Qt::MatchExactly);
     if (!listed.isEmpty()) FileD->setCurrentItem(listed.constFirst());
-    loadCharacterFile(file.isFile() ? file.fileName() : QString());
+    loadCharacterFile(listed.isEmpty() || !file.isFile() ? QString() : file.fileName());
 }
 
 void FormCharac::loadCharacterFile(const QString& fileName)

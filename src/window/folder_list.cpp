@@ -14,7 +14,7 @@ namespace {
 
 // A small folder drawn once: open for the folders on the way to the current one, closed for the
 // sub-folders (the style's own icons are read from many image files, which slows every start). It is
-// drawn as figures at 1x, 1.5x and 2x, so that the list picks a sharp one on a scaled screen; the
+// drawn as figures at 1x, 1.25x, 1.5x and 2x, so that the list picks a sharp one on a scaled screen; the
 // lines lie on half pixels so that they fill whole pixels at each of those sizes.
 QPixmap folderPixmap(bool open, qreal devicePixelRatio)
 {
@@ -38,7 +38,7 @@ QPixmap folderPixmap(bool open, qreal devicePixelRatio)
 QIcon folderIcon(bool open)
 {
     QIcon icon;
-    for (const qreal ratio : {1.0, 1.5, 2.0}) icon.addPixmap(folderPixmap(open, ratio));
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) icon.addPixmap(folderPixmap(open, ratio));
     return icon;
 }
 

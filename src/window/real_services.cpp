@@ -48,7 +48,7 @@ shell::ProgramFolder realProgramFolder()
 {
     const QString executableFolder = QApplication::applicationDirPath();
     const QStringList starterCatalogues{QDir(executableFolder).filePath(QStringLiteral("stuff.qoc")),
-                                        QDir(executableFolder).filePath(QStringLiteral("../share/charac/stuff.qoc"))};
+                                        QDir(executableFolder).filePath(QStringLiteral(CHARAC_INSTALLED_STARTER))};
     return shell::prepareProgramFolder(qEnvironmentVariable("CHARAC_HOME"), executableFolder, QDir::homePath(),
                                        starterCatalogues);
 }

@@ -26,18 +26,22 @@ private slots:
     {
         QTest::addColumn<QString>("characHome");
         QTest::addColumn<bool>("portable");
+        QTest::addColumn<bool>("buildFolder");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("CHARAC_HOME wins") << "own" << true << "own";
-        QTest::newRow("portable copy beside the program") << "" << true << "bin";
-        QTest::newRow("otherwise under the home folder") << "" << false << "home/QOD/Charac";
+        QTest::newRow("CHARAC_HOME wins") << "own" << true << false << "own";
+        QTest::newRow("portable copy beside the program") << "" << true << false << "bin";
+        QTest::newRow("otherwise under the home folder") << "" << false << false << "home/QOD/Charac";
+        QTest::newRow("a build folder is no portable copy") << "" << true << true << "home/QOD/Charac";
     }
     void choosesTheFolder()
     {
         QFETCH(QString, characHome);
         QFETCH(bool, portable);
+        QFETCH(bool, buildFolder);
         QFETCH(QString, chosen);
         QVERIFY(QDir(root.path()).mkpath("bin"));
         if (portable) touch("bin/pa 0.txt");
+        if (buildFolder) touch("bin/CMakeCache.txt");
         touch("bin/stuff.qoc", "w,Dagger,3\r\nz,end,0\r\n");
         const ProgramFolder folder = prepareProgramFolder(characHome.isEmpty() ? QString() : at(characHome),
                                                           at("bin"), at("home"), {at("none.qoc"), at("bin/stuff.qoc")});

@@ -215,11 +215,11 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("character file") << "Tessa.QOZ"
-                                        << QByteArray("\"Elf\",\"\",\"Tessa\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
-                                                      "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
-                                                      "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n")
-                                        << "Tessa";
+        const QByteArray tessa("\"Elf\",\"\",\"Tessa\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                               "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                               "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+        QTest::newRow("character file") << "Tessa.QOZ" << tessa << "Tessa";
+        QTest::newRow("not listed as a character file") << "Tessa.txt" << tessa << "";
         QTest::newRow("random bytes") << "Noise.QOZ" << QByteArray("\x01\xff\"\r\n,,\x80") << "";
         QTest::newRow("missing file") << "Gone.QOZ" << QByteArray() << "";
         QTest::newRow("a folder") << "Sub" << QByteArray() << "";

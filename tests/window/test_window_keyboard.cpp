@@ -178,13 +178,13 @@ private slots:
         QTest::newRow("teleport frame") << false
                                         << QStringList{"CDexit",   "CMran",    "txDice", "CDsaveCH",     "DirA",
                                                        "FileD",    "Opli3",    "FileA1", "TXdam",        "CDdam",
-                                                       "TXfile",   "TXline0",  "TXline6", "Command4",    "ChTe",
-                                                       "CDclearevent", "ListTee", "OptVingt2", "LisE", "CMpath0",
+                                                       "TXfile",   "TXline0",  "TXline6", "Command4",    "ListTee",
+                                                       "OptVingt2", "LisE",    "ChTe",   "CDclearevent", "CMpath0",
                                                        "TXpath2"};
         QTest::newRow("acquire panel") << true
                                        << QStringList{"CDsaveCH", "FileA1", "TXline6", "Command4", "OpNew1", "CMtake",
-                                                      "TXnew0",   "TXnew7", "ChTe",    "FileF",    "ListStuff",
-                                                      "LiThang",  "CMpath0"};
+                                                      "TXnew0",   "TXnew7", "FileF",   "ListStuff", "LiThang",
+                                                      "ChTe",     "CMpath0"};
     }
     void tabReadsTheColumnsLeftMiddleRight()
     {
