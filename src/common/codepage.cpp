@@ -29,7 +29,7 @@ QString decodeCodePage(const QByteArray& bytes)
     QChar* out = text.data();
     for (const char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        *out++ = (u >= 0x80 && u <= 0x9F) ? QChar(kHighControls[u - 0x80]) : QChar(u);
+        *out++ = (u >= 0x80 && u <= 0x9F) ? QChar(kHighControls[u - 0x80]) : QLatin1Char(static_cast<char>(u));
     }
     return text;
 }

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace catalogue;
 
 namespace {
@@ -31,7 +33,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("entries");
-        const QString two = "w|Sword|4;i|Rope|2.5";
+        const QString two = u"w|Sword|4;i|Rope|2.5"_s;
         QTest::newRow("one per line, stops at z") << QByteArray("w,Sword,4\r\ni,Rope,2.5\r\nz,,\r\nm,After,1\r\n") << two;
         QTest::newRow("several to a line") << QByteArray("w,Sword,4,i,Rope,2.5,z,x,0,m,After,1") << two;
         QTest::newRow("one field per line, bare z") << QByteArray("w\nSword\n4\ri\rRope\r2.5\r\nz") << two;
@@ -128,11 +130,11 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(QString, number);
         QFETCH(int, formula);
-        const Choice c = chooseEntry(Entry{code, "X", value}, kSample);
+        const Choice c = chooseEntry(Entry{code, u"X"_s, value}, kSample);
         QCOMPARE(int(c.kind), kind);
         QCOMPARE(c.fileName, fileName);
         QCOMPARE(c.code, code);
-        QCOMPARE(c.name, QString("X"));
+        QCOMPARE(c.name, QString(u"X"_s));
         QCOMPARE(c.number, number);
         QCOMPARE(c.formula.has_value(), formula >= 0);
         if (c.formula) QCOMPARE(int(*c.formula), formula);
@@ -141,3 +143,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestCatalogue)
 #include "test_catalogue.moc"
+

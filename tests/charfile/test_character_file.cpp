@@ -4,6 +4,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 using namespace charfile;
 using sheet::Character;
 
@@ -22,9 +24,9 @@ const QByteArray kExample =
 Character example()
 {
     Character c;
-    const QStringList texts = {"Sea Elf", "being", "Susus", "male", "humanoid", "", "",
-                               "prayer", "open locks", "initiative", "no armour", "defense",
-                               "weapon: hand", "system shock", "13"};
+    const QStringList texts = {u"Sea Elf"_s, u"being"_s, u"Susus"_s, u"male"_s, u"humanoid"_s, u""_s, u""_s,
+                               u"prayer"_s, u"open locks"_s, u"initiative"_s, u"no armour"_s, u"defense"_s,
+                               u"weapon: hand"_s, u"system shock"_s, u"13"_s};
     for (int i = 0; i < texts.size(); ++i) c.CharText[i + 1] = texts[i];
     const int values[14] = {12, 9, 14, 8, 11, 15, 13, 36, 52, 29, 1, 26, 43, 65};
     for (int i = 0; i < 14; ++i) c.CharValue[i + 1] = std::int16_t(values[i]);
@@ -112,8 +114,8 @@ private slots:
 
         // Slots outside the file must not leak into it.
         Character ex = example();
-        ex.CharText[0] = "zero";
-        ex.CharText[22] = "twenty-two";
+        ex.CharText[0] = u"zero"_s;
+        ex.CharText[22] = u"twenty-two"_s;
         ex.CharValue[0] = 5;
         ex.CharValue[15] = 7;
         QTest::newRow("example") << ex << kExample;
@@ -309,3 +311,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestCharacterFile)
 #include "test_character_file.moc"
+

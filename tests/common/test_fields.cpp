@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace common;
 
 namespace {
@@ -28,20 +30,20 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("commas and CR LF") << "a,b\r\nc\r\n" << QStringList{"a", "b", "c"};
-        QTest::newRow("lone LF and lone CR") << "a\nb\rc" << QStringList{"a", "b", "c"};
-        QTest::newRow("quoted keeps comma") << "\"Dwarf, Farmer\",x" << QStringList{"Dwarf, Farmer", "x"};
-        QTest::newRow("quoted keeps line breaks") << "\"one\r\ntwo\",x" << QStringList{"one\r\ntwo", "x"};
-        QTest::newRow("quoted keeps inner blanks") << "\"  lead \"" << QStringList{"  lead "};
-        QTest::newRow("blanks and tabs before fields skipped") << "  a, \t b" << QStringList{"a", "b"};
-        QTest::newRow("blanks before a quote skipped") << "   \"q\"" << QStringList{"q"};
-        QTest::newRow("unquoted loses trailing blanks") << "a \t,b" << QStringList{"a", "b"};
-        QTest::newRow("after closing quote ignored") << "\"a\"junk,b" << QStringList{"a", "b"};
-        QTest::newRow("empty fields between commas") << "a,,b" << QStringList{"a", "", "b"};
-        QTest::newRow("empty quoted") << "\"\",\"\"" << QStringList{"", ""};
-        QTest::newRow("empty line is an empty field") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
-        QTest::newRow("field split over lines") << "\"x\r\n\",y" << QStringList{"x\r\n", "y"};
-        QTest::newRow("unclosed quote runs to the end") << "\"abc,def" << QStringList{"abc,def"};
+        QTest::newRow("commas and CR LF") << "a,b\r\nc\r\n" << QStringList{u"a"_s, u"b"_s, u"c"_s};
+        QTest::newRow("lone LF and lone CR") << "a\nb\rc" << QStringList{u"a"_s, u"b"_s, u"c"_s};
+        QTest::newRow("quoted keeps comma") << "\"Dwarf, Farmer\",x" << QStringList{u"Dwarf, Farmer"_s, u"x"_s};
+        QTest::newRow("quoted keeps line breaks") << "\"one\r\ntwo\",x" << QStringList{u"one\r\ntwo"_s, u"x"_s};
+        QTest::newRow("quoted keeps inner blanks") << "\"  lead \"" << QStringList{u"  lead "_s};
+        QTest::newRow("blanks and tabs before fields skipped") << "  a, \t b" << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("blanks before a quote skipped") << "   \"q\"" << QStringList{u"q"_s};
+        QTest::newRow("unquoted loses trailing blanks") << "a \t,b" << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("after closing quote ignored") << "\"a\"junk,b" << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("empty fields between commas") << "a,,b" << QStringList{u"a"_s, u""_s, u"b"_s};
+        QTest::newRow("empty quoted") << "\"\",\"\"" << QStringList{u""_s, u""_s};
+        QTest::newRow("empty line is an empty field") << "a\r\n\r\nb" << QStringList{u"a"_s, u""_s, u"b"_s};
+        QTest::newRow("field split over lines") << "\"x\r\n\",y" << QStringList{u"x\r\n"_s, u"y"_s};
+        QTest::newRow("unclosed quote runs to the end") << "\"abc,def" << QStringList{u"abc,def"_s};
         QTest::newRow("nothing") << "" << QStringList{};
         QTest::newRow("only blanks") << "   " << QStringList{};
     }
@@ -100,10 +102,11 @@ private slots:
             QVERIFY(!writeFileAtomically(path, QByteArray(100, 'x')));
         }
         QCOMPARE(*readWholeFile(path), QByteArray("second"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.txt"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"a.txt"_s});
         QVERIFY(!readWholeFile(dir.filePath(QStringLiteral("missing.txt"))));
     }
 };
 
 QTEST_APPLESS_MAIN(TestFields)
 #include "test_fields.moc"
+

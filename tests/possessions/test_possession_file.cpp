@@ -5,6 +5,8 @@
 
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 using namespace possessions;
 
 namespace {
@@ -27,10 +29,10 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("all empty") << QStringList{} << QByteArray("___\r\n");
-        QTest::newRow("gap kept as empty line") << QStringList{"a", "", "c"} << QByteArray("a\r\n\r\nc\r\n___\r\n");
-        QTest::newRow("only the last box") << QStringList{"", "", "", "", "", "", "g"}
+        QTest::newRow("gap kept as empty line") << QStringList{u"a"_s, u""_s, u"c"_s} << QByteArray("a\r\n\r\nc\r\n___\r\n");
+        QTest::newRow("only the last box") << QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u"g"_s}
                                            << QByteArray("\r\n\r\n\r\n\r\n\r\n\r\ng\r\n___\r\n");
-        QTest::newRow("code page byte, comma as is") << QStringList{QStringLiteral("caf\u00e9, x")}
+        QTest::newRow("code page byte, comma as is") << QStringList{u"caf\u00e9, x"_s}
                                                      << QByteArray("caf\xe9, x\r\n___\r\n");
     }
     void write()
@@ -76,23 +78,23 @@ private slots:
         QTest::addColumn<int>("amountValue");
         QTest::addColumn<double>("amountRead");
         QTest::addColumn<int>("abilityRow");
-        const QStringList seven{"1", "2", "3", "4", "5", "6", "7"};
+        const QStringList seven{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s};
         const QList<int> allSeven{0, 1, 2, 3, 4, 5, 6};
         QTest::newRow("no amount keeps the read amount")
-            << QByteArray("a\r\nb\r\n___\r\n") << true << QStringList{"a", "b"} << QList<int>{} << 0 << 7.5 << 0;
+            << QByteArray("a\r\nb\r\n___\r\n") << true << QStringList{u"a"_s, u"b"_s} << QList<int>{} << 0 << 7.5 << 0;
         QTest::newRow("buttons beside the last amount")
-            << QByteArray("2 a\r\nx\r\n3.5\r\ny\r\n___\r\n") << true << QStringList{"2 a", "x", "3.5", "y"}
+            << QByteArray("2 a\r\nx\r\n3.5\r\ny\r\n___\r\n") << true << QStringList{u"2 a"_s, u"x"_s, u"3.5"_s, u"y"_s}
             << QList<int>{0, 2} << 4 << 3.5 << 0;
-        QTest::newRow("saturated amount") << QByteArray("99999\r\n___") << true << QStringList{"99999"}
+        QTest::newRow("saturated amount") << QByteArray("99999\r\n___") << true << QStringList{u"99999"_s}
                                           << QList<int>{0} << 32767 << 99999.0 << 0;
-        QTest::newRow("underscore line cuts") << QByteArray("a\r\n_b\r\nc\r\n") << true << QStringList{"a"}
+        QTest::newRow("underscore line cuts") << QByteArray("a\r\n_b\r\nc\r\n") << true << QStringList{u"a"_s}
                                               << QList<int>{} << 0 << 7.5 << 0;
         QTest::newRow("markers neither shown nor captioned")
-            << QByteArray("^x\r\na\r\n^3\r\n___\r\n") << true << QStringList{"a"} << QList<int>{} << 0 << 7.5 << 3;
+            << QByteArray("^x\r\na\r\n^3\r\n___\r\n") << true << QStringList{u"a"_s} << QList<int>{} << 0 << 7.5 << 3;
         QTest::newRow("empty and quoted lines") << QByteArray("a\r\n\r\n\"b, c\"\r\n___\r\n") << true
-                                                << QStringList{"a", "", "b, c"} << QList<int>{} << 0 << 7.5 << 0;
-        QTest::newRow("written comma splits") << possessionFileBytes(boxes({"Dwarf, Farmer"})) << true
-                                              << QStringList{"Dwarf", "Farmer"} << QList<int>{} << 0 << 7.5 << 0;
+                                                << QStringList{u"a"_s, u""_s, u"b, c"_s} << QList<int>{} << 0 << 7.5 << 0;
+        QTest::newRow("written comma splits") << possessionFileBytes(boxes({u"Dwarf, Farmer"_s})) << true
+                                              << QStringList{u"Dwarf"_s, u"Farmer"_s} << QList<int>{} << 0 << 7.5 << 0;
         QTest::newRow("seven lines, no end") << QByteArray("1\n2\n3\n4\n5\n6\n7\n") << false << seven << allSeven
                                              << 7 << 7.0 << 0;
         QTest::newRow("eighth field ignored") << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n") << true << seven
@@ -110,7 +112,7 @@ private slots:
         QFETCH(int, amountValue);
         QFETCH(double, amountRead);
         QFETCH(int, abilityRow);
-        const PossessionView v = viewPossession(bytes, ListKind::Notes, "n.qon", earlierState());
+        const PossessionView v = viewPossession(bytes, ListKind::Notes, u"n.qon"_s, earlierState());
         QCOMPARE(v.valid, valid);
         QCOMPARE(v.shownLines, shown.size());
         QCOMPARE(v.lines, boxes(shown));
@@ -136,42 +138,42 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, markedRow);
-        const PossessionView v = viewPossession(bytes, ListKind::Abilities, "Climb.qoa", earlierState());
+        const PossessionView v = viewPossession(bytes, ListKind::Abilities, u"Climb.qoa"_s, earlierState());
         QVERIFY(v.valid);
-        QCOMPARE(v.lines, boxes({"s", "climbing", "45"}));
+        QCOMPARE(v.lines, boxes({u"s"_s, u"climbing"_s, u"45"_s}));
         QCOMPARE(v.buttonRow, 2);
         QCOMPARE(v.amountLines, (std::array<bool, kLineBoxes>{false, false, true}));
-        QCOMPARE(v.abilityNames[2], std::optional<QString>("climbing"));
-        QCOMPARE(v.abilityValues[2], std::optional<QString>("45"));
-        QCOMPARE(v.rowTwoName, std::optional<QString>("climbing"));
+        QCOMPARE(v.abilityNames[2], std::optional<QString>(u"climbing"_s));
+        QCOMPARE(v.abilityValues[2], std::optional<QString>(u"45"_s));
+        QCOMPARE(v.rowTwoName, std::optional<QString>(u"climbing"_s));
         QCOMPARE(v.rowTwoValue, std::optional<std::int16_t>(45));
         QCOMPARE(int(v.state.EditLine), 2);
         QCOMPARE(v.state.AmountRead, 45.0);
         for (int row : {1, 3, 4, 5, 6, 7}) {
-            QCOMPARE(v.abilityNames[row], row == markedRow ? std::optional<QString>("Climb") : std::nullopt);
-            QCOMPARE(v.abilityValues[row], row == markedRow ? std::optional<QString>("45") : std::nullopt);
+            QCOMPARE(v.abilityNames[row], row == markedRow ? std::optional<QString>(u"Climb"_s) : std::nullopt);
+            QCOMPARE(v.abilityValues[row], row == markedRow ? std::optional<QString>(u"45"_s) : std::nullopt);
         }
     }
 
     void abilityRowTwoRules()
     {
         // A numeric second line is no name; the value keeps its text but is stored rounded, saturated.
-        PossessionView v = viewPossession("s\r\n12\r\n45%\r\n___", ListKind::Abilities, "x.qoa", {});
+        PossessionView v = viewPossession("s\r\n12\r\n45%\r\n___", ListKind::Abilities, u"x.qoa"_s, {});
         QVERIFY(!v.rowTwoName && !v.abilityNames[2]);
-        QCOMPARE(v.abilityValues[2], std::optional<QString>("45%"));
+        QCOMPARE(v.abilityValues[2], std::optional<QString>(u"45%"_s));
         QCOMPARE(v.rowTwoValue, std::optional<std::int16_t>(45));
-        v = viewPossession("s\r\nx\r\n40000.5\r\n___", ListKind::Abilities, "x.qoa", {});
+        v = viewPossession("s\r\nx\r\n40000.5\r\n___", ListKind::Abilities, u"x.qoa"_s, {});
         QCOMPARE(v.rowTwoValue, std::optional<std::int16_t>(32767));
         // A marker on row 2 is written after the file's own captions and wins; short names give "".
-        v = viewPossession("^2\r\ns\r\nclimbing\r\n45\r\n___", ListKind::Abilities, "ab", {});
-        QCOMPARE(v.abilityNames[2], std::optional<QString>(""));
-        QCOMPARE(v.abilityValues[2], std::optional<QString>("45"));
-        QCOMPARE(v.rowTwoName, std::optional<QString>("climbing"));
+        v = viewPossession("^2\r\ns\r\nclimbing\r\n45\r\n___", ListKind::Abilities, u"ab"_s, {});
+        QCOMPARE(v.abilityNames[2], std::optional<QString>(u""_s));
+        QCOMPARE(v.abilityValues[2], std::optional<QString>(u"45"_s));
+        QCOMPARE(v.rowTwoName, std::optional<QString>(u"climbing"_s));
     }
 
     void itemFile()
     {
-        const PossessionView v = viewPossession("w\r\nDagger\r\n3\r\n___\r\n", ListKind::Items, "d.qod", {});
+        const PossessionView v = viewPossession("w\r\nDagger\r\n3\r\n___\r\n", ListKind::Items, u"d.qod"_s, {});
         QCOMPARE(v.eventText, QStringLiteral("Dagger --[w]\r3\r"));
         QVERIFY(!v.rowTwoName && !v.rowTwoValue && !v.abilityValues[2]);
     }
@@ -207,7 +209,7 @@ private slots:
             QByteArray bytes(4096, '\0');
             for (char& c : bytes) c = (random() % 3 == 0) ? char(random()) : pool[random() % sizeof pool];
             for (ListKind list : {ListKind::Abilities, ListKind::Items, ListKind::Notes}) {
-                const PossessionView v = viewPossession(bytes, list, "g", {});
+                const PossessionView v = viewPossession(bytes, list, u"g"_s, {});
                 QVERIFY(v.shownLines >= 0 && v.shownLines <= kLineBoxes);
                 QVERIFY(v.buttonRow >= -1 && v.buttonRow < v.shownLines);
             }
@@ -217,3 +219,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestPossessionFile)
 #include "test_possession_file.moc"
+

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace sheet;
 
 namespace {
@@ -31,8 +33,8 @@ private slots:
     {
         Character c = withAttributes(13, 12, 11, 10, 12, 14, 14);
         populate(c, QStringLiteral("12"));
-        const QStringList names{"prayer",    "open locks",   "initiative",  "no armour",
-                                "defense",   "weapon: hand", "system shock"};
+        const QStringList names{u"prayer"_s,    u"open locks"_s,   u"initiative"_s,  u"no armour"_s,
+                                u"defense"_s,   u"weapon: hand"_s, u"system shock"_s};
         const QList<int> values{3, 4 + 2 + 4, 6 + 1 + 2, 1, 12, 4, 88};
         for (int row = 1; row <= 7; ++row) {
             QCOMPARE(c.CharText[row + slot::kRowOffset], names[row - 1]);
@@ -247,17 +249,17 @@ private slots:
         Character c = average();
         c.CharValue[slot::Nimbleness] = 12;
         DefenseInUse defense;
-        QCOMPARE(useItem(c, {"h", "helm", "2"}, defense), ItemUse::Helm);
+        QCOMPARE(useItem(c, {u"h"_s, u"helm"_s, u"2"_s}, defense), ItemUse::Helm);
         QCOMPARE(int(c.CharValue[slot::Defense]), 14);
         QCOMPARE(c.CharText[slot::Defense], QStringLiteral("helm\r"));
-        QCOMPARE(useItem(c, {"d", "shield", "3"}, defense), ItemUse::Shield);
+        QCOMPARE(useItem(c, {u"d"_s, u"shield"_s, u"3"_s}, defense), ItemUse::Shield);
         QCOMPARE(int(c.CharValue[slot::Defense]), 17);
         QCOMPARE(c.CharText[slot::Defense], QStringLiteral("helm\rshield"));
         QCOMPARE(defenseValueCaption(defense, 12), QStringLiteral("17"));
         QCOMPARE(defenseNameCaption(defense), QStringLiteral("helm\rshield"));
 
         // A new helm replaces the old one; the shield stays.
-        QCOMPARE(useItem(c, {"h", "cap", "1"}, defense), ItemUse::Helm);
+        QCOMPARE(useItem(c, {u"h"_s, u"cap"_s, u"1"_s}, defense), ItemUse::Helm);
         QCOMPARE(int(c.CharValue[slot::Defense]), 16);
         QCOMPARE(c.CharText[slot::Defense], QStringLiteral("cap\rshield"));
     }
@@ -266,7 +268,7 @@ private slots:
     {
         Character c = average();
         DefenseInUse defense;
-        useItem(c, {"d", "buckler", "3"}, defense);
+        useItem(c, {u"d"_s, u"buckler"_s, u"3"_s}, defense);
         QCOMPARE(c.CharText[slot::Defense], QStringLiteral("\rbuckler"));
         QCOMPARE(int(c.CharValue[slot::Defense]), 13);
         QCOMPARE(int(defense.DefenseBonus[2]), 3);
@@ -277,8 +279,8 @@ private slots:
         Character c = average();
         c.CharValue[slot::Nimbleness] = 12;
         DefenseInUse defense;
-        useItem(c, {"h", "helm", "30000"}, defense);
-        useItem(c, {"d", "shield", "30000"}, defense);
+        useItem(c, {u"h"_s, u"helm"_s, u"30000"_s}, defense);
+        useItem(c, {u"d"_s, u"shield"_s, u"30000"_s}, defense);
         // The caption shows the whole sum; the slot keeps what fits.
         QCOMPARE(defenseValueCaption(defense, 12), QStringLiteral("60012"));
         QCOMPARE(int(c.CharValue[slot::Defense]), 32767);
@@ -287,3 +289,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestAbilities)
 #include "test_abilities.moc"
+

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace shell;
 
 class TestProgramFolder : public QObject {
@@ -39,24 +41,24 @@ private slots:
         QFETCH(bool, portable);
         QFETCH(bool, buildFolder);
         QFETCH(QString, chosen);
-        QVERIFY(QDir(root.path()).mkpath("bin"));
-        if (portable) touch("bin/pa 0.txt");
-        if (buildFolder) touch("bin/CMakeCache.txt");
-        touch("bin/stuff.qoc", "w,Dagger,3\r\nz,end,0\r\n");
+        QVERIFY(QDir(root.path()).mkpath(u"bin"_s));
+        if (portable) touch(u"bin/pa 0.txt"_s);
+        if (buildFolder) touch(u"bin/CMakeCache.txt"_s);
+        touch(u"bin/stuff.qoc"_s, "w,Dagger,3\r\nz,end,0\r\n");
         const ProgramFolder folder = prepareProgramFolder(characHome.isEmpty() ? QString() : at(characHome),
-                                                          at("bin"), at("home"), {at("none.qoc"), at("bin/stuff.qoc")});
+                                                          at(u"bin"_s), at(u"home"_s), {at(u"none.qoc"_s), at(u"bin/stuff.qoc"_s)});
         QCOMPARE(folder.failure, QString());
         QCOMPARE(folder.path, at(chosen));
         // Created with its parents, and given the first starter catalogue there is.
-        QCOMPARE(QFile(at(chosen) + "/stuff.qoc").size(), qint64(21));
+        QCOMPARE(QFile(at(chosen) + u"/stuff.qoc"_s).size(), qint64(21));
     }
 
     void keepsAStarterCatalogueThatIsThere()
     {
-        touch("home/QOD/Charac/stuff.qoc", "mine");
-        touch("bin/stuff.qoc", "w,Dagger,3\r\n");
-        QCOMPARE(prepareProgramFolder({}, at("bin"), at("home"), {at("bin/stuff.qoc")}).failure, QString());
-        QFile kept(at("home/QOD/Charac/stuff.qoc"));
+        touch(u"home/QOD/Charac/stuff.qoc"_s, "mine");
+        touch(u"bin/stuff.qoc"_s, "w,Dagger,3\r\n");
+        QCOMPARE(prepareProgramFolder({}, at(u"bin"_s), at(u"home"_s), {at(u"bin/stuff.qoc"_s)}).failure, QString());
+        QFile kept(at(u"home/QOD/Charac/stuff.qoc"_s));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("mine"));
     }
@@ -74,11 +76,11 @@ private slots:
         QFETCH(QString, characHome);
         QFETCH(QString, home);
         QFETCH(QString, reason);
-        touch("file", "x");
+        touch(u"file"_s, "x");
         const ProgramFolder folder =
-            prepareProgramFolder(characHome.isEmpty() ? QString() : at(characHome), at("bin"), at(home), {});
+            prepareProgramFolder(characHome.isEmpty() ? QString() : at(characHome), at(u"bin"_s), at(home), {});
         QVERIFY2(folder.failure.contains(folder.path) && folder.failure.contains(reason), qPrintable(folder.failure));
-        QVERIFY(!QFileInfo::exists(at("file/QOD")));
+        QVERIFY(!QFileInfo::exists(at(u"file/QOD"_s)));
     }
 
     void cleanup()
@@ -90,3 +92,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestProgramFolder)
 #include "test_program_folder.moc"
+

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+using namespace Qt::StringLiterals;
+
 using namespace sheet;
 
 class TestWindowCatalogue : public QObject, public WindowFixture {
@@ -49,18 +51,18 @@ private slots:
     // The starter catalogue that ships beside the program: a formula skill and a weapon taken.
     void starterCatalogueEntriesAreTakenAsPossessions()
     {
-        const auto starter = common::readWholeFile(QCoreApplication::applicationDirPath() + "/stuff.qoc");
+        const auto starter = common::readWholeFile(QCoreApplication::applicationDirPath() + u"/stuff.qoc"_s);
         QVERIFY(starter);
         const std::array<std::int16_t, 7> attributes{0, 12, 16, 9, 11, 9, 10};
         for (int k = 1; k <= 6; ++k) form->state().Character.CharValue[k] = attributes[k];
-        load("stuff.qoc", *starter);
+        load(u"stuff.qoc"_s, *starter);
         QVERIFY(form->ListStuff->count() >= 80);
         QCOMPARE(form->Liz->count(), form->ListStuff->count());
         QCOMPARE(form->LiThang->count(), form->ListStuff->count());
         QVERIFY(form->FrameNew->isVisible() && form->TXnew[7]->isVisible());
 
-        choose("Climbing");
-        QCOMPARE(panel(), (QStringList{"Climbing.qoa", "s", "Climbing", "57"}));
+        choose(u"Climbing"_s);
+        QCOMPARE(panel(), (QStringList{u"Climbing.qoa"_s, u"s"_s, u"Climbing"_s, u"57"_s}));
         QCOMPARE(form->LabAb[2]->caption(), QStringLiteral("open locks")); // shown at the next refresh
         QVERIFY(form->OpNew[0]->isChecked());
         QCOMPARE(window::backColour(form->FrameNew), QColor(0xFFE850));
@@ -73,19 +75,19 @@ private slots:
         form->ListStuff->verticalScrollBar()->setValue(50); // the codes and numbers stay beside their names
         QCOMPARE(form->Liz->verticalScrollBar()->value(), 50);
         QCOMPARE(form->LiThang->verticalScrollBar()->value(), 50);
-        choose("Dagger");
-        QCOMPARE(panel(), (QStringList{"Dagger.qod", "w", "Dagger", "3"}));
+        choose(u"Dagger"_s);
+        QCOMPARE(panel(), (QStringList{u"Dagger.qod"_s, u"w"_s, u"Dagger"_s, u"3"_s}));
         QVERIFY(form->OpNew[1]->isChecked());
         QTest::mouseClick(form->CMtake, Qt::LeftButton);
 
-        QCOMPARE(contentOf(program + "/Climbing.qoa"), QByteArray("s\r\nClimbing\r\n57\r\n___\r\n"));
-        QCOMPARE(contentOf(program + "/Dagger.qod"), QByteArray("w\r\nDagger\r\n3\r\n___\r\n"));
-        QCOMPARE(env->messages->texts, QStringList{"new paths found"});
+        QCOMPARE(contentOf(program + u"/Climbing.qoa"_s), QByteArray("s\r\nClimbing\r\n57\r\n___\r\n"));
+        QCOMPARE(contentOf(program + u"/Dagger.qod"_s), QByteArray("w\r\nDagger\r\n3\r\n___\r\n"));
+        QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
     }
 
     void loadingReplacesTheListsAndEmptiesThePanel()
     {
-        load("one.qoc", "w,Club,2\r\nq,\"Odd, thing\",-12\r\nZ,Zither,1.5\r\nz,end,0\r\nw,After the end,1\r\n");
+        load(u"one.qoc"_s, "w,Club,2\r\nq,\"Odd, thing\",-12\r\nZ,Zither,1.5\r\nz,end,0\r\nw,After the end,1\r\n");
         QCOMPARE(form->ListStuff->count(), 3);
         QCOMPARE(form->ListStuff->text(1), QStringLiteral("Odd, thing"));
         QCOMPARE(form->LiThang->text(2), QStringLiteral("1.5"));
@@ -93,32 +95,32 @@ private slots:
         // An unknown code gets no file name and leaves the kind as it was; its formula still counts,
         // and replaces the row 2 an earlier formula entry set. The keyboard chooses as a click does.
         form->state().Character.CharText[slot::OpenLocks] = QStringLiteral("earlier");
-        choose("Club");
+        choose(u"Club"_s);
         QTest::keyClick(form->ListStuff, Qt::Key_Down);
         QCOMPARE(form->Liz->currentRow(), 1);
-        QCOMPARE(panel(), (QStringList{"", "q", "Odd, thing", "1"}));
+        QCOMPARE(panel(), (QStringList{u""_s, u"q"_s, u"Odd, thing"_s, u"1"_s}));
         QVERIFY(form->OpNew[1]->isChecked());
         QCOMPARE(form->state().Character.CharText[slot::OpenLocks], QStringLiteral("Odd, thing"));
         QCOMPARE(form->state().Character.CharValue[slot::OpenLocks], std::int16_t(1));
 
         // Loading again: lists refilled with no row chosen, the panel emptied, the kind kept.
         form->TXnew[5]->setText(QStringLiteral("typed"));
-        load("one.qoc", "a,Mail,4\r\nz,end,0\r\n");
+        load(u"one.qoc"_s, "a,Mail,4\r\nz,end,0\r\n");
         QCOMPARE(form->ListStuff->count(), 1);
         QCOMPARE(form->ListStuff->currentRow(), -1);
         QCOMPARE(form->TXnew[5]->text(), QString());
         QVERIFY(form->OpNew[1]->isChecked());
-        load("empty.qoc", "z,end,0\r\n");
+        load(u"empty.qoc"_s, "z,end,0\r\n");
         for (window::TextList* list : {form->Liz, form->ListStuff, form->LiThang}) QCOMPARE(list->count(), 0);
     }
 
     void catalogueThatCannotBeReadLeavesTheLists()
     {
-        load("one.qoc", "w,Club,2\r\n");
-        writeFile(program + "/gone.qoc", "w,Axe,5\r\n");
+        load(u"one.qoc"_s, "w,Club,2\r\n");
+        writeFile(program + u"/gone.qoc"_s, "w,Axe,5\r\n");
         form->DirA->reread(program);
-        QVERIFY(QFile::remove(program + "/gone.qoc"));
-        clickEntry(form->FileF, "gone.qoc");
+        QVERIFY(QFile::remove(program + u"/gone.qoc"_s));
+        clickEntry(form->FileF, u"gone.qoc"_s);
         QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
         QCOMPARE(form->ListStuff->count(), 1);
         QCOMPARE(form->ListStuff->text(0), QStringLiteral("Club"));
@@ -127,3 +129,4 @@ private slots:
 
 QTEST_MAIN(TestWindowCatalogue)
 #include "test_window_catalogue.moc"
+

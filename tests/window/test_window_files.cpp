@@ -18,10 +18,10 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 
 using window::FormCharac;
 using namespace sheet;
-
 
 class TestWindowFiles : public QObject, public WindowFixture {
     Q_OBJECT
@@ -31,20 +31,20 @@ private slots:
 
     void firstStartWritesThePathFiles()
     {
-        QCOMPARE(env->messages->texts, QStringList{"new paths found"});
+        QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
         const QString home = QDir::toNativeSeparators(QDir::homePath());
-        QCOMPARE(contentOf(program + "/pa 0.txt"), "\"" + program.toLocal8Bit() + "\"\r\n");
-        QCOMPARE(contentOf(program + "/pa 1.txt"), "\"" + home.toLocal8Bit() + "/QOD/\"\r\n");
-        QCOMPARE(contentOf(program + "/pa 2.txt"), "\"" + home.toLocal8Bit() + "\"\r\n");
-        QCOMPARE(contentOf(program + "/pathC.txt"), "\"" + program.toLocal8Bit() + "/\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 0.txt"_s), "\"" + program.toLocal8Bit() + "\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + home.toLocal8Bit() + "/QOD/\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 2.txt"_s), "\"" + home.toLocal8Bit() + "\"\r\n");
+        QCOMPARE(contentOf(program + u"/pathC.txt"_s), "\"" + program.toLocal8Bit() + "/\"\r\n");
         QCOMPARE(form->TXpath[0]->text(), program);
-        QCOMPARE(form->LaChPath->caption(), program + "/");
+        QCOMPARE(form->LaChPath->caption(), program + u"/"_s);
 
         // The next start reads them without a word.
         FormCharac again(env->services);
         QCOMPARE(env->messages->texts.size(), 1);
-        QCOMPARE(again.TXpath[1]->text(), home + "/QOD/");
-        QCOMPARE(again.LaChPath->caption(), program + "/");
+        QCOMPARE(again.TXpath[1]->text(), home + u"/QOD/"_s);
+        QCOMPARE(again.LaChPath->caption(), program + u"/"_s);
     }
 
     void oneMissingPathFileResetsRootZeroAndTheCharacterPath_data()
@@ -56,22 +56,22 @@ private slots:
     void oneMissingPathFileResetsRootZeroAndTheCharacterPath()
     {
         QFETCH(bool, deleted);
-        writeFile(program + "/pa 0.txt", "\"/elsewhere\"\r\n");
-        writeFile(program + "/pa 2.txt", "\"/roots/two\"\r\n");
-        writeFile(program + "/pathC.txt", "\"/chars/\"\r\n");
-        if (deleted) QVERIFY(QFile::remove(program + "/pa 1.txt"));
-        else writeFile(program + "/pa 1.txt", "");
+        writeFile(program + u"/pa 0.txt"_s, "\"/elsewhere\"\r\n");
+        writeFile(program + u"/pa 2.txt"_s, "\"/roots/two\"\r\n");
+        writeFile(program + u"/pathC.txt"_s, "\"/chars/\"\r\n");
+        if (deleted) QVERIFY(QFile::remove(program + u"/pa 1.txt"_s));
+        else writeFile(program + u"/pa 1.txt"_s, "");
         FormCharac again(env->services);
-        QCOMPARE(env->messages->texts, (QStringList{"new paths found", "new paths found"}));
+        QCOMPARE(env->messages->texts, (QStringList{u"new paths found"_s, u"new paths found"_s}));
         // Root 0 goes back to the program's folder although its file was read; roots 1 and 2 get the
         // design folders, because the reading stopped at root 1.
         const QByteArray home = QDir::toNativeSeparators(QDir::homePath()).toLocal8Bit();
-        QCOMPARE(contentOf(program + "/pa 0.txt"), "\"" + program.toLocal8Bit() + "\"\r\n");
-        QCOMPARE(contentOf(program + "/pa 1.txt"), "\"" + home + "/QOD/\"\r\n");
-        QCOMPARE(contentOf(program + "/pa 2.txt"), "\"" + home + "\"\r\n");
-        QCOMPARE(contentOf(program + "/pathC.txt"), "\"" + program.toLocal8Bit() + "/\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 0.txt"_s), "\"" + program.toLocal8Bit() + "\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + home + "/QOD/\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 2.txt"_s), "\"" + home + "\"\r\n");
+        QCOMPARE(contentOf(program + u"/pathC.txt"_s), "\"" + program.toLocal8Bit() + "/\"\r\n");
         QCOMPARE(again.TXpath[0]->text(), program);
-        QCOMPARE(again.LaChPath->caption(), program + "/");
+        QCOMPARE(again.LaChPath->caption(), program + u"/"_s);
     }
 
     void placeLabelFollowsTheFolderList()
@@ -89,14 +89,14 @@ private slots:
     void makeDirTwiceAndBack()
     {
         form->Labnam->setCaption(QStringLiteral("Tessa"));
-        QFile::copy(program + "/pa 0.txt", program + "/x.qoz");
+        QFile::copy(program + u"/pa 0.txt"_s, program + u"/x.qoz"_s);
         form->CDmake->click();
-        const QString tessa = program + sep() + "Tessa";
+        const QString tessa = program + sep() + u"Tessa"_s;
         QCOMPARE(form->DirA->path(), tessa);
         QCOMPARE(form->FileD->count(), 0);
-        QCOMPARE(form->LabPlace->caption(), QDir(program).dirName() + sep() + "Tessa");
+        QCOMPARE(form->LabPlace->caption(), QDir(program).dirName() + sep() + u"Tessa"_s);
         form->CDmake->click();
-        QCOMPARE(form->DirA->path(), tessa + sep() + "Tessa");
+        QCOMPARE(form->DirA->path(), tessa + sep() + u"Tessa"_s);
         QVERIFY(form->DirA->setPath(program));
         QCOMPARE(form->FileD->count(), 1);
         form->CDmake->click();
@@ -106,7 +106,7 @@ private slots:
         form->Labnam->setCaption(QStringLiteral("a/b"));
         form->CDmake->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("mkdir contradiction"));
-        QVERIFY(!QFileInfo::exists(program + "/a"));
+        QVERIFY(!QFileInfo::exists(program + u"/a"_s));
     }
 
     void storeAndRecallRoots()
@@ -115,17 +115,17 @@ private slots:
         QVERIFY(form->DirA->setPath(games.path()));
         form->CMpath[4]->click();
         QCOMPARE(form->TXpath[1]->text(), games.path());
-        QCOMPARE(contentOf(program + "/pa 1.txt"), "\"" + games.path().toLocal8Bit() + "\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + games.path().toLocal8Bit() + "\"\r\n");
 
         // Recall: the file wins over an edited box; a bare path reads as well as a quoted one.
         QVERIFY(form->DirA->setPath(program));
-        writeFile(program + "/pa 1.txt", games.path().toLocal8Bit() + "\r\n");
+        writeFile(program + u"/pa 1.txt"_s, games.path().toLocal8Bit() + "\r\n");
         form->TXpath[1]->setText(program);
         form->CMpath[1]->click();
         QCOMPARE(form->DirA->path(), games.path());
         QCOMPARE(form->TXpath[1]->text(), games.path());
 
-        form->TXpath[2]->setText(program + "/no such folder");
+        form->TXpath[2]->setText(program + u"/no such folder"_s);
         form->CMpath[2]->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("no path"));
         QCOMPARE(form->DirA->path(), games.path());
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(form->DirA->setPath(elsewhere.path()));
         form->CDtrigger->click(); // after the recovery the character path is the program's folder
         QCOMPARE(form->DirA->path(), program);
-        form->LaChPath->setCaption(program + "/gone/");
+        form->LaChPath->setCaption(program + u"/gone/"_s);
         form->CDtrigger->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("nah"));
         QTest::mouseClick(form->LaChPath, Qt::LeftButton);
@@ -164,15 +164,15 @@ private slots:
             form->eventLog().endEntry(1);
         }
         form->CDsaveCH->click();
-        QCOMPARE(contentOf(program + "/Name.QOZ"),
+        QCOMPARE(contentOf(program + u"/Name.QOZ"_s),
                  QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
                             "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
         QCOMPARE(form->Labnam->caption(), QString());
-        QCOMPARE(form->FileD->findItems("Name.QOZ", Qt::MatchExactly).size(), 1);
+        QCOMPARE(form->FileD->findItems(u"Name.QOZ"_s, Qt::MatchExactly).size(), 1);
         QVERIFY(!form->Timer2->isActive());
         QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::black));
         QCOMPARE(form->LaChPath->caption(), program + sep());
-        QCOMPARE(contentOf(program + "/pathC.txt"), "\"" + (program + sep()).toLocal8Bit() + "\"\r\n");
+        QCOMPARE(contentOf(program + u"/pathC.txt"_s), "\"" + (program + sep()).toLocal8Bit() + "\"\r\n");
         QCOMPARE(form->Bapa[3]->caption(), QString());
         QCOMPARE(form->eventLog().row(), std::int16_t(0));
         QCOMPARE(form->Bapa[0]->y(), 480 / 15);
@@ -231,7 +231,7 @@ private slots:
         QFETCH(QString, shown);
         QTemporaryDir other;
         if (!bytes.isEmpty()) writeFile(other.filePath(name), bytes);
-        QVERIFY(QDir(other.path()).mkdir("Sub"));
+        QVERIFY(QDir(other.path()).mkdir(u"Sub"_s));
         form->openCharacterFile(other.filePath(name));
         QCOMPARE(form->DirA->path(), QDir::toNativeSeparators(other.path()));
         if (shown.isEmpty()) {
@@ -248,19 +248,19 @@ private slots:
         form->state().Character.CharText[slot::Name] = QStringLiteral("Tessa");
         form->Numero();
         form->CDsaveCH->click();
-        const QByteArray earlier = contentOf(program + "/Tessa.QOZ");
+        const QByteArray earlier = contentOf(program + u"/Tessa.QOZ"_s);
 
         QTemporaryDir other;
         QVERIFY(form->DirA->setPath(other.path()));
-        writeFile(other.path() + "/Tessa.QOZ", earlier);
+        writeFile(other.path() + u"/Tessa.QOZ"_s, earlier);
         form->state().Character.CharText[slot::Race] = QStringLiteral("a much longer race name than before");
         {
             FullDisk full;
             form->CDsaveCH->click();
         }
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
-        QCOMPARE(contentOf(other.path() + "/Tessa.QOZ"), earlier);
-        QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tessa.QOZ"});
+        QCOMPARE(contentOf(other.path() + u"/Tessa.QOZ"_s), earlier);
+        QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Tessa.QOZ"_s});
         QCOMPARE(form->LaChPath->caption(), other.path() + sep()); // the character folder moves all the same
         QVERIFY(!form->Timer2->isActive());
         QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::black));
@@ -272,14 +272,14 @@ private slots:
         form->Labnam->setCaption(QStringLiteral("../escape"));
         form->CDsaveCH->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
-        QVERIFY(!QFileInfo::exists(QFileInfo(program).dir().filePath("escape.QOZ")));
+        QVERIFY(!QFileInfo::exists(QFileInfo(program).dir().filePath(u"escape.QOZ"_s)));
         QVERIFY(!form->Timer2->isActive());
     }
 
     void failedLoadKeepsTheSheetAndTheCharacterPath()
     {
         QTemporaryDir other;
-        writeFile(other.path() + "/Half.qoz", "\"Imp\",\"being\",\"Half\",\"male\",\"humanoid\",\"\",\"\"\r\n"
+        writeFile(other.path() + u"/Half.qoz"_s, "\"Imp\",\"being\",\"Half\",\"male\",\"humanoid\",\"\",\"\"\r\n"
                                               "1,2,3,4,5,6,7\r\n");
         QVERIFY(form->DirA->setPath(other.path()));
         form->CDnew->setText(QStringLiteral("Stuff"));
@@ -304,3 +304,4 @@ private:
 
 QTEST_MAIN(TestWindowFiles)
 #include "test_window_files.moc"
+

@@ -15,6 +15,8 @@
 #include <QSet>
 #include <QSignalSpy>
 
+using namespace Qt::StringLiterals;
+
 using namespace sheet;
 
 namespace {
@@ -176,15 +178,15 @@ private slots:
         QTest::addColumn<bool>("acquiring");
         QTest::addColumn<QStringList>("anchors");
         QTest::newRow("teleport frame") << false
-                                        << QStringList{"CDexit",   "CMran",    "txDice", "CDsaveCH",     "DirA",
-                                                       "FileD",    "Opli3",    "FileA1", "TXdam",        "CDdam",
-                                                       "TXfile",   "TXline0",  "TXline6", "Command4",    "ListTee",
-                                                       "OptVingt2", "LisE",    "ChTe",   "CDclearevent", "CMpath0",
-                                                       "TXpath2"};
+                                        << QStringList{u"CDexit"_s,   u"CMran"_s,    u"txDice"_s, u"CDsaveCH"_s,     u"DirA"_s,
+                                                       u"FileD"_s,    u"Opli3"_s,    u"FileA1"_s, u"TXdam"_s,        u"CDdam"_s,
+                                                       u"TXfile"_s,   u"TXline0"_s,  u"TXline6"_s, u"Command4"_s,    u"ListTee"_s,
+                                                       u"OptVingt2"_s, u"LisE"_s,    u"ChTe"_s,   u"CDclearevent"_s, u"CMpath0"_s,
+                                                       u"TXpath2"_s};
         QTest::newRow("acquire panel") << true
-                                       << QStringList{"CDsaveCH", "FileA1", "TXline6", "Command4", "OpNew1", "CMtake",
-                                                      "TXnew0",   "TXnew7", "FileF",   "ListStuff", "LiThang",
-                                                      "ChTe",     "CMpath0"};
+                                       << QStringList{u"CDsaveCH"_s, u"FileA1"_s, u"TXline6"_s, u"Command4"_s, u"OpNew1"_s, u"CMtake"_s,
+                                                      u"TXnew0"_s,   u"TXnew7"_s, u"FileF"_s,   u"ListStuff"_s, u"LiThang"_s,
+                                                      u"ChTe"_s,     u"CMpath0"_s};
     }
     void tabReadsTheColumnsLeftMiddleRight()
     {
@@ -192,10 +194,10 @@ private slots:
         QFETCH(QStringList, anchors);
         QTest::mouseClick(form->Opli[3], Qt::LeftButton);
         if (acquiring) {
-            writeFile(program + "/one.qoc", "w,Club,2\r\nz,end,0\r\n");
+            writeFile(program + u"/one.qoc"_s, "w,Club,2\r\nz,end,0\r\n");
             form->DirA->reread(program);
             QTest::mouseClick(form->CDnew, Qt::LeftButton);
-            clickEntry(form->FileF, "one.qoc"); // shows the panel's boxes
+            clickEntry(form->FileF, u"one.qoc"_s); // shows the panel's boxes
             form->OpNew[1]->click();
         } else {
             form->ChTe->setChecked(true);
@@ -246,3 +248,4 @@ private slots:
 
 QTEST_MAIN(TestWindowKeyboard)
 #include "test_window_keyboard.moc"
+

@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 using namespace sheet;
 
 namespace {
@@ -58,10 +60,10 @@ private slots:
         // The two line colours are read off the exit button and the "Item" option as they stand.
         window::setColours(form->CDexit, QColor(0x102030), QColor());
         window::setColours(form->Opli[1], QColor(), QColor(0x405060));
-        view(0, "climb.qoa", "^5\r\n" + kClimbing);
+        view(0, u"climb.qoa"_s, "^5\r\n" + kClimbing);
 
         QCOMPARE(form->TXfile->text(), QStringLiteral("climb.qoa"));
-        QCOMPARE(lineTexts(), (QStringList{"s", "climbing", "45", "", "", "", ""}));
+        QCOMPARE(lineTexts(), (QStringList{u"s"_s, u"climbing"_s, u"45"_s, u""_s, u""_s, u""_s, u""_s}));
         QCOMPARE(form->LabAb[2]->caption(), QStringLiteral("climbing"));
         QCOMPARE(form->LabPer[2]->caption(), QStringLiteral("45"));
         QCOMPARE(form->state().Character.CharText[slot::OpenLocks], QStringLiteral("climbing"));
@@ -71,7 +73,7 @@ private slots:
         QCOMPARE(window::backColour(form->TXline[2]), QColor(0x405060));
         QCOMPARE(window::backColour(form->TXline[0]), QColor(0x102030));
         QVERIFY(buttonsBeside(2));
-        QCOMPARE(env->messages->texts, QStringList{"new paths found"});
+        QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
 
         // A marker only changes captions: the next sheet refresh shows the record again.
         form->Numero();
@@ -80,19 +82,19 @@ private slots:
 
     void itemViewsFillTheEventLogAndWrapAfterTwelve()
     {
-        view(1, "Dagger.qod", kDagger);
+        view(1, u"Dagger.qod"_s, kDagger);
         QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
         QCOMPARE(form->Bapa[0]->height(), px(550));
         QCOMPARE(form->Bapa[1]->y(), px(1030));
         QCOMPARE(form->eventLog().row(), std::int16_t(1));
-        clickEntry(form->FileA[1], "Dagger.qod");
+        clickEntry(form->FileA[1], u"Dagger.qod"_s);
         QCOMPARE(form->Bapa[2]->y(), px(1580)); // placed in twips: no pixel lost per entry
 
-        for (int entry = 3; entry <= 11; ++entry) clickEntry(form->FileA[1], "Dagger.qod");
+        for (int entry = 3; entry <= 11; ++entry) clickEntry(form->FileA[1], u"Dagger.qod"_s);
         QCOMPARE(form->Bapa[10]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
-        clickEntry(form->FileA[1], "Dagger.qod"); // the twelfth empties the whole log
+        clickEntry(form->FileA[1], u"Dagger.qod"_s); // the twelfth empties the whole log
         for (auto* label : form->Bapa) QCOMPARE(label->caption(), QString());
-        clickEntry(form->FileA[1], "Dagger.qod");
+        clickEntry(form->FileA[1], u"Dagger.qod"_s);
         QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
 
         QTest::mouseClick(form->CDclearevent, Qt::LeftButton);
@@ -103,24 +105,24 @@ private slots:
     void fileThatRunsOutKeepsWhatItShowed()
     {
         form->TXline[5]->setText(QStringLiteral("old"));
-        view(1, "Torn.qod", "w\r\nRope\r\n2\r\n"); // no end line
+        view(1, u"Torn.qod"_s, "w\r\nRope\r\n2\r\n"); // no end line
         QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
-        QCOMPARE(lineTexts(), (QStringList{"w", "Rope", "2", "", "", "", ""}));
+        QCOMPARE(lineTexts(), (QStringList{u"w"_s, u"Rope"_s, u"2"_s, u""_s, u""_s, u""_s, u""_s}));
         QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\r"));
         QCOMPARE(form->eventLog().row(), std::int16_t(0)); // the next item goes to the same label
-        view(1, "Dagger.qod", kDagger);
+        view(1, u"Dagger.qod"_s, kDagger);
         QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\rDagger --[w]\r3\r"));
 
         // A file that is gone since the list was read is not valid either.
-        QVERIFY(QFile::remove(form->DirA->path() + "/Torn.qod"));
-        clickEntry(form->FileA[1], "Torn.qod");
+        QVERIFY(QFile::remove(form->DirA->path() + u"/Torn.qod"_s));
+        clickEntry(form->FileA[1], u"Torn.qod"_s);
         QCOMPARE(env->messages->texts.size(), 3);
         QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
     }
 
     void amountButtonsStepTheLastShownLine()
     {
-        view(1, "Dagger.qod", kDagger);
+        view(1, u"Dagger.qod"_s, kDagger);
         QCOMPARE(form->CMchange[2]->text(), QStringLiteral("-1"));
         auto press = [this](int button, const char* expected) {
             QTest::mouseClick(form->CMchange[button], Qt::LeftButton);
@@ -142,7 +144,7 @@ private slots:
 
     void aViewWithoutAnAmountHidesTheButtons()
     {
-        view(2, "Note.qon", "just words\r\nand more\r\n___\r\n");
+        view(2, u"Note.qon"_s, "just words\r\nand more\r\n___\r\n");
         for (QPushButton* button : form->CMchange) QVERIFY(button->isHidden());
         QCOMPARE(form->Bapa[0]->caption(), QString());
     }
@@ -176,7 +178,7 @@ private slots:
         QCOMPARE(window::backColour(form->FrameNew), QColor(0xFFC040));
 
         // A view hides the frames but leaves the caption: one click resets it, a second opens again.
-        view(1, "Dagger.qod", kDagger);
+        view(1, u"Dagger.qod"_s, kDagger);
         QVERIFY(form->FrameNew->isHidden());
         QTest::mouseClick(form->CDnew, Qt::LeftButton);
         QCOMPARE(form->CDnew->text(), QStringLiteral("acquire"));
@@ -198,10 +200,10 @@ private slots:
     {
         QFETCH(QString, characterPath);
         QFETCH(QString, name);
-        QVERIFY(QDir(program).mkdir("sub"));
+        QVERIFY(QDir(program).mkdir(u"sub"_s));
         if (!characterPath.isNull()) form->LaChPath->setCaption(characterPath);
-        const QStringList places{program + "/../charac-escape.qod", program + "/sub/charac-escape.qod",
-                                 "/charac-escape.qod", QDir::current().filePath("charac-escape.qod")};
+        const QStringList places{program + u"/../charac-escape.qod"_s, program + u"/sub/charac-escape.qod"_s,
+                                 u"/charac-escape.qod"_s, QDir::current().filePath(u"charac-escape.qod"_s)};
         form->TXnew[0]->setText(name);
         form->TXnew[1]->setText(QStringLiteral("i"));
         QTest::mouseClick(form->CMtake, Qt::LeftButton);
@@ -239,9 +241,9 @@ private slots:
         line(3)->setText(QStringLiteral("3"));
         QTest::mouseClick(take ? form->CMtake : form->CDsave, Qt::LeftButton);
 
-        QCOMPARE(contentOf(program + "/Rope.qod"), QByteArray("i\r\n\r\n3\r\n___\r\n"));
+        QCOMPARE(contentOf(program + u"/Rope.qod"_s), QByteArray("i\r\n\r\n3\r\n___\r\n"));
         QCOMPARE(form->DirA->path(), returning ? program : origin.path());
-        QCOMPARE(form->FileA[1]->findItems("Rope.qod", Qt::MatchExactly).size(), returning ? 1 : 0);
+        QCOMPARE(form->FileA[1]->findItems(u"Rope.qod"_s, Qt::MatchExactly).size(), returning ? 1 : 0);
         QCOMPARE(nameBox->text(), QStringLiteral("Rope.qod")); // the boxes keep their contents
     }
 
@@ -249,16 +251,16 @@ private slots:
     void takeViewStepAndSaveItem()
     {
         form->TXnew[0]->setText(QStringLiteral("Arrows.qod"));
-        for (int n = 1; n <= 3; ++n) form->TXnew[n]->setText(QStringList{"w", "Arrows", "12 arrows"}[n - 1]);
+        for (int n = 1; n <= 3; ++n) form->TXnew[n]->setText(QStringList{u"w"_s, u"Arrows"_s, u"12 arrows"_s}[n - 1]);
         QTest::mouseClick(form->CMtake, Qt::LeftButton);
-        clickEntry(form->FileA[1], "Arrows.qod");
+        clickEntry(form->FileA[1], u"Arrows.qod"_s);
         QTest::mouseClick(form->CMchange[0], Qt::LeftButton);
         QCOMPARE(form->TXline[2]->text(), QStringLiteral("11"));
 
         form->TXfile->setText(QStringLiteral("Quiver.qod"));
         QTest::mouseClick(form->CDsave, Qt::LeftButton);
-        QCOMPARE(contentOf(program + "/Quiver.qod"), QByteArray("w\r\nArrows\r\n11\r\n___\r\n"));
-        QCOMPARE(contentOf(program + "/Arrows.qod"), QByteArray("w\r\nArrows\r\n12 arrows\r\n___\r\n"));
+        QCOMPARE(contentOf(program + u"/Quiver.qod"_s), QByteArray("w\r\nArrows\r\n11\r\n___\r\n"));
+        QCOMPARE(contentOf(program + u"/Arrows.qod"_s), QByteArray("w\r\nArrows\r\n12 arrows\r\n___\r\n"));
         QCOMPARE(form->FileA[1]->count(), 2);
 
         form->TXfile->clear();
@@ -268,7 +270,7 @@ private slots:
 
     void viewedWeaponIsUsedByAClickOnTheTiles()
     {
-        view(1, "Dagger.qod", kDagger);
+        view(1, u"Dagger.qod"_s, kDagger);
         QTest::mouseClick(form->Pcha, Qt::LeftButton, {}, QPoint(20, 100));
         QCOMPARE(form->state().Character.CharText[slot::Weapon], QStringLiteral("Dagger"));
         QCOMPARE(form->state().Character.CharValue[slot::Weapon], std::int16_t(3));
@@ -278,3 +280,4 @@ private slots:
 
 QTEST_MAIN(TestWindowPossessions)
 #include "test_window_possessions.moc"
+

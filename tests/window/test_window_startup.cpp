@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using window::FormCharac;
 using namespace sheet;
 
@@ -167,7 +169,7 @@ private slots:
                                                "(iexplore.exe) to be in the directory c:\\Program Files\\  ");
         QCOMPARE(env->messages->texts.mid(1), QStringList(3, missing));
         QCOMPARE(env->launcher->commands.size(), 3);
-        QCOMPARE(env->launcher->commands[0], (QStringList{"xdg-open", "http://www.qod-charac.example/qod/stuff.htm"}));
+        QCOMPARE(env->launcher->commands[0], (QStringList{u"xdg-open"_s, u"http://www.qod-charac.example/qod/stuff.htm"_s}));
         QCOMPARE(form->Command3->text(), QStringLiteral("www.qod-charac.example"));
     }
 
@@ -219,3 +221,4 @@ private slots:
 
 QTEST_MAIN(TestWindowStartup)
 #include "test_window_startup.moc"
+
