@@ -1,9 +1,11 @@
 # The two commands of the README. Both set up the machine first (Debian packages), then build:
 # `make run` only what the program needs, `make test` everything the test suite needs too.
-.PHONY: run test setup-run setup-test bench clean
+.PHONY: run test test-asan fuzz bench setup-run setup-test clean
 
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc)
+# Extra CMake settings; CI passes -DCHARAC_WERROR=ON to make every warning an error.
+CMAKE_FLAGS ?=
 
 setup-run:
 	@scripts/install-deps run
@@ -19,13 +21,24 @@ run: setup-run
 	else ./build/charac; fi
 
 test: setup-test
-	@cmake --preset default >/dev/null
+	@cmake --preset default $(CMAKE_FLAGS) >/dev/null
 	@cmake --build --preset default -j $(JOBS)
 	ctest --preset default -j $(JOBS)
 
+# The whole suite again, built with the address and undefined-behaviour sanitizers.
+test-asan: setup-test
+	@cmake --preset asan $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# Every file reader under libFuzzer for FUZZ_SECONDS each (default 60); findings stay in build-fuzz/.
+fuzz:
+	@scripts/install-deps fuzz
+	@scripts/fuzz
+
+# Every benchmark of bench/, with the ratios of one run.
 bench: setup-test
-	@cmake --preset default -DCHARAC_BENCHMARKS=ON >/dev/null
-	@cmake --build --preset default -j $(JOBS)
+	@scripts/bench
 
 clean:
 	rm -rf build build-asan

@@ -1,6 +1,8 @@
-// What the benchmarks share: the time one run of something takes, and the median of many runs.
+// What the benchmarks share: the time one run of something takes, the median of many runs, and
+// letting the window finish what an action left behind.
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -19,4 +21,25 @@ inline double median(std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// Handles every event an action left behind: the repaint it asked for, and the item views' layouts,
+// which are put off to a later pass of the event loop. Without this the next action measured would
+// pay for them.
+inline void settle()
+{
+    for (int pass = 0; pass < 3; ++pass) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+// The time of one user action, with everything it leaves behind handled.
+inline double actionMicroseconds(const std::function<void()>& action)
+{
+    settle(); // what came before is not this action's
+    return microseconds([&] {
+        action();
+        settle();
+    });
 }
