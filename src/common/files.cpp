@@ -1,30 +1,118 @@
 #include "common/files.h"
 
+#include "common/native_names.h"
+
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace common {
+namespace {
 
-std::optional<QByteArray> readWholeFile(const QString& path)
+const QString kSaveEnding = QStringLiteral(".charac-saving");
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { if (fd_ >= 0) ::close(fd_); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool close() { const int fd = fd_; fd_ = -1; return ::close(fd) == 0; }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, const char* data, qint64 size)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll();
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// The file a save replaces: the target itself, or the file a symbolic link at the target names.
+QByteArray replacedFile(const QByteArray& target)
+{
+    struct stat link {};
+    if (::lstat(target.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
+    char resolved[PATH_MAX];
+    return ::realpath(target.constData(), resolved) ? QByteArray(resolved) : target;
+}
+
+} // namespace
+
+std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes)
+{
+    // Not blocking: opening a named pipe would otherwise wait for a writer that never comes.
+    const Descriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxBytes) {
+        return std::nullopt;
+    }
+    // Read to the end, not to the size seen: the file may change meanwhile. One byte past the bound
+    // tells a file that grew too big.
+    QByteArray bytes(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        if (total == bytes.size()) {
+            if (total > maxBytes) return std::nullopt;
+            bytes.resize(static_cast<qsizetype>(std::min(maxBytes + 1, 2 * total + 4096)));
+        }
+        const ssize_t got = ::read(fd.get(), bytes.data() + total, static_cast<size_t>(bytes.size() - total));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        total += got;
+    }
+    if (total > maxBytes) return std::nullopt;
+    bytes.truncate(static_cast<qsizetype>(total));
+    return bytes;
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    // A short write (a full disk, a file-size limit) can pass unnoticed through commit(), which would
-    // then put the cut file in place of the old one; an explicit flush reports it first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const QByteArray target = replacedFile(nativePath(path));
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = target.first(slash + 1);
+    // A name near the system's limit leaves no room for the ending: its temporary name is cut short.
+    QByteArray temporary = nativePath(interruptedSaveName(nameFromNative(target.sliced(slash + 1))));
+    if (temporary.size() > NAME_MAX) temporary = temporary.first(NAME_MAX - kSaveEnding.size()) + kSaveEnding.toUtf8();
+    temporary.prepend(folder);
+
+    struct stat old {};
+    const bool replacing = ::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
+    Descriptor fd(::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+    if (fd.get() < 0) return false;
+    const bool written = (!replacing || ::fchmod(fd.get(), old.st_mode & 07777) == 0)
+                         && writeAll(fd.get(), bytes.constData(), bytes.size()) && ::fsync(fd.get()) == 0
+                         && fd.close() && ::rename(temporary.constData(), target.constData()) == 0;
+    if (!written) ::unlink(temporary.constData());
+    return written;
 }
+
+QString interruptedSaveName(const QString& name) { return u'.' + name + kSaveEnding; }
+
+bool isInterruptedSave(const QString& name) { return name.startsWith(u'.') && name.endsWith(kSaveEnding); }
+
+bool isFolder(const QString& path)
+{
+    struct stat info {};
+    return !path.isEmpty() && ::stat(nativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool makeFolder(const QString& path) { return ::mkdir(nativePath(path).constData(), 0777) == 0; }
 
 bool isValidFileName(const QString& name)
 {

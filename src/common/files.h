@@ -1,5 +1,6 @@
 // Whole-file reads and writes. Every file the program writes is replaced whole or not at all, so a
-// failed save never leaves a half-written file or destroys the earlier one.
+// failed or interrupted save never leaves a half-written file or destroys the earlier one. Paths are
+// texts as common/native_names.h makes them, so names in any encoding open.
 #pragma once
 
 #include <QByteArray>
@@ -9,10 +10,27 @@
 
 namespace common {
 
-std::optional<QByteArray> readWholeFile(const QString& path);
+// The largest files read whole. A character, possession or path file is a few hundred bytes, and
+// a catalogue of every ability and item ever written stays far below its bound; anything bigger is
+// not such a file, and reading it would tie the window up for seconds and gigabytes.
+inline constexpr qint64 kSmallFileLimit = qint64{1} << 20;     // character, possession and path files
+inline constexpr qint64 kCatalogueFileLimit = qint64{64} << 20; // catalogues
 
-// Writes through a temporary file that replaces the target only once it is complete.
+// The bytes of a regular file of at most maxBytes bytes; nothing for a missing, unreadable or bigger
+// file, a folder, or a device or pipe (which could block the program or never end).
+std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
+
+// Writes a temporary file beside the target and renames it over the target once it is complete
+// and on disk. The target keeps its permissions; a symbolic link is followed to the file it names.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// The temporary file of a save of the file name: hidden, and with an ending no file list matches.
+// Each file has one, so a save that was killed leaves at most one, which its next save replaces.
+QString interruptedSaveName(const QString& name);
+bool isInterruptedSave(const QString& name);
+
+bool isFolder(const QString& path);
+bool makeFolder(const QString& path);
 
 // A file or folder name built from typed text: refused when it is empty, "." or "..", or holds a path
 // separator (so that it would leave the folder or name no file).

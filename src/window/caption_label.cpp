@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace window {
 
 CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent)
@@ -12,12 +14,33 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent)
 void CaptionLabel::setCaption(const QString& caption)
 {
     caption_ = caption;
-    QString shown = caption;
+    showCaption();
+}
+
+qsizetype CaptionLabel::mostShown() const
+{
+    // No character is narrower than a pixel and a half, and no line lower than the font's spacing,
+    // so this is more than the label can ever show, whatever the text.
+    const qsizetype columns = width() * 2 / 3 + 1;
+    const qsizetype lines = height() / std::max(1, fontMetrics().lineSpacing()) + 1;
+    return columns * lines;
+}
+
+void CaptionLabel::showCaption()
+{
+    cut_ = caption_.size() > mostShown();
+    QString shown = cut_ ? caption_.first(mostShown()) : caption_;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(u'\r', u'\n');
     // Long captions wrap at word breaks; short ones are drawn as one line, which is much cheaper.
     setWordWrap(fontMetrics().horizontalAdvance(shown) > width());
     setText(shown);
+}
+
+void CaptionLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    if (cut_) showCaption();
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event)

@@ -21,7 +21,7 @@ CatalogueBrowser::~CatalogueBrowser()
 
 bool CatalogueBrowser::load(const QString& path)
 {
-    const auto bytes = common::readWholeFile(path);
+    const auto bytes = common::readWholeFile(path, common::kCatalogueFileLimit);
     if (!bytes) return false;
     QList<catalogue::Entry> entries = catalogue::readCatalogue(*bytes);
     // The three lists show their column of the entries as they draw it, so that listing a catalogue

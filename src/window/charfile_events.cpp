@@ -74,9 +74,8 @@ void FormCharac::openCharacterFile(const QString& path)
     // path that names no character file the list shows gets the load's own failure all the same.
     const QFileInfo file(path);
     DirA->setPath(file.absolutePath());
-    const auto listed = FileD->findItems(file.fileName(), Qt::MatchExactly);
-    if (!listed.isEmpty()) FileD->setCurrentItem(listed.constFirst());
-    loadCharacterFile(listed.isEmpty() || !file.isFile() ? QString() : file.fileName());
+    const bool listed = FileD->chooseFile(file.fileName());
+    loadCharacterFile(listed ? file.fileName() : QString());
 }
 
 void FormCharac::loadCharacterFile(const QString& fileName)
@@ -87,7 +86,8 @@ void FormCharac::loadCharacterFile(const QString& fileName)
     stopBlinking();
 
     const auto bytes = fileName.isEmpty() ? std::nullopt
-                                          : common::readWholeFile(common::joinPath(FileD->folder(), fileName));
+                                          : common::readWholeFile(common::joinPath(FileD->folder(), fileName),
+                                                                                common::kSmallFileLimit);
     if (!bytes || !charfile::readCharacterFile(*bytes, mod_.Character)) return say(kAlienInvader);
     SaFiC();
     Numero();

@@ -1,6 +1,7 @@
 #include "window/file_list.h"
 
 #include "common/folder_entries.h"
+#include "common/native_names.h"
 
 #include <QSignalBlocker>
 
@@ -37,7 +38,10 @@ void FileList::showFolder(const QString& folder, const QStringList& files)
     });
     const QSignalBlocker quiet(this);
     clear();
-    addItems(shown);
+    for (const QString& name : shown) {
+        auto* item = new QListWidgetItem(common::displayName(name), this);
+        item->setData(Qt::UserRole, name);
+    }
 }
 
 void FileList::refresh() { setFolder(folder_); }
@@ -45,7 +49,22 @@ void FileList::refresh() { setFolder(folder_); }
 QString FileList::selectedFileName() const
 {
     const QListWidgetItem* item = currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    return item && item->isSelected() ? item->data(Qt::UserRole).toString() : QString();
+}
+
+QListWidgetItem* FileList::itemOfFile(const QString& name) const
+{
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(Qt::UserRole).toString() == name) return item(row);
+    }
+    return nullptr;
+}
+
+bool FileList::chooseFile(const QString& name)
+{
+    QListWidgetItem* entry = itemOfFile(name);
+    if (entry) setCurrentItem(entry);
+    return entry != nullptr;
 }
 
 void FileList::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 // The files of one folder that match one pattern, sorted by name without regard to case. The folder
-// list reads a folder once and hands its file names to every file list that follows it.
+// list reads a folder once and hands its file names to every file list that follows it. Each entry
+// shows its name as common::displayName makes it readable and keeps the name itself, which opens it.
 #pragma once
 
 #include "common/wildcard.h"
@@ -26,6 +27,10 @@ public:
 
     // The name of the selected file, or an empty text.
     QString selectedFileName() const;
+    // The entry of a file, or nothing when the list does not show it.
+    QListWidgetItem* itemOfFile(const QString& name) const;
+    // Selects the entry of a file, as a click does but without telling; false when it is not listed.
+    bool chooseFile(const QString& name);
 
 signals:
     // The user chose an entry, by a click or by moving the selection with the keyboard.

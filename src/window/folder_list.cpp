@@ -1,6 +1,8 @@
 #include "window/folder_list.h"
 
+#include "common/files.h"
 #include "common/folder_entries.h"
+#include "common/native_names.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +58,7 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent)
 
 bool FolderList::setPath(const QString& path)
 {
-    if (!path.isEmpty() && normalFolder(path) == path_) return QFileInfo(path_).isDir();
+    if (!path.isEmpty() && normalFolder(path) == path_) return common::isFolder(path_);
     return reread(path);
 }
 
@@ -64,7 +66,7 @@ bool FolderList::reread(const QString& path)
 {
     if (path.isEmpty()) return false;
     const QString folder = normalFolder(path);
-    if (!QFileInfo(folder).isDir()) return false;
+    if (!common::isFolder(folder)) return false;
     path_ = folder;
     refresh();
     emit pathChanged(path_);
@@ -77,16 +79,17 @@ void FolderList::refresh()
     static const QIcon openIcon = folderIcon(true);
     static const QIcon closedIcon = folderIcon(false);
 
-    // The chain from the root down to the current folder, each one step further in.
+    // The chain from the root down to the current folder, each one step further in. It is taken from
+    // the path's text alone: a folder on the way may not be readable, or have a name Qt cannot open.
     QStringList chain;
-    for (QDir dir(QDir::fromNativeSeparators(path_));; ) {
-        chain.prepend(dir.absolutePath());
-        if (!dir.cdUp()) break;
+    for (QString folder = QDir::fromNativeSeparators(path_);; folder = QFileInfo(folder).path()) {
+        chain.prepend(folder);
+        if (QDir(folder).isRoot() || QFileInfo(folder).path() == folder) break;
     }
     int depth = 0;
     for (const QString& folder : chain) {
         const QString name = QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QDir(folder).dirName();
-        auto* item = new QListWidgetItem(openIcon, QString(depth * 2, u' ') + name, this);
+        auto* item = new QListWidgetItem(openIcon, QString(depth * 2, u' ') + common::displayName(name), this);
         item->setData(Qt::UserRole, folder);
         ++depth;
     }
@@ -98,7 +101,7 @@ void FolderList::refresh()
     std::sort(subFolders.begin(), subFolders.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& name : subFolders) {
-        auto* item = new QListWidgetItem(closedIcon, QString(depth * 2, u' ') + name, this);
+        auto* item = new QListWidgetItem(closedIcon, QString(depth * 2, u' ') + common::displayName(name), this);
         item->setData(Qt::UserRole, QDir(path_).filePath(name));
     }
 }

@@ -20,7 +20,7 @@ QString pathFileIn(const QString& folder, const QString& name) { return common::
 
 std::optional<QString> FormCharac::readPathFile(const QString& name) const
 {
-    const auto bytes = common::readWholeFile(pathFileIn(services_.programFolder, name));
+    const auto bytes = common::readWholeFile(pathFileIn(services_.programFolder, name), common::kSmallFileLimit);
     return bytes ? shell::readPathFile(*bytes) : std::nullopt;
 }
 
@@ -86,7 +86,7 @@ void FormCharac::makeCharacterFolder()
 {
     const QString name = Labnam->caption();
     const QString folder = common::joinPath(DirA->path(), name);
-    if (!common::isValidFileName(name) || !QDir().mkdir(folder)) return say(QStringLiteral("mkdir contradiction"));
+    if (!common::isValidFileName(name) || !common::makeFolder(folder)) return say(QStringLiteral("mkdir contradiction"));
     DirA->setPath(folder);
 }
 

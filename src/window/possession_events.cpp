@@ -70,7 +70,7 @@ void FormCharac::storePossession(const QString& fileName, const possessions::Lin
     // folder or name no file, and a character path that is empty or relative (a hand-edited path
     // file), would put the file somewhere nobody asked for, so nothing is written at all.
     const QString characterFolder = LaChPath->caption();
-    if (!QFileInfo(characterFolder).isAbsolute() || !QFileInfo(characterFolder).isDir()
+    if (!QFileInfo(characterFolder).isAbsolute() || !common::isFolder(characterFolder)
         || !common::isValidFileName(fileName)
         || !common::writeFileAtomically(common::joinPath(characterFolder, fileName),
                                         possessions::possessionFileBytes(lines))) {

@@ -37,7 +37,7 @@ void PossessionViewer::connectControls()
 
 std::optional<possessions::PossessionView> PossessionViewer::view(int list, const QString& fileName)
 {
-    const auto bytes = common::readWholeFile(common::joinPath(c_.DirA->path(), fileName));
+    const auto bytes = common::readWholeFile(common::joinPath(c_.DirA->path(), fileName), common::kSmallFileLimit);
     if (!bytes) return std::nullopt;
     const possessions::PossessionView view =
         possessions::viewPossession(*bytes, possessions::ListKind(list), fileName, state_);

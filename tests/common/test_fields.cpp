@@ -95,15 +95,15 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("a.txt"));
         QVERIFY(writeFileAtomically(path, "first"));
         QVERIFY(writeFileAtomically(path, "second"));
-        QCOMPARE(*readWholeFile(path), QByteArray("second"));
+        QCOMPARE(*readWholeFile(path, kSmallFileLimit), QByteArray("second"));
         QVERIFY(!writeFileAtomically(dir.filePath(QStringLiteral("missing/a.txt")), "x"));
         {
             FullDisk full;
             QVERIFY(!writeFileAtomically(path, QByteArray(100, 'x')));
         }
-        QCOMPARE(*readWholeFile(path), QByteArray("second"));
+        QCOMPARE(*readWholeFile(path, kSmallFileLimit), QByteArray("second"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"a.txt"_s});
-        QVERIFY(!readWholeFile(dir.filePath(QStringLiteral("missing.txt"))));
+        QVERIFY(!readWholeFile(dir.filePath(QStringLiteral("missing.txt")), kSmallFileLimit));
     }
 };
 

@@ -39,7 +39,7 @@ public:
 };
 
 // A file's bytes, or "(missing)".
-inline QByteArray contentOf(const QString& path) { return common::readWholeFile(path).value_or("(missing)"); }
+inline QByteArray contentOf(const QString& path) { return common::readWholeFile(path, common::kCatalogueFileLimit).value_or("(missing)"); }
 
 inline void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -51,7 +51,7 @@ inline QString sep() { return QString(QDir::separator()); }
 // A click on the entry of that name, as a user makes it.
 inline void clickEntry(window::FileList* list, const QString& name)
 {
-    const auto items = list->findItems(name, Qt::MatchExactly);
-    QVERIFY2(items.size() == 1, qPrintable(name));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+    const QListWidgetItem* item = list->itemOfFile(name);
+    QVERIFY2(item, qPrintable(name));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }

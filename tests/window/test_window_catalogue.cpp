@@ -51,7 +51,7 @@ private slots:
     // The starter catalogue that ships beside the program: a formula skill and a weapon taken.
     void starterCatalogueEntriesAreTakenAsPossessions()
     {
-        const auto starter = common::readWholeFile(QCoreApplication::applicationDirPath() + u"/stuff.qoc"_s);
+        const auto starter = common::readWholeFile(QCoreApplication::applicationDirPath() + u"/stuff.qoc"_s, common::kCatalogueFileLimit);
         QVERIFY(starter);
         const std::array<std::int16_t, 7> attributes{0, 12, 16, 9, 11, 9, 10};
         for (int k = 1; k <= 6; ++k) form->state().Character.CharValue[k] = attributes[k];

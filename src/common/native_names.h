@@ -1,0 +1,22 @@
+// Names on disk are bytes; the program's texts are Unicode. Most names are UTF-8, but archives made on
+// other systems bring names in other encodings ("caf\xe9.QOZ" in Latin-1). Such a name must still be
+// listed, opened and saved to, so a name read from disk becomes a text that leads back to exactly its
+// bytes: valid UTF-8 reads as its characters, and every other byte b becomes the lone surrogate
+// U+DC00+b, which no valid UTF-8 text can hold. Every path the program opens goes back to bytes here.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace common {
+
+QString nameFromNative(QByteArrayView bytes);
+QByteArray nativePath(const QString& path);
+
+// How a name is shown: a byte kept from a foreign encoding as its Windows-1252 character (the likely
+// origin of such names), and a control character such as a line break as its visible symbol, so that
+// every name is one readable line.
+QString displayName(const QString& name);
+
+} // namespace common
