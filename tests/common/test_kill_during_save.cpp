@@ -1,0 +1,113 @@
+// A save that is killed part way leaves the earlier file or the new one, whole, and nothing the file
+// lists would show. The test runs itself a second time as the saver: a process that saves a
+// character file and a possession file over and over, the way the window saves them, and kills it
+// at random moments.
+#include "charfile/character_file.h"
+#include "common/files.h"
+#include "common/folder_entries.h"
+#include "common/wildcard.h"
+#include "possessions/possession_file.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kKills = 200;
+const QString kCharacterName = u"Hero.QOZ"_s;
+const QString kPossessionName = u"Rope.qod"_s;
+
+// Two versions of each file, of different lengths, so that a cut or a mix of the two shows.
+QByteArray characterVersion(int version)
+{
+    sheet::Character c;
+    c.CharText[1] = version == 0 ? u"Sea Elf"_s : u"Mountain Dwarf of the Deep Halls"_s;
+    c.CharValue[1] = static_cast<std::int16_t>(version == 0 ? 12 : 17);
+    for (int i = 2; i < 20; ++i) c.CharText[static_cast<std::size_t>(i)] = QString(40 * (version + 1), QChar(u'a' + i));
+    return charfile::characterFileBytes(c);
+}
+
+QByteArray possessionVersion(int version)
+{
+    possessions::Lines lines;
+    lines[0] = u"w"_s;
+    lines[1] = version == 0 ? u"Rope"_s : u"Rope of climbing, fifty feet"_s;
+    lines[2] = version == 0 ? u"2"_s : u"12.5"_s;
+    lines[3] = QString(300 * (version + 1), u'r');
+    return possessions::possessionFileBytes(lines);
+}
+
+// The saver: both files, again and again, alternating versions, until it is killed.
+[[noreturn]] void saveForever(const QString& folder)
+{
+    for (int round = 0;; ++round) {
+        common::writeFileAtomically(common::joinPath(folder, kCharacterName), characterVersion(round % 2));
+        common::writeFileAtomically(common::joinPath(folder, kPossessionName), possessionVersion(round % 2));
+    }
+}
+
+} // namespace
+
+class TestKillDuringSave : public QObject {
+    Q_OBJECT
+private slots:
+    void killedSavesLeaveWholeFilesAndNothingListed()
+    {
+        QTemporaryDir dir;
+        const QString character = common::joinPath(dir.path(), kCharacterName);
+        const QString possession = common::joinPath(dir.path(), kPossessionName);
+        QVERIFY(common::writeFileAtomically(character, characterVersion(0)));
+        QVERIFY(common::writeFileAtomically(possession, possessionVersion(0)));
+        const QList<common::WildcardPattern> lists{common::WildcardPattern(u"*.qoz"_s), common::WildcardPattern(u"*.qoa"_s),
+                                                   common::WildcardPattern(u"*.qod"_s), common::WildcardPattern(u"*.qon"_s),
+                                                   common::WildcardPattern(u"*.qoc"_s), common::WildcardPattern(u"*"_s)};
+        int leftovers = 0;
+        for (int kill = 0; kill < kKills; ++kill) {
+            QProcess saver;
+            saver.start(QCoreApplication::applicationFilePath(), {u"--save-forever"_s, dir.path()});
+            QVERIFY(saver.waitForStarted());
+            QThread::usleep(QRandomGenerator::global()->bounded(500u, 12000u));
+            saver.kill();
+            QVERIFY(saver.waitForFinished());
+
+            const QByteArray c = common::readWholeFile(character, common::kSmallFileLimit).value_or("(missing)");
+            QVERIFY2(c == characterVersion(0) || c == characterVersion(1), c.left(80).constData());
+            const QByteArray p = common::readWholeFile(possession, common::kSmallFileLimit).value_or("(missing)");
+            QVERIFY2(p == possessionVersion(0) || p == possessionVersion(1), p.left(80).constData());
+
+            // Whatever the kill left, every list shows just the two files.
+            const QStringList files = common::readFolder(dir.path()).files;
+            for (const common::WildcardPattern& pattern : lists) {
+                for (const QString& name : files) {
+                    if (pattern.matches(name)) QVERIFY2(name == kCharacterName || name == kPossessionName, qPrintable(name));
+                }
+            }
+            leftovers += int(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size()) - 2;
+        }
+        qInfo("%d kills, %d temporary files left at the moments of the kills", kKills, leftovers);
+
+        // The next save of each file takes its leftover with it.
+        QVERIFY(common::writeFileAtomically(character, characterVersion(1)));
+        QVERIFY(common::writeFileAtomically(possession, possessionVersion(1)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{kCharacterName, kPossessionName}));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--save-forever") == 0) saveForever(QString::fromLocal8Bit(argv[2]));
+    QCoreApplication app(argc, argv);
+    TestKillDuringSave test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_kill_during_save.moc"
