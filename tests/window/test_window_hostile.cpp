@@ -1,0 +1,170 @@
+// Folders nobody would make on purpose, met with the window open: every change and click finishes
+// within a second, lists what it can, and says the file kind's own failure for what it cannot read.
+#include "support/window_fixture.h"
+
+#include "charfile/character_file.h"
+#include "common/native_names.h"
+#include "window/caption_button.h"
+#include "window/caption_label.h"
+#include "window/edit_box.h"
+#include "window/folder_list.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint64 kPatience = 1000; // ms
+
+QByteArray raw(const QString& folder, const QByteArray& name) { return QFile::encodeName(folder) + '/' + name; }
+
+void createRaw(const QString& folder, const QByteArray& name, const QByteArray& bytes = {}, qint64 size = -1)
+{
+    const int fd = ::open(raw(folder, name).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())), static_cast<ssize_t>(bytes.size()));
+    if (size >= 0) QCOMPARE(::ftruncate(fd, size), 0); // sparse: big on paper, cheap to make
+    ::close(fd);
+}
+
+QByteArray characterBytes(const QString& name)
+{
+    sheet::Character c;
+    c.CharText[sheet::slot::Name] = name;
+    return charfile::characterFileBytes(c);
+}
+
+template <typename Action> qint64 millisecondsOf(Action action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    QCoreApplication::processEvents();
+    return timer.elapsed();
+}
+
+} // namespace
+
+class TestWindowHostile : public QObject, public WindowFixture {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        start();
+        env->messages->texts.clear();
+    }
+    void cleanup() { stop(); }
+
+    void twentyThousandFiles()
+    {
+        QTemporaryDir dir;
+        const char* endings[] = {".qoz", ".qoa", ".qod", ".qon", ".qoc"};
+        for (int i = 0; i < 20000; ++i) createRaw(dir.path(), QByteArray::number(i) + endings[i % 5]);
+        const qint64 change = millisecondsOf([&] { QVERIFY(form->DirA->setPath(dir.path())); });
+        QVERIFY2(change < kPatience, qPrintable(QString::number(change)));
+        QCOMPARE(form->FileD->count(), 4000);
+        QCOMPARE(form->FileA[2]->count(), 4000);
+    }
+
+    void hugeFilesAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("character, one long text") << u"huge.QOZ"_s << (qint64{200} << 20) << u"alien invader"_s;
+        QTest::newRow("character, just too big") << u"big.QOZ"_s << (qint64{1} << 20) + 1 << u"alien invader"_s;
+        QTest::newRow("item") << u"huge.qod"_s << (qint64{200} << 20) << u"not valid qod file"_s;
+        QTest::newRow("catalogue") << u"huge.qoc"_s << (qint64{200} << 20) << u"not valid qod file"_s;
+    }
+
+    void hugeFilesAreRefusedAtOnce()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        QFETCH(QString, failure);
+        createRaw(program, QFile::encodeName(name), characterBytes(u"Valid"_s) + '"', size);
+        form->DirA->reread(program);
+        const QString before = form->Labnam->caption();
+        if (name.endsWith(u".qoc"_s)) QTest::mouseClick(form->CDnew, Qt::LeftButton);
+        window::FileList* list = name.endsWith(u".QOZ"_s) ? form->FileD
+                                 : name.endsWith(u".qod"_s) ? form->FileA[1] : form->FileF;
+        const qint64 click = millisecondsOf([&] { clickEntry(list, name); });
+        QVERIFY2(click < kPatience, qPrintable(QString::number(click)));
+        QCOMPARE(env->messages->texts, QStringList{failure});
+        QCOMPARE(form->Labnam->caption(), before);
+    }
+
+    void aLongTextIsKeptWholeButNotLaidOut()
+    {
+        const QString longName = QString(900000, u'x');
+        writeFile(program + u"/long.QOZ"_s, characterBytes(longName));
+        form->DirA->reread(program);
+        const qint64 click = millisecondsOf([&] { clickEntry(form->FileD, u"long.QOZ"_s); });
+        QVERIFY2(click < kPatience, qPrintable(QString::number(click)));
+        QVERIFY(env->messages->texts.isEmpty());
+        const auto labels = form->findChildren<window::CaptionLabel*>();
+        const auto holder = std::find_if(labels.begin(), labels.end(),
+                                         [&](const window::CaptionLabel* l) { return l->caption() == longName; });
+        QVERIFY(holder != labels.end());
+        QVERIFY((*holder)->text().size() < 100000);
+        // Made wider, the label shows more of the text it kept.
+        const qsizetype shown = (*holder)->text().size();
+        (*holder)->resize((*holder)->width() * 2, (*holder)->height());
+        QVERIFY((*holder)->text().size() > shown);
+    }
+
+    void strangeNamesAreListedAndOpen()
+    {
+        QTemporaryDir dir;
+        createRaw(dir.path(), "caf\xe9.QOZ", characterBytes(u"Latin"_s));
+        createRaw(dir.path(), "line\nbreak.qod", "w\r\nRope\r\n2\r\n___\r\n");
+        QVERIFY(::mkdir(raw(dir.path(), "d\xe9j\xe0").constData(), 0755) == 0);
+        QVERIFY(::symlink("loop.qoz", raw(dir.path(), "loop.qoz").constData()) == 0);
+        QVERIFY(::symlink(".", raw(dir.path(), "self").constData()) == 0);
+        QVERIFY(::mkdir(raw(dir.path(), "locked").constData(), 0) == 0);
+
+        const qint64 change = millisecondsOf([&] { QVERIFY(form->DirA->setPath(dir.path())); });
+        QVERIFY2(change < kPatience, qPrintable(QString::number(change)));
+        QCOMPARE(form->FileD->count(), 1);
+        QCOMPARE(form->FileD->item(0)->text(), u"café.QOZ"_s);
+        clickEntry(form->FileD, common::nameFromNative("caf\xe9.QOZ"));
+        QCOMPARE(form->Labnam->caption(), u"Latin"_s);
+        clickEntry(form->FileA[1], u"line\nbreak.qod"_s);
+        QCOMPARE(form->TXline[1]->text(), u"Rope"_s);
+        QVERIFY(env->messages->texts.isEmpty());
+
+        // The foreign folder opens too, and so do the link to itself and the locked folder.
+        for (const QByteArray& name : {QByteArray("d\xe9j\xe0"), QByteArray("self"), QByteArray("locked")}) {
+            const QString folder = common::joinPath(dir.path(), common::nameFromNative(name));
+            const qint64 open = millisecondsOf([&] { QVERIFY(form->DirA->setPath(folder)); });
+            QVERIFY2(open < kPatience, name.constData());
+            QCOMPARE(form->DirA->path(), folder);
+            form->DirA->setPath(dir.path());
+        }
+        ::rmdir(raw(dir.path(), "d\xe9j\xe0").constData());
+        ::rmdir(raw(dir.path(), "locked").constData());
+        ::unlink(raw(dir.path(), "caf\xe9.QOZ").constData());
+    }
+
+    void aFileGoneSinceListingGivesItsFailure()
+    {
+        writeFile(program + u"/gone.QOZ"_s, characterBytes(u"Gone"_s));
+        writeFile(program + u"/gone.qoa"_s, "s\r\nclimbing\r\n45\r\n___\r\n");
+        form->DirA->reread(program);
+        QVERIFY(QFile::remove(program + u"/gone.QOZ"_s));
+        QVERIFY(QFile::remove(program + u"/gone.qoa"_s));
+        clickEntry(form->FileD, u"gone.QOZ"_s);
+        clickEntry(form->FileA[0], u"gone.qoa"_s);
+        QCOMPARE(env->messages->texts, (QStringList{u"alien invader"_s, u"not valid qod file"_s}));
+    }
+};
+
+QTEST_MAIN(TestWindowHostile)
+#include "test_window_hostile.moc"
