@@ -2,26 +2,39 @@
 #include "window/services.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace window {
 namespace {
 
+// The window a box belongs to, so that it opens over it: the active window, or the program's shown
+// window, since right after another box closes no window is active yet, and a box without a parent
+// may open behind the window or not at all where the user looks. During start-up it stands alone.
+QWidget* boxParent()
+{
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shown = std::find_if(windows.begin(), windows.end(),
+                                    [](const QWidget* w) { return w->isVisible() && !qobject_cast<const QDialog*>(w); });
+    return shown != windows.end() ? *shown : nullptr;
+}
+
 class BoxMessages final : public Messages {
 public:
-    // The box belongs to the program's window once it is shown; during start-up it stands alone.
     void say(const QString& text) override
     {
-        QMessageBox::information(QApplication::activeWindow(), QString::fromLatin1(kProgramTitle), text,
-                                 QMessageBox::Ok);
+        QMessageBox::information(boxParent(), QString::fromLatin1(kProgramTitle), text, QMessageBox::Ok);
     }
     void sayError(const QString& caption, const QString& text) override
     {
-        QMessageBox::critical(QApplication::activeWindow(), caption, text, QMessageBox::Ok);
+        QMessageBox::critical(boxParent(), caption, text, QMessageBox::Ok);
     }
 };
 

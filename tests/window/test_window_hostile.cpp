@@ -9,7 +9,10 @@
 #include "window/edit_box.h"
 #include "window/folder_list.h"
 
+#include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -163,6 +166,33 @@ private slots:
         clickEntry(form->FileD, u"gone.QOZ"_s);
         clickEntry(form->FileA[0], u"gone.qoa"_s);
         QCOMPARE(env->messages->texts, (QStringList{u"alien invader"_s, u"not valid qod file"_s}));
+    }
+
+    // The real message box, not the recorded one: every failed click shows it, over the window, with
+    // the program's title, until OK is pressed.
+    void aFailedLoadShowsItsBoxEveryTime()
+    {
+        form->hide(); // the program has one window
+        window::Services services = env->services;
+        services.messages = window::realServices(program).messages;
+        window::FormCharac real(services);
+        real.show();
+        QVERIFY(QTest::qWaitForWindowActive(&real));
+        writeFile(program + u"/bad.QOZ"_s, "not a character");
+        real.DirA->reread(program);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            bool shown = false;
+            QTimer::singleShot(0, this, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                shown = box->isVisible() && box->text() == u"alien invader"_s && box->windowTitle() == u"Charac"_s
+                        && box->parentWidget() && box->parentWidget()->window() == &real;
+                box->button(QMessageBox::Ok)->click();
+            });
+            QTimer::singleShot(3000, this, [] { if (QWidget* w = QApplication::activeModalWidget()) w->close(); });
+            clickEntry(real.FileD, u"bad.QOZ"_s);
+            QVERIFY2(shown, qPrintable(QString::number(attempt)));
+        }
     }
 };
 
