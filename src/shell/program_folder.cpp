@@ -2,10 +2,15 @@
 
 #include "shell/paths.h"
 
+#include "common/native_names.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace shell {
 
@@ -41,8 +46,9 @@ ProgramFolder prepareProgramFolder(const QString& characHome, const QString& exe
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) return failed(folder, QStringLiteral("that is a file, not a folder"));
     if (!info.exists() && !QDir().mkpath(folder)) return failed(folder, QStringLiteral("it cannot be created"));
-    if (QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("charac-probe-XXXXXX"))); !probe.open()) {
-        return failed(folder, QStringLiteral("it cannot be written (%1)").arg(probe.errorString()));
+    // Asked of the system rather than tried with a file, which would cost every start a write.
+    if (::access(common::nativePath(folder).constData(), W_OK | X_OK) != 0) {
+        return failed(folder, QStringLiteral("it cannot be written (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
 
     const QString starter = QDir(folder).filePath(kStarterCatalogue);

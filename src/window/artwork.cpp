@@ -1,5 +1,7 @@
 #include "window/artwork.h"
 
+#include "window/drawn_icon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -13,7 +15,9 @@ namespace {
 constexpr int kTile = 40;          // tile size and pitch, so tile k sits beside attribute label k
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kIconDesignSize = 64; // the die face is laid out on this square, then scaled
-constexpr std::array<int, 6> kIconSizes = {16, 32, 48, 64, 128, 256};
+// The sizes the window system is told of; a desktop that wants another size gets it drawn, and the
+// launcher takes the installed icons.
+const QList<QSize> kIconSizes = {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
 
 // The text colours of the attribute labels Wisdom to Power.
 constexpr std::array<QRgb, 7> kTileColours = {0xC000FF, 0x4080FF, 0x00C0C0, 0x00FF00, 0xFFFF00, 0xFFA000, 0xFF0000};
@@ -97,18 +101,12 @@ QImage tileStripImage(qreal devicePixelRatio)
 
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (const int size : kIconSizes) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / kIconDesignSize, size / kIconDesignSize);
-        drawDieFace(p);
-        p.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
+    return drawnIcon(
+        [](QPainter& p, QSizeF size) {
+            p.scale(size.width() / kIconDesignSize, size.height() / kIconDesignSize);
+            drawDieFace(p);
+        },
+        kIconSizes);
 }
 
 } // namespace window

@@ -16,8 +16,8 @@ inline constexpr int kTileStripHeight = 282;
 // kTileStripWidth x kTileStripHeight logical pixels, that many times devicePixelRatio device pixels.
 QImage tileStripImage(qreal devicePixelRatio = 1.0);
 
-// A violet-to-red die face over the sheet's parchment colour, drawn afresh at each of the sizes a
-// desktop asks for (16 to 256 pixels).
+// A violet-to-red die face over the sheet's parchment colour, drawn afresh at each size a desktop
+// asks for, when it asks.
 QIcon windowIcon();
 
 } // namespace window

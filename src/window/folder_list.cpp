@@ -3,6 +3,7 @@
 #include "common/files.h"
 #include "common/folder_entries.h"
 #include "common/native_names.h"
+#include "window/drawn_icon.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,18 +15,13 @@
 namespace window {
 namespace {
 
-// A small folder drawn once: open for the folders on the way to the current one, closed for the
-// sub-folders (the style's own icons are read from many image files, which slows every start). It is
-// drawn as figures at 1x, 1.25x, 1.5x and 2x, so that the list picks a sharp one on a scaled screen; the
-// lines lie on half pixels so that they fill whole pixels at each of those sizes.
-QPixmap folderPixmap(bool open, qreal devicePixelRatio)
+// A small folder: open for the folders on the way to the current one, closed for the sub-folders (the
+// style's own icons are read from many image files, which slows every start). It is drawn as figures
+// at the size and scale the list shows it, so that it is sharp on a scaled screen; the lines lie on
+// half pixels so that they fill whole pixels at 1x, 1.25x, 1.5x and 2x.
+void drawFolder(QPainter& p, QSizeF size, bool open)
 {
-    const QSize logical(16, 14);
-    QPixmap pixmap(logical * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size.width() / 16, size.height() / 14);
     p.setPen(QColor(0x806000));
     p.setBrush(QColor(open ? 0xFFE080 : 0xE8C060));
     p.drawRect(QRectF(0.5, 2.5, 14, 10));
@@ -34,14 +30,11 @@ QPixmap folderPixmap(bool open, qreal devicePixelRatio)
         p.setBrush(QColor(0xFFF0B0));
         p.drawPolygon(QPolygonF({QPointF(2.5, 5.5), QPointF(15.5, 5.5), QPointF(13.5, 12.5), QPointF(0.5, 12.5)}));
     }
-    return pixmap;
 }
 
 QIcon folderIcon(bool open)
 {
-    QIcon icon;
-    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) icon.addPixmap(folderPixmap(open, ratio));
-    return icon;
+    return drawnIcon([open](QPainter& p, QSizeF size) { drawFolder(p, size, open); }, {QSize(16, 14)});
 }
 
 } // namespace

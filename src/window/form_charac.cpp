@@ -16,7 +16,7 @@
 #include "window/text_list.h"
 #include "window/tile_strip.h"
 
-#include "common/folder_entries.h"
+#include "common/files.h"
 #include "shell/paths.h"
 #include "shell/reference_tables.h"
 #include "shell/web_links.h"
@@ -27,6 +27,7 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace window {
@@ -110,15 +111,13 @@ void FormCharac::stackControls()
 
 void FormCharac::setDesignValues()
 {
-    // Design values the layout table does not carry: check states, the web addresses, the lists'
-    // first folder (the working folder, as the folder list starts out showing it).
+    // Design values the layout table does not carry: check states, the web addresses, the root
+    // folders that stand until the path files are read.
     ChTe->setChecked(true);
     Chtake1->setChecked(true);
     showWebLinks();
     const auto roots = shell::designRootFolders(QDir::toNativeSeparators(QDir::homePath()));
     for (int n = 0; n < shell::kRootFolders; ++n) TXpath[n]->setText(roots[n]);
-    DirA->setPath(services_.startFolder);
-    for (FileList* list : {FileD, FileA[0], FileA[1], FileA[2], FileF}) list->showFolder(DirA->path(), DirA->files());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -180,20 +179,33 @@ void FormCharac::startUp()
     mod_.RaceCount = shell::kRaceCount;
     RomeRoad();
     FrameStuff->move(layout::pixels(kRightColumnLeft), FrameStuff->y());
-    const QStringList programFiles = common::readFolder(services_.programFolder).files;
-    for (FileList* list : FileA) list->showFolder(services_.programFolder, programFiles);
-    DirA->setPath(services_.programFolder);
-    FileA[0]->setPattern(QStringLiteral("*.qoa"));
-    FileA[1]->setPattern(QStringLiteral("*.qod"));
-    FileA[2]->setPattern(QStringLiteral("*.qon"));
-    FileD->setPattern(QStringLiteral("*.qoz"));
-    FileF->setPattern(QStringLiteral("*.qoc"));
+    showProgramFolder();
     AlfaB();
     shell::fillRaces(mod_.RaceName, mod_.RaceChakra);
 
     Timer1->start();
     Timer2->start();
     CDtrigger->setFocus();
+}
+
+void FormCharac::showProgramFolder()
+{
+    // The folder list starts out at the working folder and then goes to the program's folder; the
+    // window hears of that as a change, which names the place, only when the two differ. Reading just
+    // the program's folder, once, for every list gives the same lists and caption.
+    const bool moves = !common::isFolder(services_.startFolder)
+                       || normalFolder(services_.startFolder) != normalFolder(services_.programFolder);
+    FileA[0]->setPattern(QStringLiteral("*.qoa"));
+    FileA[1]->setPattern(QStringLiteral("*.qod"));
+    FileA[2]->setPattern(QStringLiteral("*.qon"));
+    FileD->setPattern(QStringLiteral("*.qoz"));
+    FileF->setPattern(QStringLiteral("*.qoc"));
+    {
+        const QSignalBlocker quiet(DirA);
+        DirA->setPath(services_.programFolder);
+    }
+    for (FileList* list : {FileD, FileF, FileA[0], FileA[1], FileA[2]}) list->showFolder(DirA->path(), DirA->files());
+    if (moves) FindPlace();
 }
 
 void FormCharac::say(const QString& text) const { services_.messages->say(text); }

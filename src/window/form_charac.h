@@ -73,6 +73,7 @@ private:
     void connectHandlers();
     void setUpKeyboard(); // keyboard.cpp
     void startUp();
+    void showProgramFolder();
     void say(const QString& text) const;
 
     // Sheet (sheet_events.cpp).
