@@ -2,6 +2,8 @@
 
 #include "common/codepage.h"
 
+#include <algorithm>
+
 namespace common {
 namespace {
 
@@ -69,6 +71,8 @@ QByteArray nativePath(const QString& path)
 
 QString displayName(const QString& name)
 {
+    const auto plain = [](QChar c) { return !isEscapedByte(c) && c.unicode() >= 0x20 && c.unicode() != 0x7F; };
+    if (std::all_of(name.begin(), name.end(), plain)) return name; // nearly every name: no copy
     QString shown = name;
     for (QChar& c : shown) {
         if (isEscapedByte(c)) {

@@ -40,6 +40,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static QString fileNameOf(const QListWidgetItem* entry);
     QString folder_;
     QStringList folderFiles_; // every file of the folder, as last read
     common::WildcardPattern pattern_;

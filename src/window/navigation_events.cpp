@@ -26,7 +26,11 @@ std::optional<QString> FormCharac::readPathFile(const QString& name) const
 
 bool FormCharac::writePathFile(const QString& name, const QString& path) const
 {
-    return common::writeFileAtomically(pathFileIn(services_.programFolder, name), shell::pathFileBytes(path));
+    // Every load names the character folder again, mostly the same one: a file that already holds
+    // the path is left as it is, which spares the click a wait for the disk.
+    const QString file = pathFileIn(services_.programFolder, name);
+    const QByteArray bytes = shell::pathFileBytes(path);
+    return common::readWholeFile(file, common::kSmallFileLimit) == bytes || common::writeFileAtomically(file, bytes);
 }
 
 void FormCharac::RomeRoad()
