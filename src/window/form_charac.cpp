@@ -56,7 +56,6 @@ QString sheetFontFamily()
 FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), services_(std::move(services))
 {
     setWindowTitle(QString::fromLatin1(kProgramTitle));
-    setWindowIcon(window::windowIcon()); // the drawn icon, not QWidget::windowIcon()
     setFixedSize(layout::pixels(layout::kWindowWidthTwips), layout::pixels(layout::kWindowHeightTwips));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(QRgb(layout::kWindowBack)));
@@ -80,6 +79,16 @@ FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), se
     connectHandlers();
     setUpKeyboard();
     startUp();
+}
+
+void FormCharac::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // The icon goes to the window system once the first frame is drawn: handing it over is a good
+    // part of what a start costs, and nobody sees the icon before the window.
+    if (iconGiven_) return;
+    iconGiven_ = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(window::windowIcon()); });
 }
 
 FormCharac::~FormCharac()

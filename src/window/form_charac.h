@@ -37,6 +37,11 @@ public:
     explicit FormCharac(Services services, QWidget* parent = nullptr);
     ~FormCharac() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+public:
+
     ModCharac& state() { return mod_; }
     const ModCharac& state() const { return mod_; }
     const Services& services() const { return services_; }
@@ -130,6 +135,7 @@ private:
 
     Services services_;
     ModCharac mod_;
+    bool iconGiven_ = false; // the window icon is set after the first frame
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<EventLog> eventLog_;
     std::unique_ptr<PossessionViewer> viewer_;

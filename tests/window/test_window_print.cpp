@@ -46,6 +46,7 @@ private slots:
     void windowIconIsDrawnAtEachSize()
     {
         QFETCH(int, size);
+        QTRY_VERIFY(!form->windowIcon().isNull()); // given once the first frame is drawn
         const QIcon icon = form->windowIcon();
         const QImage drawn = icon.pixmap(QSize(size, size), 1.0).toImage();
         QCOMPARE(drawn.size(), QSize(size, size));

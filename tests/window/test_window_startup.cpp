@@ -37,7 +37,6 @@ private slots:
         QCOMPARE(form->size(), QSize(984, 694));
         QCOMPARE(form->windowTitle(), QStringLiteral("Charac"));
         QCOMPARE(form->Label1->caption(), QStringLiteral("v = 1.014")); // from the version CMake declares
-        QVERIFY(!form->windowIcon().pixmap(64, 64).isNull());
         QVERIFY(!form->ChTe->isChecked());
         QVERIFY(form->FrameTele->isHidden());
         QVERIFY(form->FrameStuff->isHidden());
