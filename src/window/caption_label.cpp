@@ -28,6 +28,9 @@ qsizetype CaptionLabel::mostShown() const
 
 void CaptionLabel::showCaption()
 {
+    // A label in a closed frame is measured and laid out only when the frame opens.
+    pending_ = !isVisibleTo(window());
+    if (pending_) return;
     cut_ = caption_.size() > mostShown();
     QString shown = cut_ ? caption_.first(mostShown()) : caption_;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -41,6 +44,12 @@ void CaptionLabel::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
     if (cut_) showCaption();
+}
+
+void CaptionLabel::showEvent(QShowEvent* event)
+{
+    if (pending_) showCaption();
+    QLabel::showEvent(event);
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event)

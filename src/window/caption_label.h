@@ -23,12 +23,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void showCaption();
     qsizetype mostShown() const;
     QString caption_;
-    bool cut_ = false; // only the start of the caption is shown
+    bool cut_ = false;     // only the start of the caption is shown
+    bool pending_ = false; // set while hidden in a closed frame, laid out when the frame opens
     bool pressed_ = false;
 };
 
