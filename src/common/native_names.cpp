@@ -77,10 +77,8 @@ QString displayName(const QString& name)
     for (QChar& c : shown) {
         if (isEscapedByte(c)) {
             c = decodeCodePage(QByteArray(1, static_cast<char>(c.unicode() - kEscapeBase))).front();
-        } else if (c.unicode() < 0x20) {
-            c = QChar(static_cast<char16_t>(0x2400 + c.unicode())); // the control pictures
-        } else if (c.unicode() == 0x7F) {
-            c = QChar(char16_t{0x2421});
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            c = QChar::ReplacementCharacter; // a line break or other control is drawn as nothing
         }
     }
     return shown;

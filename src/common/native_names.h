@@ -15,8 +15,8 @@ QString nameFromNative(QByteArrayView bytes);
 QByteArray nativePath(const QString& path);
 
 // How a name is shown: a byte kept from a foreign encoding as its Windows-1252 character (the likely
-// origin of such names), and a control character such as a line break as its visible symbol, so that
-// every name is one readable line.
+// origin of such names), and a control character such as a line break as the replacement character,
+// so that every name is one line and shows that something is there.
 QString displayName(const QString& name);
 
 } // namespace common

@@ -16,13 +16,17 @@ void DrawnIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode, Q
 
 QSize DrawnIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State)
 {
-    // The largest size of the picture's proportions that fits.
-    return offered_.constFirst().scaled(size, Qt::KeepAspectRatio);
+    // The size a control lays the icon out at: the largest of the picture's proportions that fits,
+    // and no larger than the largest size offered, so that a list keeps its small folders. The
+    // pixmap itself is then drawn at that size times the screen's scale.
+    QSize largest = offered_.constFirst();
+    for (const QSize& offered : offered_) largest = largest.expandedTo(offered);
+    return offered_.constFirst().scaled(size.boundedTo(largest), Qt::KeepAspectRatio);
 }
 
-QPixmap DrawnIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state)
+QPixmap DrawnIconEngine::pixmap(const QSize& size, QIcon::Mode, QIcon::State)
 {
-    const QSize fitted = actualSize(size, mode, state);
+    const QSize fitted = offered_.constFirst().scaled(size, Qt::KeepAspectRatio);
     if (fitted.isEmpty()) return QPixmap();
     QPixmap& pixmap = drawn_[{fitted.width(), fitted.height()}];
     if (pixmap.isNull()) {
