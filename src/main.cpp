@@ -2,6 +2,7 @@
 //
 //   charac [FILE]   opens the sheet; with a character file, on that character
 //   charac --help | --version
+#include "common/native_names.h"
 #include "window/form_charac.h"
 #include "window/sheet_style.h"
 
@@ -28,10 +29,11 @@ bool hasDisplay(const QStringList& arguments)
 #endif
 }
 
+// Taken as names on disk are, so that a file named in another encoding still opens.
 QStringList argumentsOf(int argc, char* argv[])
 {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 0; i < argc; ++i) arguments.append(common::nameFromNative(argv[i]));
     return arguments;
 }
 

@@ -139,6 +139,10 @@ private slots:
         QCOMPARE(form->FileD->item(0)->text(), u"café.QOZ"_s);
         clickEntry(form->FileD, common::nameFromNative("caf\xe9.QOZ"));
         QCOMPARE(form->Labnam->caption(), u"Latin"_s);
+        form->DirA->setPath(program); // and from the command line, as the file manager passes it
+        form->openCharacterFile(common::joinPath(dir.path(), common::nameFromNative("caf\xe9.QOZ")));
+        QCOMPARE(form->DirA->path(), dir.path());
+        QCOMPARE(form->FileD->currentItem()->text(), u"café.QOZ"_s);
         clickEntry(form->FileA[1], u"line\nbreak.qod"_s);
         QCOMPARE(form->TXline[1]->text(), u"Rope"_s);
         QVERIFY(env->messages->texts.isEmpty());
