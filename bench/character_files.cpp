@@ -55,11 +55,8 @@ int main(int argc, char* argv[])
         const int count = kSizes[s];
         TestServices env;
         const QString folder = env.programDir.path();
-        static const char* kExtensions[] = {".QOZ", ".qoa", ".qod", ".qon"};
-        for (int i = 0; i < count; ++i) {
-            QFile file(folder + QStringLiteral("/someone %1%2").arg(i, 5, 10, QLatin1Char('0')).arg(QLatin1String(kExtensions[i % 4])));
-            if (!file.open(QIODevice::WriteOnly)) return 1;
-        }
+        const QStringList endings{QStringLiteral(".QOZ"), QStringLiteral(".qoa"), QStringLiteral(".qod"), QStringLiteral(".qon")};
+        if (!fillFolder(folder, count, QStringLiteral("someone"), endings)) return 1;
         window::FormCharac form(env.services);
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)) return 1;

@@ -52,12 +52,8 @@ int main(int argc, char* argv[])
         const int count = kSizes[s];
         TestServices env;
         const QString folder = env.programDir.path();
-        static const char* kExtensions[] = {".qoa", ".qod", ".qon", ".QOZ"};
-        for (int i = 0; i < count; ++i) {
-            QFile file(folder + QStringLiteral("/thing %1%2").arg(i, 5, 10, QLatin1Char('0')).arg(QLatin1String(kExtensions[i % 4])));
-            if (!file.open(QIODevice::WriteOnly)) return 1;
-            file.write(kItem);
-        }
+        const QStringList endings{QStringLiteral(".qoa"), QStringLiteral(".qod"), QStringLiteral(".qon"), QStringLiteral(".QOZ")};
+        if (!fillFolder(folder, count, QStringLiteral("thing"), endings, kItem)) return 1;
         window::FormCharac form(env.services);
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)) return 1;

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
 
 #include <algorithm>
 #include <functional>
@@ -32,6 +34,18 @@ inline void settle()
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
+}
+
+// A folder of `count` files named "<stem> 00000<ext>", the endings taken in turn, each holding
+// `bytes`; false when one cannot be written.
+inline bool fillFolder(const QString& folder, int count, const QString& stem, const QStringList& endings,
+                       const QByteArray& bytes = {})
+{
+    for (int i = 0; i < count; ++i) {
+        QFile file(folder + QStringLiteral("/%1 %2%3").arg(stem).arg(i, 5, 10, QLatin1Char('0')).arg(endings[i % endings.size()]));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
+    }
+    return true;
 }
 
 // The time of one user action, with everything it leaves behind handled.

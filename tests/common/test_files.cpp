@@ -4,12 +4,13 @@
 #include "common/folder_entries.h"
 #include "common/native_names.h"
 
+#include "support/raw_files.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,16 +18,6 @@ using namespace Qt::StringLiterals;
 using namespace common;
 
 namespace {
-
-// Creates a file under a name given as raw bytes, as an archive from another system would.
-void createRaw(const QString& folder, const QByteArray& name, const QByteArray& bytes)
-{
-    const QByteArray path = QFile::encodeName(folder) + '/' + name;
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    QVERIFY(fd >= 0);
-    QCOMPARE(::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())), static_cast<ssize_t>(bytes.size()));
-    ::close(fd);
-}
 
 QStringList sorted(QStringList names)
 {
@@ -88,7 +79,7 @@ private slots:
         QCOMPARE(*readWholeFile(joinPath(dir.path(), nameFromNative(latin1)), kSmallFileLimit), QByteArray("again"));
         QVERIFY(readFolder(joinPath(dir.path(), u"missing"_s)).files.isEmpty());
         // Qt cannot name this file to remove it with its folder.
-        ::unlink((QFile::encodeName(dir.path()) + '/' + latin1).constData());
+        ::unlink(rawPath(dir.path(), latin1).constData());
     }
 
     void onlyRegularFilesWithinTheBoundAreRead()
@@ -102,8 +93,7 @@ private slots:
 
         // A sparse file of 200 MB is refused from its size alone, at once.
         const QString huge = dir.filePath(u"huge.qoz"_s);
-        createRaw(dir.path(), "huge.qoz", "\"");
-        QVERIFY(::truncate(QFile::encodeName(huge).constData(), 200LL << 20) == 0);
+        createRaw(dir.path(), "huge.qoz", "\"", qint64{200} << 20);
         QElapsedTimer timer;
         timer.start();
         QVERIFY(!readWholeFile(huge, kSmallFileLimit));

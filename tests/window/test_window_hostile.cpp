@@ -1,5 +1,6 @@
 // Folders nobody would make on purpose, met with the window open: every change and click finishes
 // within a second, lists what it can, and says the file kind's own failure for what it cannot read.
+#include "support/raw_files.h"
 #include "support/window_fixture.h"
 
 #include "charfile/character_file.h"
@@ -16,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,17 +25,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qint64 kPatience = 1000; // ms
-
-QByteArray raw(const QString& folder, const QByteArray& name) { return QFile::encodeName(folder) + '/' + name; }
-
-void createRaw(const QString& folder, const QByteArray& name, const QByteArray& bytes = {}, qint64 size = -1)
-{
-    const int fd = ::open(raw(folder, name).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    QVERIFY(fd >= 0);
-    QCOMPARE(::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())), static_cast<ssize_t>(bytes.size()));
-    if (size >= 0) QCOMPARE(::ftruncate(fd, size), 0); // sparse: big on paper, cheap to make
-    ::close(fd);
-}
 
 QByteArray characterBytes(const QString& name)
 {
@@ -128,10 +117,10 @@ private slots:
         QTemporaryDir dir;
         createRaw(dir.path(), "caf\xe9.QOZ", characterBytes(u"Latin"_s));
         createRaw(dir.path(), "line\nbreak.qod", "w\r\nRope\r\n2\r\n___\r\n");
-        QVERIFY(::mkdir(raw(dir.path(), "d\xe9j\xe0").constData(), 0755) == 0);
-        QVERIFY(::symlink("loop.qoz", raw(dir.path(), "loop.qoz").constData()) == 0);
-        QVERIFY(::symlink(".", raw(dir.path(), "self").constData()) == 0);
-        QVERIFY(::mkdir(raw(dir.path(), "locked").constData(), 0) == 0);
+        QVERIFY(::mkdir(rawPath(dir.path(), "d\xe9j\xe0").constData(), 0755) == 0);
+        QVERIFY(::symlink("loop.qoz", rawPath(dir.path(), "loop.qoz").constData()) == 0);
+        QVERIFY(::symlink(".", rawPath(dir.path(), "self").constData()) == 0);
+        QVERIFY(::mkdir(rawPath(dir.path(), "locked").constData(), 0) == 0);
 
         const qint64 change = millisecondsOf([&] { QVERIFY(form->DirA->setPath(dir.path())); });
         QVERIFY2(change < kPatience, qPrintable(QString::number(change)));
@@ -155,9 +144,9 @@ private slots:
             QCOMPARE(form->DirA->path(), folder);
             form->DirA->setPath(dir.path());
         }
-        ::rmdir(raw(dir.path(), "d\xe9j\xe0").constData());
-        ::rmdir(raw(dir.path(), "locked").constData());
-        ::unlink(raw(dir.path(), "caf\xe9.QOZ").constData());
+        ::rmdir(rawPath(dir.path(), "d\xe9j\xe0").constData());
+        ::rmdir(rawPath(dir.path(), "locked").constData());
+        ::unlink(rawPath(dir.path(), "caf\xe9.QOZ").constData());
     }
 
     void aFileGoneSinceListingGivesItsFailure()

@@ -1,0 +1,21 @@
+// Files made under names given as raw bytes, as an archive from another system leaves them: names
+// that are not UTF-8, or hold a line break, which Qt's own file functions cannot make.
+#pragma once
+
+#include <QFile>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+inline QByteArray rawPath(const QString& folder, const QByteArray& name) { return QFile::encodeName(folder) + '/' + name; }
+
+// With a size, the file is then made that long (sparse: big on paper, cheap to make).
+inline void createRaw(const QString& folder, const QByteArray& name, const QByteArray& bytes = {}, qint64 size = -1)
+{
+    const int fd = ::open(rawPath(folder, name).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())), static_cast<ssize_t>(bytes.size()));
+    if (size >= 0) QCOMPARE(::ftruncate(fd, size), 0);
+    ::close(fd);
+}
