@@ -8,6 +8,7 @@
 #include "window/folder_list.h"
 
 #include "common/files.h"
+#include "common/native_names.h"
 #include "shell/paths.h"
 
 #include <QDir>
@@ -67,7 +68,8 @@ void FormCharac::folderChanged()
     FindPlace();
 }
 
-void FormCharac::FindPlace() { LabPlace->setCaption(shell::placeOf(DirA->path(), QDir::separator())); }
+// The place is only shown, never read back: a folder named in another encoding shows readably.
+void FormCharac::FindPlace() { LabPlace->setCaption(common::displayName(shell::placeOf(DirA->path(), QDir::separator()))); }
 
 void FormCharac::storeOrRecallRoot(int index)
 {

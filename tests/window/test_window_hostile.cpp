@@ -142,6 +142,7 @@ private slots:
             const qint64 open = millisecondsOf([&] { QVERIFY(form->DirA->setPath(folder)); });
             QVERIFY2(open < kPatience, name.constData());
             QCOMPARE(form->DirA->path(), folder);
+            QVERIFY(form->LabPlace->caption().endsWith(common::displayName(common::nameFromNative(name))));
             form->DirA->setPath(dir.path());
         }
         ::rmdir(rawPath(dir.path(), "d\xe9j\xe0").constData());
