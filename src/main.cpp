@@ -11,7 +11,11 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <QDir>
+
+#include <climits>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +39,16 @@ QStringList argumentsOf(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(common::nameFromNative(argv[i]));
     return arguments;
+}
+
+// A file named on the command line, made absolute and clean from the texts alone: Qt's own
+// conversion would pass a folder named in another encoding through the system's encoding and lose it.
+QString absoluteFile(const QString& file)
+{
+    if (QDir::isAbsolutePath(file)) return QDir::cleanPath(file);
+    char here[PATH_MAX];
+    const QString folder = ::getcwd(here, sizeof here) ? common::nameFromNative(here) : QDir::currentPath();
+    return QDir::cleanPath(folder + u'/' + file);
 }
 
 } // namespace
@@ -77,7 +91,7 @@ int main(int argc, char* argv[])
     form.show();
     if (!parser.positionalArguments().isEmpty()) {
         // Once the window shows, so that a failure's message stands over it.
-        const QString file = parser.positionalArguments().constFirst();
+        const QString file = absoluteFile(parser.positionalArguments().constFirst());
         QTimer::singleShot(0, &form, [&form, file] { form.openCharacterFile(file); });
     }
     return app.exec();

@@ -93,6 +93,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
 
     struct stat old {};
     const bool replacing = ::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
+    // A rename needs only the folder to be writable: a file the user made read-only is refused here,
+    // as writing it in place would be.
+    if (replacing && ::access(target.constData(), W_OK) != 0) return false;
     Descriptor fd(::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
     if (fd.get() < 0) return false;
     const bool written = (!replacing || ::fchmod(fd.get(), old.st_mode & 07777) == 0)

@@ -2,14 +2,18 @@
 
 #include "common/codepage.h"
 
-#include <algorithm>
-
 namespace common {
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
 
-bool isEscapedByte(QChar c) { return c.unicode() >= kEscapeBase + 0x80 && c.unicode() <= kEscapeBase + 0xFF; }
+// An escaped byte is a lone low surrogate in that range. The second half of a character past U+FFFF
+// (a surrogate pair) can fall in the same range, and is no escape.
+bool isEscapedByte(QStringView text, qsizetype i)
+{
+    const char16_t c = text[i].unicode();
+    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF && (i == 0 || !text[i - 1].isHighSurrogate());
+}
 
 // The length of the valid UTF-8 sequence at the start of bytes, or 0 when it is not one: overlong
 // forms, encoded surrogates and code points past U+10FFFF are not valid.
@@ -59,7 +63,7 @@ QByteArray nativePath(const QString& path)
     qsizetype start = 0; // the start of the run of ordinary characters not yet encoded
     QByteArray bytes;
     for (qsizetype i = 0; i < path.size(); ++i) {
-        if (!isEscapedByte(path[i])) continue;
+        if (!isEscapedByte(path, i)) continue;
         bytes += QStringView(path).sliced(start, i - start).toUtf8();
         bytes += static_cast<char>(path[i].unicode() - kEscapeBase);
         start = i + 1;
@@ -71,14 +75,19 @@ QByteArray nativePath(const QString& path)
 
 QString displayName(const QString& name)
 {
-    const auto plain = [](QChar c) { return !isEscapedByte(c) && c.unicode() >= 0x20 && c.unicode() != 0x7F; };
-    if (std::all_of(name.begin(), name.end(), plain)) return name; // nearly every name: no copy
+    const auto special = [&name](qsizetype i) {
+        const char16_t c = name[i].unicode();
+        return c < 0x20 || c == 0x7F || isEscapedByte(name, i);
+    };
+    qsizetype first = 0;
+    while (first < name.size() && !special(first)) ++first;
+    if (first == name.size()) return name; // nearly every name: no copy
     QString shown = name;
-    for (QChar& c : shown) {
-        if (isEscapedByte(c)) {
-            c = decodeCodePage(QByteArray(1, static_cast<char>(c.unicode() - kEscapeBase))).front();
-        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
-            c = QChar::ReplacementCharacter; // a line break or other control is drawn as nothing
+    for (qsizetype i = first; i < name.size(); ++i) {
+        if (isEscapedByte(name, i)) {
+            shown[i] = decodeCodePage(QByteArray(1, static_cast<char>(name[i].unicode() - kEscapeBase))).front();
+        } else if (name[i].unicode() < 0x20 || name[i].unicode() == 0x7F) {
+            shown[i] = QChar::ReplacementCharacter; // a line break or other control is drawn as nothing
         }
     }
     return shown;

@@ -2,7 +2,6 @@
 #include "window/services.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -22,7 +21,7 @@ QWidget* boxParent()
     if (QWidget* active = QApplication::activeWindow()) return active;
     const QWidgetList windows = QApplication::topLevelWidgets();
     const auto shown = std::find_if(windows.begin(), windows.end(),
-                                    [](const QWidget* w) { return w->isVisible() && !qobject_cast<const QDialog*>(w); });
+                                    [](const QWidget* w) { return w->isVisible() && w->windowType() == Qt::Window; });
     return shown != windows.end() ? *shown : nullptr;
 }
 

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <cstdio>
 #include <fcntl.h>
+#include <ftw.h>
 #include <unistd.h>
 
 inline QByteArray rawPath(const QString& folder, const QByteArray& name) { return QFile::encodeName(folder) + '/' + name; }
@@ -18,4 +20,13 @@ inline void createRaw(const QString& folder, const QByteArray& name, const QByte
     QCOMPARE(::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())), static_cast<ssize_t>(bytes.size()));
     if (size >= 0) QCOMPARE(::ftruncate(fd, size), 0);
     ::close(fd);
+}
+
+// Empties a folder by the raw names of its entries, which Qt's own removal cannot name. Meant for a
+// scope guard, so that a failed check leaves nothing behind either.
+inline void emptyFolder(const QString& folder)
+{
+    ::nftw(QFile::encodeName(folder).constData(),
+           [](const char* path, const struct stat*, int, FTW* at) { return at->level == 0 ? 0 : std::remove(path); }, 16,
+           FTW_DEPTH | FTW_PHYS);
 }
