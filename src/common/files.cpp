@@ -51,6 +51,16 @@ QByteArray replacedFile(const QByteArray& target)
     return ::realpath(target.constData(), resolved) ? QByteArray(resolved) : target;
 }
 
+// A rename is on disk only once its folder is: without this, a power cut right after a save could
+// bring the old file back. A file system that cannot flush a folder (EINVAL) has the file in place
+// all the same, and so does a folder the user may write to but not read.
+bool flushFolder(const QByteArray& folder)
+{
+    const Descriptor fd(::open(folder.isEmpty() ? "." : folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) return true;
+    return ::fsync(fd.get()) == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
 } // namespace
 
 std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes)
@@ -102,7 +112,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
                          && writeAll(fd.get(), bytes.constData(), bytes.size()) && ::fsync(fd.get()) == 0
                          && fd.close() && ::rename(temporary.constData(), target.constData()) == 0;
     if (!written) ::unlink(temporary.constData());
-    return written;
+    return written && flushFolder(folder);
 }
 
 QString interruptedSaveName(const QString& name) { return u'.' + name + kSaveEnding; }

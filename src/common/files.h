@@ -21,8 +21,9 @@ inline constexpr qint64 kCatalogueFileLimit = qint64{64} << 20; // catalogues
 std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 
 // Writes a temporary file beside the target and renames it over the target once it is complete
-// and on disk. The target keeps its permissions, and one the user cannot write is not replaced; a
-// symbolic link is followed to the file it names.
+// and on disk, then flushes the folder so that the rename survives a power cut. The target keeps its
+// permissions, and one the user cannot write is not replaced; a symbolic link is followed to the file
+// it names.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // The temporary file of a save of the file name: hidden, and with an ending no file list matches.
