@@ -41,6 +41,12 @@ bool isFormulaCode(double value)
 
 namespace {
 
+// The attributes widened once, so that no sum, product or rounding below overflows or saturates:
+// the working value is an integer of any size, and only the result is stored in a slot.
+struct Wide {
+    long long s1, s2, s3, s4, s5, s6;
+};
+
 // The largest whole number not above a / b, for b > 0 (integer division truncates towards zero).
 long long floorDiv(long long a, long long b)
 {
@@ -48,83 +54,102 @@ long long floorDiv(long long a, long long b)
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
-// The whole number nearest a real, a half to the even neighbour, saturated.
-std::int16_t nearest(double x) { return common::ToInt16(x); }
+// The whole number nearest a real, a half to the even neighbour (the default rounding mode).
+long long nearest(double x) { return static_cast<long long>(std::nearbyint(x)); }
 
-std::int16_t sat(long long x) { return common::Saturate16(x); }
+long long half(long long w) { return nearest(double(w) / 2.0); }
 
-// Formula -12: the three bonuses are reals, worked out wide; only the result is stored.
-std::int16_t formula12(long long s2, long long s3, long long s5)
+long long formula12(const Wide& s)
 {
     double a = 0.0;
     double b = 0.0;
     double c = 0.0;
-    if (s2 > 10) a = double(2 * (s2 - 10));
-    if (s2 > 14) a = double(3 * (s2 - 10));
-    if (s2 > 17) a = double(4 * (s2 - 10));
-    if (s3 > 10) b = double(2 * (s3 - 10));
+    if (s.s2 > 10) a = double(2 * (s.s2 - 10));
+    if (s.s2 > 14) a = double(3 * (s.s2 - 10));
+    if (s.s2 > 17) a = double(4 * (s.s2 - 10));
+    if (s.s3 > 10) b = double(2 * (s.s3 - 10));
     else a = a / 2;
-    if (s5 > 10) c = double(2 * (s5 - 10));
+    if (s.s5 > 10) c = double(2 * (s.s5 - 10));
     else a = a / 2;
-    const std::int16_t v = nearest(a + b + c);
-    return v < 1 ? std::int16_t(1) : v;
+    return std::max(nearest(a + b + c), 1LL);
 }
+
+long long formula13(const Wide& s)
+{
+    const long long w = 3 * s.s5 + s.s6 + s.s4;
+    return s.s1 > 10 ? nearest(double(w) * (1.0 - double(s.s1 - 10) / 10.0)) : w;
+}
+
+long long formula15(const Wide& s)
+{
+    const long long bonus = s.s1 - 10;
+    return (s.s2 > 10 ? bonus : 0) + (s.s3 > 10 ? bonus : 0) + (s.s5 > 10 ? bonus : 0);
+}
+
+long long formula19(const Wide& s)
+{
+    long long w = s.s2 + s.s1 + s.s3;
+    if (s.s3 < 14) w = half(w);
+    if (s.s3 < 10) w = half(w);
+    return w;
+}
+
+long long formula26(const Wide& s)
+{
+    long long w = floorDiv(s.s5 * s.s3, 5);
+    if (s.s4 < 14) w = half(w);
+    if (s.s4 > 17) w = 2 * w;
+    return w;
+}
+
+long long formula27(const Wide& s)
+{
+    long long w = s.s4 + s.s3 + s.s5;
+    if (s.s1 < 12) w -= s.s2;
+    if (s.s1 > 15) w += s.s2;
+    return w;
+}
+
+long long formula28(const Wide& s)
+{
+    long long w = s.s3 + s.s2 + s.s5;
+    if (s.s2 < 12) w = half(w);
+    if (s.s2 > 15) w = nearest(double(w) * 1.4);
+    if (s.s1 > 15) w = nearest(double(w) * 1.4);
+    return w;
+}
+
+using Formula = long long (*)(const Wide&);
+
+// Formula codes -11, -12, ... -28 in turn.
+constexpr std::array<Formula, 18> kFormulas = {
+    [](const Wide& s) { return 3 * s.s5 + s.s6 + s.s4 + s.s3; },
+    formula12,
+    formula13,
+    [](const Wide& s) { return s.s3 + s.s1 + s.s5; },
+    formula15,
+    [](const Wide& s) { return 3 * s.s1 + s.s3 + s.s4; },
+    [](const Wide& s) { return floorDiv(s.s3 * s.s3, 10) + s.s1 + s.s2; },
+    [](const Wide& s) { return 2 * s.s5 + s.s4; },
+    formula19,
+    [](const Wide& s) { return std::max(s.s2 + s.s1 + s.s3 + s.s5 - 25, 2LL); },
+    [](const Wide& s) { return s.s5 + s.s1 + s.s3; },
+    [](const Wide& s) { return s.s5 + s.s2 + s.s3; },
+    [](const Wide& s) { return floorDiv(s.s2 * s.s2, 5); },
+    [](const Wide& s) { return std::max(s.s1, s.s2) + std::max(s.s3, s.s4); },
+    [](const Wide& s) { return s.s3 + s.s2 + s.s4; },
+    formula26,
+    formula27,
+    formula28,
+};
 
 } // namespace
 
 std::int16_t formulaValue(int code, const Attributes& s)
 {
-    // Widened once so that every sum, difference and product below is worked out without overflow;
-    // each value stored in W and each result goes through sat() or nearest().
-    const long long s1 = s[1], s2 = s[2], s3 = s[3], s4 = s[4], s5 = s[5], s6 = s[6];
-    std::int16_t w = 0;
-
-    switch (code) {
-    case -11: return sat(3 * s5 + s6 + s4 + s3);
-    case -12: return formula12(s2, s3, s5);
-    case -13:
-        w = sat(3 * s5 + s6 + s4);
-        if (s1 > 10) w = nearest(w * (1.0 - double(s1 - 10) / 10.0));
-        return w;
-    case -14: return sat(s3 + s1 + s5);
-    case -15: {
-        const long long a = s2 > 10 ? s1 - 10 : 0;
-        const long long b = s3 > 10 ? s1 - 10 : 0;
-        const long long c = s5 > 10 ? s1 - 10 : 0;
-        return sat(a + b + c);
-    }
-    case -16: return sat(3 * s1 + s3 + s4);
-    case -17: return sat(floorDiv(s3 * s3, 10) + s1 + s2);
-    case -18: return sat(2 * s5 + s4);
-    case -19:
-        w = sat(s2 + s1 + s3);
-        if (s3 < 14) w = nearest(w / 2.0);
-        if (s3 < 10) w = nearest(w / 2.0);
-        return w;
-    case -20: return sat(std::max(s2 + s1 + s3 + s5 - 25, 2LL));
-    case -21: return sat(s5 + s1 + s3);
-    case -22: return sat(s5 + s2 + s3);
-    case -23: return sat(floorDiv(s2 * s2, 5));
-    case -24: return sat(std::max(s1, s2) + std::max(s3, s4));
-    case -25: return sat(s3 + s2 + s4);
-    case -26:
-        w = sat(floorDiv(s5 * s3, 5));
-        if (s4 < 14) w = nearest(w / 2.0);
-        if (s4 > 17) w = sat(2LL * w);
-        return w;
-    case -27:
-        w = sat(s4 + s3 + s5);
-        if (s1 < 12) w = sat(w - s2);
-        if (s1 > 15) w = sat(w + s2);
-        return w;
-    case -28:
-        w = sat(s3 + s2 + s5);
-        if (s2 < 12) w = nearest(w / 2.0);
-        if (s2 > 15) w = nearest(w * 1.4);
-        if (s1 > 15) w = nearest(w * 1.4);
-        return w;
-    default: return 0;
-    }
+    if (code > -11 || code < -28) return 0;
+    const Wide wide{s[1], s[2], s[3], s[4], s[5], s[6]};
+    return common::Saturate16(kFormulas[static_cast<std::size_t>(-11 - code)](wide));
 }
 
 Choice chooseEntry(const Entry& entry, const Attributes& attributes)

@@ -37,9 +37,9 @@ bool isFormulaCode(double value);
 // Nimbleness, Strength, as S[1]..S[6] (S[0] is unused).
 using Attributes = std::array<std::int16_t, 7>;
 
-// The value of formula code `code` (-11..-28) for these attributes. Sums, differences and products
-// are worked out wide and every stored value saturates to -32768..32767; "/" is real division;
-// rounding is to the nearest whole number, a half to the even neighbour.
+// The value of formula code `code` (-11..-28; any other gives 0) for these attributes. Every step
+// is worked out in wide integers, "/" is real division, rounding is to the nearest whole number (a
+// half to the even neighbour), and only the result saturates to -32768..32767, when it is stored.
 std::int16_t formulaValue(int code, const Attributes& s);
 
 // What a catalogue entry becomes as a new possession.

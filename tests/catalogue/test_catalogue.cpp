@@ -90,6 +90,15 @@ private slots:
         QTest::newRow("-28 both x1.4") << attrs(16, 16, 9, 0, 9, 0) << -28 << 67;
         QTest::newRow("-28 halved") << attrs(12, 11, 9, 0, 9, 0) << -28 << 14;
         QTest::newRow("-12 halved, worked out wide") << attrs(10, 30000, 5, 10, 5, 10) << -12 << 29990;
+        // Only the result saturates: no step on the way does.
+        QTest::newRow("-27 wide sum, then less") << attrs(0, 20000, 20000, 20000, 20000, 0) << -27 << 32767;
+        const Attributes lowest = attrs(-32768, -32768, -32768, -32768, -32768, -32768);
+        QTest::newRow("-19 lowest, halved twice") << lowest << -19 << -24576;
+        QTest::newRow("-26 lowest, product halved") << lowest << -26 << 32767;
+        QTest::newRow("-27 lowest, less intellect") << lowest << -27 << -32768;
+        QTest::newRow("-28 lowest, halved") << lowest << -28 << -32768;
+        QTest::newRow("-13 wide sum, scaled down") << attrs(19, 0, 0, 20000, 20000, 0) << -13 << 8000;
+        QTest::newRow("-10 is no formula") << kSample << -10 << 0;
     }
     void formula()
     {
