@@ -1,12 +1,11 @@
 // Catalogues: reading the entries of a .qoc file and laying a chosen entry out as a new possession.
 //
-// Data flow: the file's bytes are decoded from Windows-1252 once and handed to a FieldReader, whose
-// fields are taken three at a time (code, name, number) and moved straight into the entry list until
+// Data flow: the file's bytes are handed to a FieldReader, which decodes each field as the file's
+// text rule says (common/file_text.h); the fields are taken three at a time (code, name, number) and moved straight into the entry list until
 // the "z" record or the end of the text. Choosing an entry maps its code to a file name and a kind,
 // and a number that is a formula code is replaced by formulaValue() over the character's attributes.
 #include "catalogue/catalogue.h"
 
-#include "common/codepage.h"
 #include "common/fields.h"
 #include "common/numbers.h"
 
@@ -22,7 +21,7 @@ QList<Entry> readCatalogue(const QByteArray& bytes)
     // A record takes at least three bytes, which bounds the guess for a file of empty lines.
     entries.reserve(std::min(bytes.count('\n'), bytes.size() / 3) + 1);
 
-    common::FieldReader reader(common::decodeCodePage(bytes));
+    common::FieldReader reader(bytes);
     while (auto code = reader.next()) {
         if (*code == u"z") break; // the end marker; its name and number do not matter
         auto name = reader.next();

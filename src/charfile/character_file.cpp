@@ -1,6 +1,6 @@
 #include "charfile/character_file.h"
 
-#include "common/codepage.h"
+#include "common/file_text.h"
 #include "common/fields.h"
 #include "common/numbers.h"
 
@@ -67,22 +67,21 @@ bool isWholeNumber(const QString& text)
 
 QByteArray characterFileBytes(const sheet::Character& c)
 {
-    QByteArray bytes;
+    QString text;
     for (const Record& r : kRecords) {
-        QList<QByteArray> fields;
+        QStringList fields;
         for (int slot = r.firstSlot; slot < r.firstSlot + kFieldsPerRecord; ++slot) {
-            fields.append(r.kind == Kind::Text
-                              ? common::quotedField(c.CharText[slot])
-                              : common::FormatInteger(c.CharValue[slot]).toLatin1());
+            fields.append(r.kind == Kind::Text ? common::quotedField(c.CharText[slot])
+                                               : common::FormatInteger(c.CharValue[slot]));
         }
-        bytes += common::record(fields);
+        text += common::record(fields);
     }
-    return bytes;
+    return common::encodeFileText(text);
 }
 
 bool readCharacterFile(const QByteArray& bytes, sheet::Character& c)
 {
-    common::FieldReader reader(common::decodeCodePage(bytes));
+    common::FieldReader reader(bytes);
     for (const Record& r : kRecords) {
         for (int slot = r.firstSlot; slot < r.firstSlot + kFieldsPerRecord; ++slot) {
             const std::optional<QString> field = reader.next();

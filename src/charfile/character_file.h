@@ -6,7 +6,8 @@
 //   record 4  CharValue 8..14  bare integers
 //   record 5  CharText 15..21  quoted texts
 //
-// Each record ends with CR LF and the file holds nothing else; texts are 8-bit Windows-1252. The
+// Each record ends with CR LF and the file holds nothing else; texts are Windows-1252, or UTF-8 behind a
+// byte-order mark when they hold what it cannot (common/file_text.h). The
 // remaining slots (CharText 0 and 22..30, CharValue 0 and 15..30) live only in memory.
 #pragma once
 

@@ -12,18 +12,19 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char encodeOne(char16_t c)
+// The byte of a character, or -1 when the code page has none.
+int encodeOne(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return char(c);
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c) return char(0x80 + i);
+        if (kHighControls[i] == c) return int(0x80 + i);
     }
-    return '?';
+    return -1;
 }
 
 } // namespace
 
-QString decodeCodePage(const QByteArray& bytes)
+QString decodeCodePage(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
@@ -34,11 +35,15 @@ QString decodeCodePage(const QByteArray& bytes)
     return text;
 }
 
-QByteArray encodeCodePage(const QString& text)
+std::optional<QByteArray> encodeCodePage(QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) bytes.append(encodeOne(c.unicode()));
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const int b = encodeOne(c.unicode());
+        if (b < 0) return std::nullopt;
+        *out++ = static_cast<char>(b);
+    }
     return bytes;
 }
 

@@ -3,13 +3,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 namespace common {
 
-QString decodeCodePage(const QByteArray& bytes);
+QString decodeCodePage(QByteArrayView bytes);
 
-// Characters the code page cannot hold are written as "?".
-QByteArray encodeCodePage(const QString& text);
+// The text's bytes, or nothing when it holds a character the code page has no byte for.
+std::optional<QByteArray> encodeCodePage(QStringView text);
 
 } // namespace common

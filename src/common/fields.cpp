@@ -1,68 +1,68 @@
 #include "common/fields.h"
 
-#include "common/codepage.h"
-
 namespace common {
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool endsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
 } // namespace
 
-FieldReader::FieldReader(QString text) : text_(std::move(text)) {}
-
-std::optional<QString> FieldReader::next()
+std::optional<FieldSpan> FieldScanner::next()
 {
-    while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
-    if (pos_ >= text_.size()) return std::nullopt;
+    const qsizetype size = bytes_.size();
+    const char* p = bytes_.data();
+    while (pos_ < size && isBlank(p[pos_])) ++pos_;
+    if (pos_ >= size) return std::nullopt;
 
-    QString field;
-    if (text_[pos_] == u'"') {
-        const qsizetype close = text_.indexOf(u'"', pos_ + 1);
-        const qsizetype end = close < 0 ? text_.size() : close;
-        field = text_.sliced(pos_ + 1, end - pos_ - 1);
-        pos_ = close < 0 ? text_.size() : close + 1;
-        while (pos_ < text_.size() && text_[pos_] != u',' && !isLineEnd(text_[pos_])) ++pos_;
+    FieldSpan field;
+    if (p[pos_] == '"') {
+        const qsizetype close = bytes_.indexOf('"', pos_ + 1);
+        field = {pos_ + 1, close < 0 ? size : close};
+        pos_ = close < 0 ? size : close + 1;
+        while (pos_ < size && !endsField(p[pos_])) ++pos_;
     } else {
-        const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != u',' && !isLineEnd(text_[pos_])) ++pos_;
-        qsizetype end = pos_;
-        while (end > start && isBlank(text_[end - 1])) --end;
-        field = text_.sliced(start, end - start);
+        field.begin = pos_;
+        while (pos_ < size && !endsField(p[pos_])) ++pos_;
+        field.end = pos_;
+        while (field.end > field.begin && isBlank(p[field.end - 1])) --field.end;
     }
     skipDelimiter();
     return field;
 }
 
-void FieldReader::skipDelimiter()
+void FieldScanner::skipDelimiter()
 {
-    if (pos_ >= text_.size()) return;
-    if (text_[pos_] == u'\r') {
+    if (pos_ >= bytes_.size()) return;
+    if (bytes_[pos_] == '\r') {
         ++pos_;
-        if (pos_ < text_.size() && text_[pos_] == u'\n') ++pos_;
+        if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
     } else {
         ++pos_; // a comma or a lone LF
     }
 }
 
-QByteArray quotedField(const QString& text)
+FieldReader::FieldReader(QByteArray bytes)
+    : bytes_(std::move(bytes)), layout_(fileTextLayout(bytes_)), scanner_(bytes_, layout_.start)
+{
+}
+
+std::optional<QString> FieldReader::next()
+{
+    const std::optional<FieldSpan> field = scanner_.next();
+    if (!field) return std::nullopt;
+    return decodeText(QByteArrayView(bytes_).sliced(field->begin, field->size()), layout_.encoding);
+}
+
+QString quotedField(const QString& text)
 {
     QString stored = text;
     stored.replace(u'"', u'\'');
-    return '"' + encodeCodePage(stored) + '"';
+    return u'"' + stored + u'"';
 }
 
-QByteArray record(const QList<QByteArray>& fields)
-{
-    QByteArray line;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0) line += ',';
-        line += fields[i];
-    }
-    return line + "\r\n";
-}
+QString record(const QStringList& fields) { return fields.join(u',') + QStringLiteral("\r\n"); }
 
-std::optional<QString> firstField(const QString& text) { return FieldReader(text).next(); }
+std::optional<QString> firstField(const QByteArray& bytes) { return FieldReader(bytes).next(); }
 
 } // namespace common

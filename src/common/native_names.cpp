@@ -2,6 +2,8 @@
 
 #include "common/codepage.h"
 
+#include <QStringDecoder>
+
 namespace common {
 namespace {
 
@@ -37,7 +39,30 @@ qsizetype validSequenceLength(const unsigned char* p, qsizetype left)
     return length;
 }
 
+// UTF-8 that keeps a byte-order mark at its start: it is part of a name (or of a file's text after
+// its own mark), and dropping it would make two names one.
+QString fromUtf8KeepingMark(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 } // namespace
+
+bool isMultiByteUtf8(QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    bool multiByte = false;
+    for (qsizetype i = 0; i < size;) {
+        if (p[i] < 0x80) { ++i; continue; }
+        const qsizetype length = validSequenceLength(p + i, size - i);
+        if (length == 0) return false;
+        multiByte = true;
+        i += length;
+    }
+    return multiByte;
+}
 
 QString nameFromNative(QByteArrayView bytes)
 {
@@ -49,12 +74,12 @@ QString nameFromNative(QByteArrayView bytes)
     for (qsizetype i = 0; i < size;) {
         if (p[i] < 0x80) { ++i; continue; }
         if (const qsizetype length = validSequenceLength(p + i, size - i)) { i += length; continue; }
-        name += QString::fromUtf8(bytes.sliced(start, i - start));
+        name += fromUtf8KeepingMark(bytes.sliced(start, i - start));
         name += QChar(static_cast<char16_t>(kEscapeBase + p[i]));
         start = ++i;
     }
-    if (start == 0) return QString::fromUtf8(bytes);
-    name += QString::fromUtf8(bytes.sliced(start));
+    if (start == 0) return fromUtf8KeepingMark(bytes);
+    name += fromUtf8KeepingMark(bytes.sliced(start));
     return name;
 }
 

@@ -11,6 +11,7 @@
 
 namespace common {
 
+// A byte-order mark in a name, at its start too, is one of its characters.
 QString nameFromNative(QByteArrayView bytes);
 QByteArray nativePath(const QString& path);
 
@@ -18,5 +19,9 @@ QByteArray nativePath(const QString& path);
 // origin of such names), and a control character such as a line break as the replacement character,
 // so that every name is one line and shows that something is there.
 QString displayName(const QString& name);
+
+// True when the bytes are valid UTF-8 and hold at least one character of more than one byte: text
+// that a UTF-8 editor wrote, and not 8-bit text of a code page (whose high bytes rarely line up).
+bool isMultiByteUtf8(QByteArrayView bytes);
 
 } // namespace common

@@ -1,14 +1,14 @@
 // Possession files (.qoa abilities, .qod items, .qon notes).
 //
 // Data flow: writing joins the seven box texts line by line up to the last filled box, adds the
-// end line and encodes the text in Windows-1252. Reading decodes the bytes, splits them into fields
-// with the common field rule and tags each field by its first character (marker, end, shown).
+// end line and encodes the text as every file is (common/file_text.h). Reading splits the bytes into
+// fields with the common field rule and tags each field by its first character (marker, end, shown).
 // viewPossession() walks those tagged fields once, filling the seven boxes and collecting every
 // side effect of the view (amount, sheet captions, event log text) into one PossessionView that
 // the window applies afterwards.
 #include "possessions/possession_file.h"
 
-#include "common/codepage.h"
+#include "common/file_text.h"
 #include "common/numbers.h"
 
 namespace possessions {
@@ -22,10 +22,10 @@ QByteArray possessionFileBytes(const Lines& lines)
     QString text;
     for (int i = 0; i < last; ++i) text += lines[i] + QStringLiteral("\r\n");
     text += QStringLiteral("___\r\n");
-    return common::encodeCodePage(text);
+    return common::encodeFileText(text);
 }
 
-PossessionReader::PossessionReader(const QByteArray& bytes) : fields_(common::decodeCodePage(bytes)) {}
+PossessionReader::PossessionReader(const QByteArray& bytes) : fields_(bytes) {}
 
 std::optional<Field> PossessionReader::next()
 {

@@ -25,7 +25,7 @@ using Lines = std::array<QString, kLineBoxes>;
 
 // The file for seven box texts: the texts up to the last box that is not empty, each exactly as it
 // stands followed by CR LF (an empty box before that one gives an empty line), then "___" CR LF.
-// 8-bit Windows-1252.
+// Encoded as every file is (common/file_text.h): Windows-1252, or UTF-8 for text it cannot hold.
 QByteArray possessionFileBytes(const Lines& lines);
 
 // What a field of a possession file is, by its first character.
@@ -43,7 +43,7 @@ struct Field {
     std::int16_t row = 0;
 };
 
-// The fields of a file (8-bit Windows-1252) one by one, with the program's field rule: a field ends
+// The fields of a file one by one, with the program's field rule: a field ends
 // at a comma or a line end, blanks before it are skipped, a quoted field keeps its commas, an empty
 // line is an empty field.
 class PossessionReader {

@@ -1,6 +1,6 @@
 #include "shell/paths.h"
 
-#include "common/codepage.h"
+#include "common/file_text.h"
 #include "common/fields.h"
 
 namespace shell {
@@ -9,11 +9,14 @@ QString rootPathFileName(int n) { return QStringLiteral("pa ") + QString::number
 
 QString characterPathFileName() { return QStringLiteral("pathC.txt"); }
 
-QByteArray pathFileBytes(const QString& path) { return common::record({common::quotedField(path)}); }
+QByteArray pathFileBytes(const QString& path)
+{
+    return common::encodeFileText(common::record({common::quotedField(path)}));
+}
 
 std::optional<QString> readPathFile(const QByteArray& bytes)
 {
-    return common::firstField(common::decodeCodePage(bytes));
+    return common::firstField(bytes);
 }
 
 QString placeOf(const QString& path, QChar separator)

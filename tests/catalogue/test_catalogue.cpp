@@ -45,6 +45,8 @@ private slots:
         QTest::newRow("unquoted comma shifts")
             << QByteArray("w,Sword, long,4\r\ni,Rope,2\r\n") << "w|Sword|0;4|i|0";
         QTest::newRow("Windows-1252 name") << QByteArray("i,Caf\xe9 \x80,1") << QString::fromUtf8("i|Café €|1");
+        QTest::newRow("UTF-8 from an editor") << QByteArray("w,\xc3\x89p\xc3\xa9" "e,3") << u"w|Épée|3"_s;
+        QTest::newRow("UTF-8 behind the mark") << QByteArray("\xef\xbb\xbfi,\xce\xa9mega,1") << u"i|Ωmega|1"_s;
         QTest::newRow("empty") << QByteArray() << QString();
     }
     void read()

@@ -142,6 +142,14 @@ private slots:
                           "\"\",\"\",\"\",\"\",\"helm\rshield\",\"\",\"\"\r\n"
                           "32767,0,0,0,0,0,17\r\n"
                           "\"\",\"\",\"\",\"\",\"\",\"\",\"say 'hi'\"\r\n");
+
+        Character foreign;
+        foreign.CharText[3] = u"Дмитрий"_s;
+        QTest::newRow("a name the code page cannot hold")
+            << foreign
+            << QByteArray("\xef\xbb\xbf\"\",\"\",\"" + u"Дмитрий"_s.toUtf8() + "\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     }
 
     void write()

@@ -1,5 +1,6 @@
 // Reading fields from the program's text files, and writing them.
-#include "common/codepage.h"
+#include "common/file_text.h"
+#include "common/native_names.h"
 #include "common/fields.h"
 #include "common/files.h"
 
@@ -17,7 +18,7 @@ namespace {
 QStringList readAll(const QString& text)
 {
     QStringList fields;
-    FieldReader reader(text);
+    FieldReader reader(encodeFileText(text));
     while (const auto field = reader.next()) fields.append(*field);
     return fields;
 }
@@ -46,6 +47,7 @@ private slots:
         QTest::newRow("unclosed quote runs to the end") << "\"abc,def" << QStringList{u"abc,def"_s};
         QTest::newRow("nothing") << "" << QStringList{};
         QTest::newRow("only blanks") << "   " << QStringList{};
+        QTest::newRow("UTF-8 field with comma") << u"\"Ωmega, Ψ\",Дмитрий "_s << QStringList{u"Ωmega, Ψ"_s, u"Дмитрий"_s};
     }
     void read()
     {
@@ -56,19 +58,41 @@ private slots:
 
     void write()
     {
-        QCOMPARE(record({quotedField(QStringLiteral("Dwarf, Farmer")), QByteArray("-3"), quotedField({})}),
-                 QByteArray("\"Dwarf, Farmer\",-3,\"\"\r\n"));
+        QCOMPARE(record({quotedField(QStringLiteral("Dwarf, Farmer")), u"-3"_s, quotedField({})}),
+                 u"\"Dwarf, Farmer\",-3,\"\"\r\n"_s);
         // A double quote cannot be stored: it becomes a single quote.
-        QCOMPARE(quotedField(QStringLiteral("say \"hi\"")), QByteArray("\"say 'hi'\""));
+        QCOMPARE(quotedField(QStringLiteral("say \"hi\"")), u"\"say 'hi'\""_s);
     }
 
-    void codePage()
+    // A text and its file's bytes: Windows-1252 where those bytes read back as the text, otherwise
+    // UTF-8 behind the mark. Rows that are not written so are files from elsewhere, only read.
+    void fileText_data()
     {
-        const QString text = QStringLiteral("caf\u00e9 \u20ac \u2019");
-        const QByteArray bytes = encodeCodePage(text);
-        QCOMPARE(bytes, QByteArray("caf\xe9 \x80 \x92"));
-        QCOMPARE(decodeCodePage(bytes), text);
-        QCOMPARE(encodeCodePage(QStringLiteral("\u4e2d")), QByteArray("?"));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("written");
+        const QByteArray mark("\xef\xbb\xbf");
+        QTest::newRow("ASCII") << u"Tessa"_s << QByteArray("Tessa") << true;
+        QTest::newRow("code page") << u"café € ’"_s << QByteArray("caf\xe9 \x80 \x92") << true;
+        QTest::newRow("Cyrillic") << u"Дмитрий"_s << mark + u"Дмитрий"_s.toUtf8() << true;
+        QTest::newRow("code page and Greek") << u"é Ωmega"_s << mark + u"é Ωmega"_s.toUtf8() << true;
+        QTest::newRow("a mark as its first character") << u"\ufeffx"_s << mark + mark + "x" << true;
+        QTest::newRow("code page bytes of a mark") << u"ï»¿x"_s << mark + u"ï»¿x"_s.toUtf8() << true;
+        QTest::newRow("code page bytes that are UTF-8") << u"Ã©"_s << mark + u"Ã©"_s.toUtf8() << true;
+        QTest::newRow("a byte kept from a name on disk")
+            << nameFromNative("/home/caf\xe9") << mark + "/home/caf\xe9" << true;
+        QTest::newRow("empty") << QString() << QByteArray() << true;
+        QTest::newRow("UTF-8 from an editor") << u"Épée"_s << u"Épée"_s.toUtf8() << false;
+        QTest::newRow("UTF-8 cut short is code page") << u"Ã‰pÃ"_s << QByteArray("\xc3\x89p\xc3") << false;
+        QTest::newRow("only the mark") << QString() << mark << false;
+    }
+    void fileText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, written);
+        QCOMPARE(decodeFileText(bytes), text);
+        if (written) QCOMPARE(encodeFileText(text), bytes);
     }
 
     void validNames_data()

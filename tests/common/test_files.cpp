@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << u"í\u00a0€"_s;
         QTest::newRow("past U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << u"ô\u0090€€"_s;
         QTest::newRow("cut short at the end") << QByteArray("ab\xe2\x82") << u"abâ‚"_s;
+        QTest::newRow("a mark first") << QByteArray("\xef\xbb\xbfHero.QOZ") << u"\ufeffHero.QOZ"_s;
+        QTest::newRow("a mark after a kept byte") << QByteArray("\xff\xef\xbb\xbf") << u"ÿ\ufeff"_s;
         QTest::newRow("line break and tab") << QByteArray("a\nb\tc\x7f") << u"a\ufffdb\ufffdc\ufffd"_s;
     }
 

@@ -11,6 +11,7 @@
 
 #include "catalogue/catalogue.h"
 #include "common/fields.h"
+#include "common/file_text.h"
 #include "common/numbers.h"
 
 #include <QList>
@@ -80,13 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Written back as the program writes fields: texts quoted, numbers bare, one record a line.
-    QByteArray written;
+    QString written;
     for (const Entry& e : entries) {
-        written += common::record(
-            {common::quotedField(e.code), common::quotedField(e.name), common::FormatNumber(e.value).toLatin1()});
+        written += common::record({common::quotedField(e.code), common::quotedField(e.name), common::FormatNumber(e.value)});
     }
-    written += common::record({"z", "", ""});
-    const QList<Entry> again = readCatalogue(written);
+    written += common::record({QStringLiteral("z"), QString(), QString()});
+    const QList<Entry> again = readCatalogue(common::encodeFileText(written));
     FUZZ_CHECK(again.size() == entries.size(),
                QStringLiteral("%1 entries read back as %2").arg(entries.size()).arg(again.size()));
     for (qsizetype i = 0; i < entries.size(); ++i) {

@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!accepted) {
         // Reading stopped at the end of the text or at a value field that is not a number it takes.
-        common::FieldReader fields(common::decodeCodePage(bytes));
+        common::FieldReader fields(bytes);
         for (std::size_t i = 0; i < read; ++i) FUZZ_CHECK(fields.next().has_value(), describe(a));
         if (const std::optional<QString> stop = fields.next()) {
             FUZZ_CHECK(!order[read].text && !charfile::integerField(*stop),

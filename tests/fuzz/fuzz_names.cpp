@@ -1,6 +1,7 @@
 // Names on disk and the texts they become.
 //
-// Properties: any bytes read as a name lead back to exactly those bytes; a text that holds no lone
+// Properties: any bytes read as a name lead back to exactly those bytes, and every byte-order mark in
+// them is a character of the name; a text that holds no lone
 // surrogate (anything typed) is its own name, and its bytes read back as the same text; the name
 // shown is one line, as long as the name, and differs from it only where the name holds a kept byte
 // or a control character.
@@ -22,6 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(shown[i] == name[i] || kept || c < 0x20 || c == 0x7F, fuzz::shown(shown));
         FUZZ_CHECK(shown[i].unicode() >= 0x20 && shown[i].unicode() != 0x7F, fuzz::shown(shown));
     }
+
+    // A byte-order mark is a character of a name like any other, wherever it stands.
+    FUZZ_CHECK(name.count(QChar(0xFEFF)) == bytes.count("\xef\xbb\xbf"), fuzz::shown(name));
 
     // The input as UTF-16, as text typed into the program: with no lone surrogate it is its own name.
     QString typed(static_cast<qsizetype>(size / 2), Qt::Uninitialized);

@@ -1,11 +1,12 @@
 // The path files and the place text.
 //
 // Properties: a path read from a path file, written again, reads back as the same path (a double
-// quote comes back as a single quote); any text the program holds as a path, written and read back,
-// keeps its length and every character the code page has (others come back as "?"); and the place
+// quote comes back as a single quote); so does any name of a folder on the disk, in any script or
+// encoding, so that it leads back to the same bytes; and the place
 // text is the tail of the path after its second separator from the end, or empty without two.
 #include "fuzz_support.h"
 
+#include "common/native_names.h"
 #include "shell/paths.h"
 
 #include <optional>
@@ -22,7 +23,7 @@ void checkPlace(const QString& path, QChar separator)
     FUZZ_CHECK(path[path.size() - place.size() - 1] == separator, what());
 }
 
-void checkWrittenAndRead(const QString& path, bool allInCodePage)
+void checkWrittenAndRead(const QString& path)
 {
     const QByteArray bytes = shell::pathFileBytes(path);
     const std::optional<QString> read = shell::readPathFile(bytes);
@@ -30,13 +31,7 @@ void checkWrittenAndRead(const QString& path, bool allInCodePage)
         return fuzz::shown(path) + QStringLiteral(" -> ") + fuzz::shown(read.value_or(QStringLiteral("(nothing)")));
     };
     FUZZ_CHECK(read.has_value(), what());
-    const QString stored = fuzz::storedText(path);
-    if (allInCodePage) {
-        FUZZ_CHECK(*read == stored, what());
-        return;
-    }
-    FUZZ_CHECK(read->size() == stored.size(), what());
-    for (qsizetype i = 0; i < stored.size(); ++i) FUZZ_CHECK((*read)[i] == stored[i] || (*read)[i] == u'?', what());
+    FUZZ_CHECK(*read == fuzz::storedText(path), what());
 }
 
 } // namespace
@@ -47,14 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // As a path file.
     if (const std::optional<QString> path = shell::readPathFile(bytes)) {
-        checkWrittenAndRead(*path, true);
+        checkWrittenAndRead(*path);
         checkPlace(*path, u'\\');
         checkPlace(*path, u'/');
     }
 
-    // As a path the program holds, such as a folder name typed in or found on the disk.
-    const QString held = QString::fromUtf8(bytes);
-    checkWrittenAndRead(held, false);
+    // As a path the program holds, such as a folder found on the disk in any encoding.
+    const QString held = common::nameFromNative(bytes);
+    checkWrittenAndRead(held);
     checkPlace(held, u'/');
     return 0;
 }

@@ -34,6 +34,8 @@ private slots:
                                            << QByteArray("\r\n\r\n\r\n\r\n\r\n\r\ng\r\n___\r\n");
         QTest::newRow("code page byte, comma as is") << QStringList{u"caf\u00e9, x"_s}
                                                      << QByteArray("caf\xe9, x\r\n___\r\n");
+        QTest::newRow("Greek, behind the mark") << QStringList{u"i"_s, u"Ωmega"_s}
+                                                << "\xef\xbb\xbfi\r\n" + u"Ωmega"_s.toUtf8() + "\r\n___\r\n";
     }
     void write()
     {

@@ -1,4 +1,5 @@
 // The path files and the place text.
+#include "common/native_names.h"
 #include "shell/paths.h"
 
 #include <QtTest>
@@ -54,6 +55,9 @@ private slots:
         QTest::newRow("bare ends at comma") << QByteArray("/a,b") << true << "/a";
         QTest::newRow("quoted keeps comma") << QByteArray("\"/a,b\",x") << true << "/a,b";
         QTest::newRow("empty file") << QByteArray() << false << "";
+        // A folder the code page cannot hold, and a byte of a name in another encoding, come back.
+        const QString foreign = QStringLiteral(u"/home/Дмитрий/") + common::nameFromNative("caf\xe9");
+        QTest::newRow("written folder in any script") << pathFileBytes(foreign) << true << foreign;
     }
     void read()
     {
