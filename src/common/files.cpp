@@ -115,6 +115,11 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
     return written && flushFolder(folder);
 }
 
+bool writeSmallFile(const QString& path, const QByteArray& bytes)
+{
+    return bytes.size() <= kSmallFileLimit && writeFileAtomically(path, bytes);
+}
+
 QString interruptedSaveName(const QString& name) { return u'.' + name + kSaveEnding; }
 
 bool isInterruptedSave(const QString& name) { return name.startsWith(u'.') && name.endsWith(kSaveEnding); }

@@ -26,6 +26,11 @@ std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 // it names.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+// A character, possession or path file, written atomically. One bigger than such a file may be
+// (kSmallFileLimit) is refused and nothing is written: the program never writes a file it would not
+// read back.
+bool writeSmallFile(const QString& path, const QByteArray& bytes);
+
 // The temporary file of a save of the file name: hidden, and with an ending no file list matches.
 // Each file has one, so a save that was killed leaves at most one, which its next save replaces.
 QString interruptedSaveName(const QString& name);

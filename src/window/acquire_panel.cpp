@@ -61,7 +61,8 @@ void AcquirePanel::showEmptyBoxes()
 {
     c_.FrameNew->show();
     for (EditBox* box : c_.TXnew) {
-        box->clear();
+        // Not clear(): that keeps every character removed for undo, a megabyte of a long name.
+        box->setText(QString());
         box->show();
     }
 }

@@ -39,7 +39,7 @@ void FormCharac::SaCh()
     eventLog_->layOutAnew();
     const QString fileName = Labnam->caption() + QStringLiteral(".QOZ");
     const bool written = common::isValidFileName(fileName)
-                         && common::writeFileAtomically(common::joinPath(FileD->folder(), fileName),
+                         && common::writeSmallFile(common::joinPath(FileD->folder(), fileName),
                                                         charfile::characterFileBytes(mod_.Character));
     if (!written) return say(kAlienInvader);
 

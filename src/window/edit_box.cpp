@@ -1,11 +1,18 @@
 #include "window/edit_box.h"
 
+#include "common/files.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace window {
 
-EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {}
+EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
+{
+    // The toolkit would cut a text at 32,767 characters; a box holds as much as a possession file,
+    // so that no line viewed from a file is shortened when it is saved again.
+    setMaxLength(int(common::kSmallFileLimit));
+}
 
 void EditBox::finish()
 {

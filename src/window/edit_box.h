@@ -1,7 +1,7 @@
 // A one-line text box that reports when the user leaves it: on losing the keyboard focus, and on
 // Return, which leaves it the same way. Each opening of an in-place editor is reported once; Escape
 // instead closes an open edit unreported, hiding the box, so that nothing is stored. It also reports a
-// double-click.
+// double-click. It holds up to a megabyte of text, as much as the program's small files.
 #pragma once
 
 #include <QLineEdit>

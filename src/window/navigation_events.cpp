@@ -31,7 +31,7 @@ bool FormCharac::writePathFile(const QString& name, const QString& path) const
     // the path is left as it is, which spares the click a wait for the disk.
     const QString file = pathFileIn(services_.programFolder, name);
     const QByteArray bytes = shell::pathFileBytes(path);
-    return common::readWholeFile(file, common::kSmallFileLimit) == bytes || common::writeFileAtomically(file, bytes);
+    return common::readWholeFile(file, common::kSmallFileLimit) == bytes || common::writeSmallFile(file, bytes);
 }
 
 void FormCharac::RomeRoad()

@@ -72,7 +72,7 @@ void FormCharac::storePossession(const QString& fileName, const possessions::Lin
     const QString characterFolder = LaChPath->caption();
     if (!QFileInfo(characterFolder).isAbsolute() || !common::isFolder(characterFolder)
         || !common::isValidFileName(fileName)
-        || !common::writeFileAtomically(common::joinPath(characterFolder, fileName),
+        || !common::writeSmallFile(common::joinPath(characterFolder, fileName),
                                         possessions::possessionFileBytes(lines))) {
         return say(kDidNotMakeIt);
     }

@@ -1,0 +1,161 @@
+// Text in any script and of any length, through the window: a user whose home folder has a Cyrillic
+// name works end to end; a name with a byte-order mark opens its own file; and no line is cut short
+// when it is saved, and nothing is written that the program would not read back.
+#include "support/raw_files.h"
+#include "support/window_fixture.h"
+
+#include "charfile/character_file.h"
+#include "common/native_names.h"
+#include "sheet/character.h"
+#include "window/caption_label.h"
+#include "window/edit_box.h"
+#include "window/folder_list.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kPatience = 4000; // ms; the sanitizers make every step several times slower
+#else
+constexpr qint64 kPatience = 1000;
+#endif
+
+constexpr qsizetype kBound = common::kSmallFileLimit;
+
+template <typename Action> qint64 millisecondsOf(Action action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    QCoreApplication::processEvents();
+    return timer.elapsed();
+}
+
+} // namespace
+
+class TestWindowAnyText : public QObject, public WindowFixture {
+    Q_OBJECT
+
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+private slots:
+    void cleanup() { stop(); }
+
+    void aHomeFolderInCyrillicWorksEndToEnd()
+    {
+        env = std::make_unique<TestServices>();
+        const QString home = env->programDir.path() + u"/Дмитрий/QOD/Charac"_s;
+        QVERIFY(QDir().mkpath(home));
+        env->services.programFolder = env->services.startFolder = program = home;
+        form = std::make_unique<window::FormCharac>(env->services);
+        form->show();
+        QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
+        QCOMPARE(form->TXpath[0]->text(), home);
+
+        form->state().Character.CharText[sheet::slot::Name] = u"Дмитрий"_s;
+        form->Numero();
+        click(form->CDmake);
+        const QString folder = home + u"/Дмитрий"_s;
+        QCOMPARE(form->DirA->path(), folder);
+        click(form->CDsaveCH);
+        click(form->CDnew);
+        const QStringList taken{u"Ωmega.qod"_s, u"i"_s, u"Ωmega"_s, u"1"_s};
+        for (int i = 0; i < taken.size(); ++i) form->TXnew[i]->setText(taken[i]);
+        click(form->CMtake);
+        QCOMPARE(env->messages->texts.size(), 1);
+
+        // Quit and start again: every stored folder, name and line comes back exactly.
+        form = std::make_unique<window::FormCharac>(env->services);
+        form->show();
+        QCOMPARE(env->messages->texts.size(), 1);
+        QCOMPARE(form->TXpath[0]->text(), home);
+        QCOMPARE(form->LaChPath->caption(), folder + sep());
+        click(form->CDtrigger);
+        QCOMPARE(form->DirA->path(), folder);
+        clickEntry(form->FileD, u"Дмитрий.QOZ"_s);
+        QCOMPARE(form->Labnam->caption(), u"Дмитрий"_s);
+        clickEntry(form->FileA[1], u"Ωmega.qod"_s);
+        QCOMPARE(form->TXline[1]->text(), u"Ωmega"_s);
+        QCOMPARE(env->messages->texts.size(), 1);
+    }
+
+    void aNameWithAByteOrderMarkOpensItsOwnFile()
+    {
+        start();
+        const auto tidy = qScopeGuard([&] { emptyFolder(program); });
+        const QByteArray mark("\xef\xbb\xbf");
+        sheet::Character marked, plain;
+        marked.CharText[sheet::slot::Name] = u"Marked"_s;
+        plain.CharText[sheet::slot::Name] = u"Plain"_s;
+        createRaw(program, mark + "Hero.QOZ", charfile::characterFileBytes(marked));
+        createRaw(program, "Hero.QOZ", charfile::characterFileBytes(plain));
+        createRaw(program, mark + "Rope.qod", "i\r\nmarked rope\r\n___\r\n");
+        createRaw(program, "Rope.qod", "i\r\nplain rope\r\n___\r\n");
+        form->DirA->reread(program);
+
+        clickEntry(form->FileD, common::nameFromNative(mark + "Hero.QOZ"));
+        QCOMPARE(form->Labnam->caption(), u"Marked"_s);
+        clickEntry(form->FileA[1], common::nameFromNative(mark + "Rope.qod"));
+        QCOMPARE(form->TXline[1]->text(), u"marked rope"_s);
+        form->TXline[1]->setText(u"saved rope"_s);
+        click(form->CDsave);
+        QCOMPARE(contentOf(program + u"/Rope.qod"_s), QByteArray("i\r\nplain rope\r\n___\r\n"));
+        QCOMPARE(contentOf(common::nameFromNative(rawPath(program, mark + "Rope.qod"))),
+                 QByteArray("i\r\nsaved rope\r\n___\r\n"));
+    }
+
+    // What a box holds is saved whole, and a file past what the program reads back is not written.
+    void noTextIsCutShort_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<qsizetype>("length");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("viewed line past the toolkit's limit") << u"save item"_s << qsizetype{40000} << QString();
+        QTest::newRow("viewed line of a nearly full file") << u"save item"_s << kBound - 10 << QString();
+        QTest::newRow("taken line past the toolkit's limit") << u"Take"_s << qsizetype{40000} << QString();
+        QTest::newRow("taken line as long as a box holds") << u"Take"_s << kBound << u"didn't make it"_s;
+        QTest::newRow("character race past a file") << u"save"_s << kBound << u"alien invader"_s;
+    }
+    void noTextIsCutShort()
+    {
+        QFETCH(QString, how);
+        QFETCH(qsizetype, length);
+        QFETCH(QString, failure);
+        start();
+        env->messages->texts.clear();
+        const QString line(length, u'x');
+        const QByteArray file = "i\r\n" + line.toLatin1() + "\r\n___\r\n";
+        if (how == u"save item") {
+            writeFile(program + u"/Long.qod"_s, file);
+            form->DirA->reread(program);
+            clickEntry(form->FileA[1], u"Long.qod"_s);
+            QCOMPARE(form->TXline[1]->text().size(), length);
+            QVERIFY(QFile::remove(program + u"/Long.qod"_s));
+            click(form->CDsave);
+        } else if (how == u"Take") {
+            form->TXnew[0]->setText(u"Long.qod"_s);
+            form->TXnew[1]->setText(u"i"_s);
+            form->TXnew[2]->setText(line);
+            QCOMPARE(form->TXnew[2]->text().size(), length);
+            click(form->CMtake);
+        } else {
+            form->state().Character.CharText[sheet::slot::Race] = line;
+            form->state().Character.CharText[sheet::slot::Name] = u"Long"_s;
+            form->Numero();
+            click(form->CDsaveCH);
+        }
+        QCOMPARE(env->messages->texts, failure.isEmpty() ? QStringList{} : QStringList{failure});
+        const QStringList written = QDir(program).entryList({u"Long.*"_s}, QDir::Files);
+        QCOMPARE(written.isEmpty(), !failure.isEmpty());
+        if (how != u"save" && failure.isEmpty()) QCOMPARE(contentOf(program + u"/Long.qod"_s), file);
+    }
+};
+
+QTEST_MAIN(TestWindowAnyText)
+#include "test_window_any_text.moc"
