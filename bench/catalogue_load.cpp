@@ -68,7 +68,7 @@ int main(int argc, char* argv[])
         for (int i = 0; i < runs; ++i) {
             loads.push_back(actionMicroseconds([&] { QTest::mouseClick(form.FileF->viewport(), Qt::LeftButton, {}, at); }));
             readings.push_back(microseconds([&] {
-                if (catalogue::readCatalogue(*common::readWholeFile(path, common::kCatalogueFileLimit)).size() != entries) std::abort();
+                if (catalogue::readCatalogue(*common::readWholeFile(path, common::kCatalogueFileLimit))->size() != entries) std::abort();
             }));
         }
         if (form.ListStuff->count() != entries) return 1;

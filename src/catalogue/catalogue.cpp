@@ -1,37 +1,98 @@
 // Catalogues: reading the entries of a .qoc file and laying a chosen entry out as a new possession.
 //
-// Data flow: the file's bytes are handed to a FieldReader, which decodes each field as the file's
-// text rule says (common/file_text.h); the fields are taken three at a time (code, name, number) and moved straight into the entry list until
-// the "z" record or the end of the text. Choosing an entry maps its code to a file name and a kind,
+// Data flow: one pass of a FieldScanner over the file's bytes takes the fields three at a time (code,
+// name, number) and notes where each record begins, until the "z" record or the end of the bytes;
+// an entry's fields are found again and decoded when the lists draw it or it is chosen. Choosing an entry maps its code to a file name and a kind,
 // and a number that is a formula code is replaced by formulaValue() over the character's attributes.
 #include "catalogue/catalogue.h"
 
-#include "common/fields.h"
+#include "common/files.h"
 #include "common/numbers.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace catalogue {
 
-QList<Entry> readCatalogue(const QByteArray& bytes)
-{
-    QList<Entry> entries;
-    // Catalogues hold one record a line by habit; other layouts only make the list grow as it goes.
-    // A record takes at least three bytes, which bounds the guess for a file of empty lines.
-    entries.reserve(std::min(bytes.count('\n'), bytes.size() / 3) + 1);
+namespace {
 
-    common::FieldReader reader(bytes);
-    while (auto code = reader.next()) {
-        if (*code == u"z") break; // the end marker; its name and number do not matter
-        auto name = reader.next();
-        if (!name) break;
-        const auto number = reader.next();
-        if (!number) break; // a record cut short at the end of the file
-        entries.append(Entry{std::move(*code), std::move(*name), common::ParseNumber(*number)});
-    }
-    return entries;
+constexpr qsizetype kFieldLimit = common::kSmallFileLimit;
+
+bool isEndCode(QByteArrayView bytes, common::FieldSpan code)
+{
+    return code.size() == 1 && bytes[code.begin] == 'z';
 }
+
+} // namespace
+
+std::optional<Catalogue> readCatalogue(QByteArray bytes)
+{
+    // Offsets are 32 bits wide: four bytes an entry, the one cost that grows with the entry count.
+    if (bytes.size() > qsizetype{std::numeric_limits<std::uint32_t>::max()}) return std::nullopt;
+    Catalogue catalogue;
+    const common::FileTextLayout layout = common::fileTextLayout(bytes);
+    catalogue.encoding_ = layout.encoding;
+    // A record takes at least three bytes. The room is only claimed where entries are stored, so a
+    // generous guess costs no memory.
+    catalogue.records_.reserve(static_cast<std::size_t>(bytes.size() / 3 + 1));
+
+    common::FieldScanner scanner(bytes, layout.start);
+    for (;;) {
+        const qsizetype start = scanner.position();
+        const auto code = scanner.next();
+        if (!code || isEndCode(bytes, *code)) break; // the end marker; its name and number do not matter
+        const auto name = scanner.next();
+        const auto number = name ? scanner.next() : std::nullopt;
+        if (!number) break; // a record cut short at the end of the file
+        if (std::max({code->size(), name->size(), number->size()}) > kFieldLimit) return std::nullopt;
+        catalogue.records_.push_back(static_cast<std::uint32_t>(start));
+    }
+    catalogue.bytes_ = std::move(bytes);
+    return catalogue;
+}
+
+std::array<common::FieldSpan, 3> Catalogue::fieldsOf(int row) const
+{
+    common::FieldScanner scanner(bytes_, records_[static_cast<std::size_t>(row)]);
+    std::array<common::FieldSpan, 3> fields{};
+    for (common::FieldSpan& field : fields) field = scanner.next().value_or(common::FieldSpan{});
+    return fields;
+}
+
+QString Catalogue::decoded(common::FieldSpan field) const
+{
+    return common::decodeText(QByteArrayView(bytes_).sliced(field.begin, field.size()), encoding_);
+}
+
+QString Catalogue::shown(common::FieldSpan field) const
+{
+    // At most four bytes a character: enough bytes for the shown length, cut before a character
+    // that would be split, so the cut decodes cleanly.
+    const qsizetype room = 4 * kShownLength;
+    const bool cut = field.size() > room;
+    if (cut) {
+        field.end = field.begin + room;
+        while (encoding_ == common::TextEncoding::Utf8 && (bytes_[field.end] & 0xC0) == 0x80) --field.end;
+    }
+    const QString text = decoded(field);
+    if (!cut && text.size() <= kShownLength) return text;
+    qsizetype kept = std::min(text.size(), kShownLength);
+    if (kept > 0 && text[kept - 1].isHighSurrogate()) --kept; // never half a character
+    return text.first(kept) + u'\u2026';
+}
+
+Entry Catalogue::entry(int row) const
+{
+    const auto [code, name, number] = fieldsOf(row);
+    return Entry{decoded(code), decoded(name), common::ParseNumber(decoded(number))};
+}
+
+QString Catalogue::shownCode(int row) const { return shown(fieldsOf(row)[0]); }
+
+QString Catalogue::shownName(int row) const { return shown(fieldsOf(row)[1]); }
+
+QString Catalogue::shownNumber(int row) const { return common::FormatNumber(common::ParseNumber(decoded(fieldsOf(row)[2]))); }
 
 bool isFormulaCode(double value)
 {

@@ -3,18 +3,21 @@
 // Choosing an entry lays it out as the first lines of a new possession; a number that is a formula
 // code (-11 to -28) asks for a value worked out from the character's attributes instead.
 //
-// Data flow: the window hands a catalogue's bytes to readCatalogue() and lists the entries; when an
-// entry is chosen it hands the entry and the character's attributes to chooseEntry(), and writes the
-// result into the acquire panel and, for a formula code, into ability row 2 of the record.
+// Data flow: the window hands a catalogue's bytes to readCatalogue() and lists the entries as the
+// lists draw them; when an entry is chosen it hands the entry and the character's attributes to
+// chooseEntry(), and writes the result into the acquire panel and, for a formula code, into ability
+// row 2 of the record.
 #pragma once
 
+#include "common/fields.h"
+
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace catalogue {
 
@@ -24,11 +27,42 @@ struct Entry {
     double value = 0.0;
 };
 
-// The entries before the first record whose code is exactly "z" (case-sensitive; "Z" is an ordinary
-// entry), read as one stream of fields with the program's field rule (8-bit Windows-1252), so records
-// may share a line or spread over several. A file without a "z" record ends at its end; a record cut
-// short there is dropped. A number field that is not a number reads as its leading number (0 for text).
-QList<Entry> readCatalogue(const QByteArray& bytes);
+// A catalogue as it lies in its file: the entries before the first record whose code is exactly "z"
+// (case-sensitive; "Z" is an ordinary entry), read as one stream of fields with the program's field
+// rule, so records may share a line or spread over several. A file without a "z" record ends at its
+// end; a record cut short there is dropped. A number field that is not a number reads as its leading
+// number (0 for text).
+//
+// The entries stay in the file's bytes, each known by where it begins, and are decoded when asked
+// for: a catalogue of millions of tiny entries then costs four bytes an entry beside its file, and
+// reading it costs one pass over the bytes.
+class Catalogue {
+public:
+    int size() const { return int(records_.size()); }
+    Entry entry(int row) const;
+
+    // What the lists show of an entry: the code and name cut after kShownLength characters (a name of
+    // a megabyte is no line anyone reads), and the number as its shortest decimal text.
+    static constexpr qsizetype kShownLength = 2000;
+    QString shownCode(int row) const;
+    QString shownName(int row) const;
+    QString shownNumber(int row) const;
+
+private:
+    friend std::optional<Catalogue> readCatalogue(QByteArray bytes);
+    std::array<common::FieldSpan, 3> fieldsOf(int row) const;
+    QString shown(common::FieldSpan field) const;
+    QString decoded(common::FieldSpan field) const;
+
+    QByteArray bytes_;
+    common::TextEncoding encoding_ = common::TextEncoding::CodePage;
+    std::vector<std::uint32_t> records_; // where each entry's first field begins in bytes_
+};
+
+// The catalogue in a file's bytes, or nothing when the file is no catalogue the program can use: one
+// with a field longer than a whole possession file may be (common::kSmallFileLimit), which could
+// never be taken, nor shown in a text box without tying the window up.
+std::optional<Catalogue> readCatalogue(QByteArray bytes);
 
 // Whether a number is one of the formula codes: a whole number from -11 down to -28.
 bool isFormulaCode(double value);

@@ -4,6 +4,12 @@
 #include "window/text_list.h"
 
 #include "common/files.h"
+
+#include <QScopeGuard>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include "common/numbers.h"
 
 namespace window {
@@ -19,19 +25,34 @@ CatalogueBrowser::~CatalogueBrowser()
     for (TextList* list : {c_.Liz, c_.ListStuff, c_.LiThang}) list->clear();
 }
 
+namespace {
+
+// A catalogue may take a hundred megabytes. The C library keeps memory it got for big blocks once
+// they are freed, for the next ones; this hands what is free back to the system, so that the memory
+// of a catalogue that was replaced or refused is really gone.
+void returnFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+} // namespace
+
 bool CatalogueBrowser::load(const QString& path)
 {
-    const auto bytes = common::readWholeFile(path, common::kCatalogueFileLimit);
-    if (!bytes) return false;
-    QList<catalogue::Entry> entries = catalogue::readCatalogue(*bytes);
+    const auto released = qScopeGuard(returnFreedMemory);
+    auto bytes = common::readWholeFile(path, common::kCatalogueFileLimit);
+    std::optional<catalogue::Catalogue> read = bytes ? catalogue::readCatalogue(std::move(*bytes)) : std::nullopt;
+    if (!read) return false;
     // The three lists show their column of the entries as they draw it, so that listing a catalogue
     // costs little more than reading it, however long it is. They let go of the old entries first.
     for (TextList* list : {c_.Liz, c_.ListStuff, c_.LiThang}) list->clear();
-    entries_ = std::move(entries);
-    const int count = int(entries_.size());
-    c_.Liz->setRows(count, [this](int row) { return entries_.at(row).code; });
-    c_.ListStuff->setRows(count, [this](int row) { return entries_.at(row).name; });
-    c_.LiThang->setRows(count, [this](int row) { return common::FormatNumber(entries_.at(row).value); });
+    catalogue_ = std::move(*read);
+    const int count = catalogue_.size();
+    c_.Liz->setRows(count, [this](int row) { return catalogue_.shownCode(row); });
+    c_.ListStuff->setRows(count, [this](int row) { return catalogue_.shownName(row); });
+    c_.LiThang->setRows(count, [this](int row) { return catalogue_.shownNumber(row); });
     return true;
 }
 
@@ -41,8 +62,11 @@ std::optional<catalogue::Entry> CatalogueBrowser::choose()
     if (row < 0 || !c_.ListStuff->isRowSelected(row)) return std::nullopt;
     c_.Liz->setCurrentRow(row);
     c_.LiThang->setCurrentRow(row);
-    // The number is read back from its list, as the list shows it.
-    return catalogue::Entry{c_.Liz->text(row), c_.ListStuff->text(row), common::ParseNumber(c_.LiThang->text(row))};
+    // The code and name are the entry's own, whole; the number is read back from its list, as the
+    // list shows it.
+    catalogue::Entry entry = catalogue_.entry(row);
+    entry.value = common::ParseNumber(c_.LiThang->text(row));
+    return entry;
 }
 
 } // namespace window

@@ -30,7 +30,7 @@ public:
 
 private:
     const ControlSet& c_;
-    QList<catalogue::Entry> entries_; // the catalogue listed; the lists draw their rows from it
+    catalogue::Catalogue catalogue_; // the catalogue listed; the lists draw their rows from it
 };
 
 } // namespace window

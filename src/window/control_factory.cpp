@@ -45,7 +45,8 @@ QWidget* createOfKind(Kind kind, QWidget* parent)
 // The palette roles a kind paints its background and its text with.
 std::pair<QPalette::ColorRole, QPalette::ColorRole> rolesOf(const QWidget* control)
 {
-    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractItemView*>(control)) {
+    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractItemView*>(control)
+        || qobject_cast<const TextList*>(control)) {
         return {QPalette::Base, QPalette::Text};
     }
     return {control->backgroundRole(), control->foregroundRole()};

@@ -1,59 +1,89 @@
+// Data flow: setRows() keeps the count and the text function; paintEvent() asks it for the rows in
+// view only and draws each as the toolkit's item views do (CE_ItemViewItem), so the list looks like
+// every other list of the sheet. The scroll bar counts rows; a click, a drag, a key or
+// setCurrentRow() moves the focus row, and a change of the chosen row is announced by rowChosen.
 #include "window/text_list.h"
 
+#include "window/text_list_accessible.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
 
 namespace window {
 
-void TextListModel::setRows(int count, TextOf textOf)
+namespace {
+// A search for typed letters looks this many rows ahead, so that typing in a list of millions of
+// rows answers at once; every row of an ordinary list is within reach.
+constexpr int kSearchedRows = 100000;
+} // namespace
+
+TextList::TextList(QWidget* parent) : QAbstractScrollArea(parent)
 {
-    beginResetModel();
-    count_ = count;
-    textOf_ = std::move(textOf);
-    endResetModel();
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    installTextListAccessibility();
 }
 
-QVariant TextListModel::data(const QModelIndex& index, int role) const
+QString TextList::text(int row) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count_) return {};
-    return textOf_(index.row());
+    if (row < 0 || row >= count_ || !textOf_) return QString();
+    return textOf_(row);
 }
 
-TextList::TextList(QWidget* parent) : QListView(parent)
+int TextList::rowHeight() const
 {
-    setModel(&model_);
-    setUniformItemSizes(true); // every row one line high: laid out in one step, however many rows
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        const int row = currentRow();
-        if (row < 0 || !isRowSelected(row)) return;
-        chosenByPress_ = true;
-        emit rowChosen(row);
-    });
-    // A click on the row that is chosen already changes no selection, and still chooses it.
-    connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
-        if (!chosenByPress_) emit rowChosen(index.row());
-    });
+    if (rowHeight_ == 0) {
+        // As an item view measures a row of one line of text in this font and style.
+        QStyleOptionViewItem option;
+        initRowOption(option, -1);
+        option.text = QStringLiteral("X");
+        rowHeight_ = std::max(1, style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height());
+    }
+    return rowHeight_;
 }
 
-void TextList::mousePressEvent(QMouseEvent* event)
+int TextList::firstShownRow() const { return verticalScrollBar()->value(); }
+
+int TextList::rowsInView() const { return viewport()->height() / rowHeight(); }
+
+int TextList::rowAt(QPoint point) const
 {
-    chosenByPress_ = false;
-    QListView::mousePressEvent(event);
+    if (point.y() < 0 || point.x() < 0 || point.x() >= viewport()->width()) return -1;
+    const int row = firstShownRow() + point.y() / rowHeight();
+    return row < count_ ? row : -1;
 }
 
-QString TextList::text(int row) const { return model_.data(model_.index(row), Qt::DisplayRole).toString(); }
-
-int TextList::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
-
-void TextList::setCurrentRow(int row)
+QRect TextList::rowRect(int row) const
 {
-    selectionModel()->setCurrentIndex(model_.index(row), QItemSelectionModel::ClearAndSelect);
+    const int shown = row - firstShownRow();
+    if (row < 0 || row >= count_ || shown < 0 || shown > rowsInView()) return QRect();
+    return QRect(0, shown * rowHeight(), viewport()->width(), rowHeight());
 }
 
-bool TextList::isRowSelected(int row) const { return selectionModel()->isRowSelected(row, QModelIndex()); }
+void TextList::scrollToRow(int row)
+{
+    if (row < 0 || row >= count_) return;
+    const int first = firstShownRow();
+    const int rows = std::max(1, rowsInView());
+    if (row < first) verticalScrollBar()->setValue(row);
+    else if (row >= first + rows) verticalScrollBar()->setValue(row - rows + 1);
+}
 
-QRect TextList::rowRect(int row) const { return visualRect(model_.index(row)); }
+void TextList::updateScrollRange()
+{
+    // One step a row, and the last page ends with the last row, as the toolkit's lists scroll.
+    const int rows = rowsInView();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setSingleStep(1);
+    bar->setPageStep(rows);
+    bar->setRange(0, std::max(0, count_ - rows));
+}
 
 void TextList::setTexts(QStringList texts)
 {
@@ -68,10 +98,196 @@ void TextList::addText(const QString& text)
     setTexts(std::move(texts));
 }
 
-void TextList::setRows(int count, TextListModel::TextOf textOf)
+void TextList::setRows(int count, TextOf textOf)
 {
     if (count == 0) texts_.clear();
-    model_.setRows(count, std::move(textOf));
+    count_ = count;
+    textOf_ = std::move(textOf);
+    current_ = selected_ = pressed_ = -1;
+    verticalScrollBar()->setValue(0);
+    updateScrollRange();
+    viewport()->update();
+    announceRowsChanged(this);
+}
+
+void TextList::setCurrent(int row)
+{
+    if (row == current_) return;
+    current_ = row;
+    viewport()->update();
+    if (row >= 0 && isVisible()) scrollToRow(row);
+}
+
+void TextList::choose(int row)
+{
+    setCurrent(row);
+    if (row == selected_) return; // no change of the chosen row, nothing to tell
+    selected_ = row;
+    viewport()->update();
+    if (row < 0) return;
+    chosenByPress_ = true;
+    announceChosenRow(this, row);
+    emit rowChosen(row);
+}
+
+void TextList::setCurrentRow(int row) { choose(row >= 0 && row < count_ ? row : -1); }
+
+void TextList::initRowOption(QStyleOptionViewItem& option, int row) const
+{
+    // What an item view hands its delegate for a row of plain text.
+    option.initFrom(this);
+    option.state &= ~(QStyle::State_MouseOver | QStyle::State_HasFocus);
+    if (!hasFocus()) option.state &= ~QStyle::State_Active;
+    option.font = font();
+    option.fontMetrics = QFontMetrics(option.font);
+    const int icon = style()->pixelMetric(QStyle::PM_ListViewIconSize, nullptr, this);
+    option.decorationSize = QSize(icon, icon);
+    option.decorationPosition = QStyleOptionViewItem::Left;
+    option.decorationAlignment = Qt::AlignCenter;
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.textElideMode = Qt::ElideRight;
+    option.showDecorationSelected = style()->styleHint(QStyle::SH_ItemView_ShowDecorationSelected, nullptr, this);
+    option.locale = locale();
+    option.locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    option.widget = this;
+    option.features = QStyleOptionViewItem::HasDisplay;
+    if (row < 0) return;
+    option.rect = rowRect(row);
+    option.text = text(row).replace(u'\n', QChar::LineSeparator);
+    option.palette.setCurrentColorGroup(isEnabled() ? QPalette::Normal : QPalette::Disabled);
+    if (row == selected_) option.state |= QStyle::State_Selected;
+    if (row == current_ && hasFocus()) option.state |= QStyle::State_HasFocus;
+}
+
+void TextList::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    const int first = firstShownRow();
+    const int last = std::min(count_ - 1, first + rowsInView());
+    QStyleOptionViewItem option;
+    for (int row = first; row <= last; ++row) {
+        if (!event->rect().intersects(rowRect(row))) continue;
+        option = QStyleOptionViewItem();
+        initRowOption(option, row);
+        style()->drawControl(QStyle::CE_ItemViewItem, &option, &painter, this);
+    }
+}
+
+void TextList::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRange();
+}
+
+void TextList::changeEvent(QEvent* event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        rowHeight_ = 0;
+        updateScrollRange();
+    }
+}
+
+void TextList::scrollContentsBy(int, int) { viewport()->update(); }
+
+void TextList::mousePressEvent(QMouseEvent* event)
+{
+    chosenByPress_ = false;
+    pressed_ = event->button() == Qt::LeftButton ? rowAt(event->position().toPoint()) : -1;
+    if (pressed_ >= 0) choose(pressed_);
+}
+
+void TextList::mouseMoveEvent(QMouseEvent* event)
+{
+    // Dragging with the button held moves the choice along, as in the toolkit's lists.
+    if (!(event->buttons() & Qt::LeftButton) || pressed_ < 0) return;
+    const int row = rowAt(event->position().toPoint());
+    if (row >= 0) choose(row);
+}
+
+void TextList::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A click on the row that is chosen already changes no selection, and still chooses it.
+    const int row = rowAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && row >= 0 && row == pressed_ && !chosenByPress_) {
+        announceChosenRow(this, row);
+        emit rowChosen(row);
+    }
+    pressed_ = -1;
+}
+
+int TextList::rowAfterKey(int key) const
+{
+    if (current_ < 0) return 0; // the first key into a list starts at its top
+    // A page keeps one row of the last page in view, as the toolkit's lists do.
+    const int page = std::max(1, rowsInView() - 1);
+    switch (key) {
+    case Qt::Key_Up: return std::max(0, current_ - 1);
+    case Qt::Key_Down: return std::min(count_ - 1, current_ + 1);
+    case Qt::Key_PageUp: return std::max(0, current_ - page);
+    case Qt::Key_PageDown: return std::min(count_ - 1, current_ + page);
+    case Qt::Key_Home: return 0;
+    case Qt::Key_End: return count_ - 1;
+    default: return current_;
+    }
+}
+
+void TextList::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // Only a move of the focus row chooses: a key that finds no row further chooses nothing.
+        if (const int row = rowAfterKey(event->key()); count_ > 0 && row != current_) choose(row);
+        return;
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        if (current_ >= 0) choose(current_);
+        return;
+    default: break;
+    }
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && !event->text().isEmpty() && event->text().front().isPrint() && searchFor(event->text())) return;
+    event->ignore(); // Return, Tab and the rest belong to the window
+}
+
+bool TextList::searchFor(const QString& typed)
+{
+    // Letters typed quickly one after another make one word to look for, as in the toolkit's lists:
+    // a new word starts after the focus row, a longer one at it.
+    const bool newWord = !typedAt_.isValid() || typedAt_.elapsed() > QApplication::keyboardInputInterval();
+    typedAt_.start();
+    typed_ = newWord ? typed : typed_ + typed;
+    const bool sameLetter = typed_.size() > 1 && typed_.count(typed_.back()) == typed_.size();
+    const int start = std::max(0, current_ + (newWord || sameLetter ? 1 : 0));
+    const int reach = std::min(count_, kSearchedRows);
+    for (int i = 0; i < reach; ++i) {
+        const int row = (start + i) % count_;
+        if (text(row).startsWith(typed_, Qt::CaseInsensitive)) {
+            choose(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TextList::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    // The focus shows on a row, without choosing it, so that the keys have a place to start.
+    // It does not scroll there: the rows the user looks at stay in view.
+    if (current_ < 0 && count_ > 0 && event->reason() != Qt::MouseFocusReason) current_ = 0;
+    viewport()->update();
+}
+
+void TextList::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void scrollTogether(std::initializer_list<TextList*> lists)

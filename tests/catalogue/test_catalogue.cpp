@@ -1,5 +1,6 @@
 // Catalogues: reading entries, the attribute formulas, and laying out a chosen entry.
 #include "catalogue/catalogue.h"
+#include "common/files.h"
 #include "common/numbers.h"
 
 #include <QtTest>
@@ -17,11 +18,16 @@ Attributes attrs(std::int16_t s1, std::int16_t s2, std::int16_t s3, std::int16_t
 }
 const Attributes kSample = attrs(12, 16, 9, 11, 9, 10);
 
-// Entries as "code|name|number" joined by ";", so a table row can state a whole catalogue.
-QString render(const QList<Entry>& entries)
+// Entries as "code|name|number" joined by ";", so a table row can state a whole catalogue; a file
+// that is no catalogue as "refused".
+QString render(const std::optional<Catalogue>& catalogue)
 {
+    if (!catalogue) return u"refused"_s;
     QStringList out;
-    for (const Entry& e : entries) out << e.code + u'|' + e.name + u'|' + common::FormatNumber(e.value);
+    for (int row = 0; row < catalogue->size(); ++row) {
+        const Entry e = catalogue->entry(row);
+        out << e.code + u'|' + e.name + u'|' + common::FormatNumber(e.value);
+    }
     return out.join(u';');
 }
 } // namespace
@@ -47,6 +53,13 @@ private slots:
         QTest::newRow("Windows-1252 name") << QByteArray("i,Caf\xe9 \x80,1") << QString::fromUtf8("i|Café €|1");
         QTest::newRow("UTF-8 from an editor") << QByteArray("w,\xc3\x89p\xc3\xa9" "e,3") << u"w|Épée|3"_s;
         QTest::newRow("UTF-8 behind the mark") << QByteArray("\xef\xbb\xbfi,\xce\xa9mega,1") << u"i|Ωmega|1"_s;
+        QTest::newRow("quoted code") << QByteArray("\"w\",Sword,4,\"z\",,") << "w|Sword|4";
+        const QByteArray longest(common::kSmallFileLimit, 'n');
+        QTest::newRow("name as long as a possession file")
+            << QByteArray("i," + longest + ",1") << u"i|"_s + QString::fromLatin1(longest) + u"|1"_s;
+        QTest::newRow("name longer than a possession file") << QByteArray("i," + longest + "n,1") << "refused";
+        QTest::newRow("quoted number longer than a possession file")
+            << QByteArray("i,x,\"" + longest + " \"") << "refused";
         QTest::newRow("empty") << QByteArray() << QString();
     }
     void read()
@@ -56,12 +69,46 @@ private slots:
         QCOMPARE(render(readCatalogue(bytes)), entries);
     }
 
+    // The lists show a long code or name cut short, never a character cut in two; the entry itself
+    // stays whole.
+    void shown_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("number");
+        const qsizetype most = Catalogue::kShownLength;
+        const QString omega = u"Ω"_s;
+        QTest::newRow("short") << QByteArray("w,Sword,4.50") << u"Sword"_s << u"4.5"_s;
+        QTest::newRow("as long as shown") << QByteArray("w," + QByteArray(most, 'n') + ",1e3")
+                                          << QString(most, u'n') << u"1000"_s;
+        QTest::newRow("one longer") << QByteArray("w," + QByteArray(most + 1, 'n') + ",1")
+                                    << QString(most, u'n') + u'…' << u"1"_s;
+        QTest::newRow("long UTF-8") << "\xef\xbb\xbfw," + omega.repeated(3 * most).toUtf8() + ",2"
+                                    << omega.repeated(most) + u'…' << u"2"_s;
+        QTest::newRow("long, four bytes each") << "\xef\xbb\xbfw,x" + u"😀"_s.repeated(most + 1).toUtf8() + ",2"
+                                               << u"x"_s + u"😀"_s.repeated(most / 2 - 1) + u'…' << u"2"_s;
+    }
+    void shown()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(QString, number);
+        const std::optional<Catalogue> catalogue = readCatalogue(bytes);
+        QVERIFY(catalogue);
+        QCOMPARE(catalogue->shownName(0), name);
+        QCOMPARE(catalogue->shownNumber(0), number);
+        QCOMPARE(catalogue->shownCode(0), u"w"_s);
+        QVERIFY(catalogue->entry(0).name.startsWith(name.chopped(name.endsWith(u'…') ? 1 : 0)));
+    }
+
     void garbage()
     {
         for (quint32 seed : {1u, 77u, 4242u}) {
             QByteArray bytes(4096, Qt::Uninitialized);
             for (char& b : bytes) b = char((seed = seed * 1664525u + 1013904223u) >> 24);
-            for (const Entry& e : readCatalogue(bytes)) QVERIFY(e.code != u"z");
+            const std::optional<Catalogue> catalogue = readCatalogue(bytes);
+            QVERIFY(catalogue);
+            for (int row = 0; row < catalogue->size(); ++row) QVERIFY(catalogue->entry(row).code != u"z");
         }
     }
 

@@ -1,16 +1,20 @@
 // Text in any script and of any length, through the window: a user whose home folder has a Cyrillic
-// name works end to end; a name with a byte-order mark opens its own file; and no line is cut short
-// when it is saved, and nothing is written that the program would not read back.
+// name works end to end; a name with a byte-order mark opens its own file; no line is cut short
+// when it is saved, and nothing is written that the program would not read back; and no catalogue
+// within the bound ties the window up, however its entries are shaped.
 #include "support/raw_files.h"
 #include "support/window_fixture.h"
 
+#include "catalogue/catalogue.h"
 #include "charfile/character_file.h"
 #include "common/native_names.h"
 #include "sheet/character.h"
 #include "window/caption_label.h"
 #include "window/edit_box.h"
 #include "window/folder_list.h"
+#include "window/text_list.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFrame>
@@ -43,6 +47,12 @@ class TestWindowAnyText : public QObject, public WindowFixture {
     Q_OBJECT
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    void clickRow(window::TextList* list, int row)
+    {
+        list->scrollToRow(row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(row).center());
+    }
 
 private slots:
     void cleanup() { stop(); }
@@ -154,6 +164,56 @@ private slots:
         const QStringList written = QDir(program).entryList({u"Long.*"_s}, QDir::Files);
         QCOMPARE(written.isEmpty(), !failure.isEmpty());
         if (how != u"save" && failure.isEmpty()) QCOMPARE(contentOf(program + u"/Long.qod"_s), file);
+    }
+
+    // However a catalogue within the bound is shaped, it is listed or refused at once, any entry is
+    // chosen at once, whole, and screen readers reach its rows.
+    void noCatalogueTiesTheWindowUp_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("entries"); // -1: refused
+        QTest::addColumn<QString>("lastName");
+        QTest::newRow("one name of 30 MiB") << "i," + QByteArray(30 << 20, 'n') + ",1" << -1 << QString();
+        QTest::newRow("one name as long as a possession file")
+            << "i," + QByteArray(kBound, 'n') + ",1" << 1 << QString(kBound, u'n');
+        QTest::newRow("64 MiB of empty records") << QByteArray(common::kCatalogueFileLimit, ',') << 22369621 << QString();
+    }
+    void noCatalogueTiesTheWindowUp()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, entries);
+        QFETCH(QString, lastName);
+        start();
+        env->messages->texts.clear();
+        writeFile(program + u"/small.qoc"_s, "w,Sword,4\r\n");
+        writeFile(program + u"/hostile.qoc"_s, bytes);
+        bytes.clear();
+        form->DirA->reread(program);
+        click(form->CDnew);
+        clickEntry(form->FileF, u"small.qoc"_s);
+
+        const qint64 load = millisecondsOf([&] { clickEntry(form->FileF, u"hostile.qoc"_s); });
+        QVERIFY2(load < kPatience, qPrintable(QString::number(load)));
+        if (entries < 0) {
+            QCOMPARE(env->messages->texts, QStringList{u"not valid qod file"_s});
+            QCOMPARE(form->ListStuff->text(0), u"Sword"_s); // the lists as they were
+            return;
+        }
+        QCOMPARE(form->ListStuff->count(), entries);
+        const qint64 choose = millisecondsOf([&] { clickRow(form->ListStuff, entries - 1); });
+        QVERIFY2(choose < kPatience, qPrintable(QString::number(choose)));
+        QCOMPARE(form->TXnew[2]->text(), lastName);
+        QCOMPARE(form->LiThang->currentRow(), entries - 1);
+        QVERIFY(form->ListStuff->text(entries - 1).size() <= catalogue::Catalogue::kShownLength + 1);
+
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form->ListStuff);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), entries);
+        QAccessibleInterface* row = list->child(entries - 1);
+        QVERIFY(row->state().selected);
+        QCOMPARE(row->text(QAccessible::Name), form->ListStuff->text(entries - 1));
+        QCOMPARE(list->indexOfChild(row), entries - 1);
+        QCOMPARE(list->childAt(row->rect().center().x(), row->rect().center().y()), row);
     }
 };
 

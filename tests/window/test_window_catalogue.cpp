@@ -34,7 +34,7 @@ class TestWindowCatalogue : public QObject, public WindowFixture {
         int row = 0;
         while (row < names->count() && names->text(row) != name) ++row;
         QVERIFY2(row < names->count(), qPrintable(name));
-        names->scrollTo(names->model()->index(row, 0));
+        names->scrollToRow(row);
         QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->rowRect(row).center());
     }
     QStringList panel() const
