@@ -32,7 +32,7 @@ share=$prefix/share
 desktop=$share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
-appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+appstreamcli validate --no-net --strict "$share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 grep -q '<release version="1.014"' "$share/metainfo/$id.metainfo.xml" || fail "metainfo lacks release 1.014"
 
 # Each fixed-size icon is a PNG of its size: width and height are the big-endian words at byte 16.
