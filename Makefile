@@ -1,6 +1,6 @@
 # The two commands of the README. Both set up the machine first (Debian packages), then build:
 # `make run` only what the program needs, `make test` everything the test suite needs too.
-.PHONY: run test test-asan fuzz bench setup-run setup-test clean
+.PHONY: run test test-asan fuzz bench package package-test setup-run setup-test setup-package clean
 
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc)
@@ -12,6 +12,9 @@ setup-run:
 
 setup-test:
 	@scripts/install-deps test
+
+setup-package:
+	@scripts/install-deps package
 
 run: setup-run
 	@cmake --preset default >/dev/null
@@ -40,5 +43,14 @@ fuzz:
 bench: setup-test
 	@scripts/bench
 
+# The Debian package, built in build-package/ with Debian's build flags, left in build/; and its test,
+# which makes it and checks it with lintian and against an install (not part of `make test`: the
+# package is a Release build of its own, a minute or two more for CI).
+package: setup-package
+	@JOBS=$(JOBS) scripts/package
+
+package-test: setup-package
+	@JOBS=$(JOBS) sh tests/install/package_test.sh .
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-package
