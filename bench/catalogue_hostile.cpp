@@ -14,10 +14,10 @@
 // resident size once a small catalogue has replaced the hostile one.
 #include "support/test_services.h"
 
-#include "window/file_list.h"
-#include "window/folder_list.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
 #include "window/form_charac.h"
-#include "window/text_list.h"
+#include "window/widgets/text_list.h"
 
 #include "common/files.h"
 

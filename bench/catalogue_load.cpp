@@ -8,10 +8,10 @@
 
 #include "support/test_services.h"
 
-#include "window/file_list.h"
-#include "window/folder_list.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
 #include "window/form_charac.h"
-#include "window/text_list.h"
+#include "window/widgets/text_list.h"
 
 #include "catalogue/catalogue.h"
 #include "common/files.h"

@@ -8,7 +8,7 @@
 
 #include "support/test_services.h"
 
-#include "window/file_list.h"
+#include "window/widgets/file_list.h"
 #include "window/form_charac.h"
 
 #include "charfile/character_file.h"

@@ -8,8 +8,8 @@
 
 #include "support/test_services.h"
 
-#include "window/file_list.h"
-#include "window/folder_list.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
 #include "window/form_charac.h"
 
 #include <QApplication>

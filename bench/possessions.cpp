@@ -9,9 +9,9 @@
 
 #include "support/test_services.h"
 
-#include "window/edit_box.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
 #include "window/form_charac.h"
 
 #include "common/files.h"

@@ -16,11 +16,11 @@
 // the processor time it had used at its first frame, and exits.
 // bench/startup_runner starts many probes of each kind in turns and takes the time from the start of
 // each process to its first frame, and to its exit.
-#include "window/artwork.h"
-#include "window/control_factory.h"
+#include "window/widgets/artwork.h"
+#include "window/layout/control_factory.h"
 #include "window/form_charac.h"
-#include "window/layout.h"
-#include "window/sheet_style.h"
+#include "window/layout/layout.h"
+#include "window/widgets/sheet_style.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -4,7 +4,7 @@
 //   charac --help | --version
 #include "common/native_names.h"
 #include "window/form_charac.h"
-#include "window/sheet_style.h"
+#include "window/widgets/sheet_style.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

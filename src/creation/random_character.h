@@ -4,15 +4,15 @@
 
 #include "common/random_source.h"
 #include "sheet/character.h"
-#include "shell/reference_tables.h"
+#include "reference/reference_tables.h"
 
 #include <optional>
 
 namespace creation {
 
 struct RaceTables {
-    const shell::RaceNameTable& names;
-    const shell::RaceChakraTable& favoured;
+    const reference::RaceNameTable& names;
+    const reference::RaceChakraTable& favoured;
     int count;
 };
 

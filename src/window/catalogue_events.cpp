@@ -4,11 +4,11 @@
 // its next refresh).
 #include "window/form_charac.h"
 
-#include "window/acquire_panel.h"
-#include "window/catalogue_browser.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
-#include "window/text_list.h"
+#include "window/panels/acquire_panel.h"
+#include "window/panels/catalogue_browser.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
+#include "window/widgets/text_list.h"
 
 #include "common/files.h"
 #include "sheet/character.h"

@@ -3,12 +3,12 @@
 // list until the first of them.
 #include "window/form_charac.h"
 
-#include "window/acquire_panel.h"
-#include "window/caption_label.h"
-#include "window/control_factory.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
-#include "window/possession_viewer.h"
+#include "window/panels/acquire_panel.h"
+#include "window/widgets/caption_label.h"
+#include "window/layout/control_factory.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
+#include "window/panels/possession_viewer.h"
 
 #include "charfile/character_file.h"
 #include "common/files.h"

@@ -2,8 +2,8 @@
 // name generator that the roll and a click on the race label use.
 #include "window/form_charac.h"
 
-#include "window/caption_label.h"
-#include "window/edit_box.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
 
 #include "common/numbers.h"
 #include "creation/names.h"

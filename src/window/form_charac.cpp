@@ -2,23 +2,23 @@
 // connections, and the start-up sequence that runs before the window is first shown.
 #include "window/form_charac.h"
 
-#include "window/acquire_panel.h"
-#include "window/artwork.h"
-#include "window/catalogue_browser.h"
-#include "window/caption_label.h"
-#include "window/control_factory.h"
-#include "window/edit_box.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
-#include "window/layout.h"
-#include "window/possession_viewer.h"
-#include "window/teleport_roller.h"
-#include "window/text_list.h"
-#include "window/tile_strip.h"
+#include "window/panels/acquire_panel.h"
+#include "window/widgets/artwork.h"
+#include "window/panels/catalogue_browser.h"
+#include "window/widgets/caption_label.h"
+#include "window/layout/control_factory.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
+#include "window/layout/layout.h"
+#include "window/panels/possession_viewer.h"
+#include "window/panels/teleport_roller.h"
+#include "window/widgets/text_list.h"
+#include "window/widgets/tile_strip.h"
 
 #include "common/files.h"
 #include "shell/paths.h"
-#include "shell/reference_tables.h"
+#include "reference/reference_tables.h"
 #include "shell/web_links.h"
 
 #include <QCheckBox>
@@ -182,15 +182,15 @@ void FormCharac::startUp()
 {
     FrameTele->move(layout::pixels(kRightColumnLeft), FrameTele->y());
     ChTe->setChecked(false);
-    shell::fillTeleportErrors(mod_.TeleportError);
+    reference::fillTeleportErrors(mod_.TeleportError);
     ListTee->addText(QStringLiteral("Teleport Errors"));
-    LabCodeZ->setCaption(shell::categoryLegend());
-    mod_.RaceCount = shell::kRaceCount;
+    LabCodeZ->setCaption(reference::categoryLegend());
+    mod_.RaceCount = reference::kRaceCount;
     RomeRoad();
     FrameStuff->move(layout::pixels(kRightColumnLeft), FrameStuff->y());
     showProgramFolder();
     AlfaB();
-    shell::fillRaces(mod_.RaceName, mod_.RaceChakra);
+    reference::fillRaces(mod_.RaceName, mod_.RaceChakra);
 
     Timer1->start();
     Timer2->start();

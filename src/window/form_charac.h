@@ -5,10 +5,10 @@
 // own handlers live in one *_events.cpp file per subsystem.
 #pragma once
 
-#include "window/control_set.h"
-#include "window/event_log.h"
+#include "window/layout/control_set.h"
+#include "window/panels/event_log.h"
 #include "window/mod_charac.h"
-#include "window/services.h"
+#include "window/platform/services.h"
 
 #include "possessions/possession_file.h"
 #include "shell/web_links.h"

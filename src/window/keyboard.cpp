@@ -4,7 +4,7 @@
 // "x" button does.
 #include "window/form_charac.h"
 
-#include "window/layout.h"
+#include "window/layout/layout.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -6,7 +6,7 @@
 #include "creation/names.h"
 #include "sheet/abilities.h"
 #include "sheet/character.h"
-#include "shell/reference_tables.h"
+#include "reference/reference_tables.h"
 
 #include <QString>
 
@@ -19,9 +19,9 @@ struct ModCharac {
     sheet::Character Character;
 
     // Reference tables, filled at start-up and read-only afterwards.
-    shell::TeleportErrorTable TeleportError;
-    shell::RaceNameTable RaceName;
-    shell::RaceChakraTable RaceChakra{};
+    reference::TeleportErrorTable TeleportError;
+    reference::RaceNameTable RaceName;
+    reference::RaceChakraTable RaceChakra{};
     std::int16_t RaceCount = 0;
 
     // The syllables names are built from, and the name Moniker built last.

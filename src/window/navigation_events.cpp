@@ -2,10 +2,10 @@
 // root folders and the character folder between runs; buttons move the folder list about.
 #include "window/form_charac.h"
 
-#include "window/caption_label.h"
-#include "window/edit_box.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
 
 #include "common/files.h"
 #include "common/native_names.h"

@@ -4,11 +4,11 @@
 // list back to that folder or leave it where it was, as the "R" box says.
 #include "window/form_charac.h"
 
-#include "window/acquire_panel.h"
-#include "window/caption_label.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
-#include "window/possession_viewer.h"
+#include "window/panels/acquire_panel.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
+#include "window/panels/possession_viewer.h"
 
 #include "common/files.h"
 #include "sheet/character.h"

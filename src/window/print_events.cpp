@@ -3,7 +3,7 @@
 // the page's printable area at the printer's resolution without distortion, and centred on it.
 #include "window/form_charac.h"
 
-#include "window/caption_label.h"
+#include "window/widgets/caption_label.h"
 
 #include <QPainter>
 #include <QPrinter>

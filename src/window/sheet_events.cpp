@@ -3,9 +3,9 @@
 // shows what changed.
 #include "window/form_charac.h"
 
-#include "window/caption_label.h"
-#include "window/edit_box.h"
-#include "window/tile_strip.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/tile_strip.h"
 
 #include "common/numbers.h"
 #include "sheet/abilities.h"

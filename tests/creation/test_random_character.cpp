@@ -12,7 +12,7 @@ using namespace sheet;
 class TestRandomCharacter : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { shell::fillRaces(names, favoured); }
+    void initTestCase() { reference::fillRaces(names, favoured); }
 
     void raceChoice_data()
     {
@@ -33,7 +33,7 @@ private slots:
         QFETCH(bool, drawn);
         ScriptedRandom random({0.5});
         const std::optional<int> asked = requested == -1 ? std::nullopt : std::optional<int>(requested);
-        const RaceChoice choice = chooseRace(asked, random, shell::kRaceCount);
+        const RaceChoice choice = chooseRace(asked, random, reference::kRaceCount);
         QCOMPARE(choice.race, race);
         QCOMPARE(choice.drawn, drawn);
         QCOMPARE(random.drawn, drawn ? 1 : 0);
@@ -56,7 +56,7 @@ private slots:
         ScriptedRandom random(draws);
         Character c;
         c.CharText[slot::Row0Name] = QStringLiteral("kept");
-        rollCharacter(c, 82, {names, favoured, shell::kRaceCount}, random);
+        rollCharacter(c, 82, {names, favoured, reference::kRaceCount}, random);
         QCOMPARE(random.drawn, 22);
         const QList<int> attributes{c.CharValue[1], c.CharValue[2], c.CharValue[3], c.CharValue[4],
                                     c.CharValue[5], c.CharValue[6], c.CharValue[7]};
@@ -74,10 +74,10 @@ private slots:
         common::SeededRandom random;
         for (int seed = 0; seed < 3000; ++seed) {
             random.reseed(seed);
-            const int race = drawRace(random, shell::kRaceCount);
+            const int race = drawRace(random, reference::kRaceCount);
             QVERIFY(race >= 1 && race <= 120);
             Character c;
-            rollCharacter(c, race, {names, favoured, shell::kRaceCount}, random);
+            rollCharacter(c, race, {names, favoured, reference::kRaceCount}, random);
             for (int i = 1; i <= 7; ++i) QVERIFY2(c.CharValue[i] >= 5 && c.CharValue[i] <= 20, qPrintable(QString::number(seed)));
             QVERIFY(c.CharValue[favoured[race]] >= 12);
             QCOMPARE(c.CharText[slot::Health], QString::number(c.CharValue[slot::Power]));
@@ -104,8 +104,8 @@ private slots:
     }
 
 private:
-    shell::RaceNameTable names;
-    shell::RaceChakraTable favoured{};
+    reference::RaceNameTable names;
+    reference::RaceChakraTable favoured{};
 };
 
 QTEST_APPLESS_MAIN(TestRandomCharacter)

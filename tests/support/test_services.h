@@ -4,7 +4,7 @@
 #pragma once
 
 #include "support/scripted_random.h"
-#include "window/services.h"
+#include "window/platform/services.h"
 
 #include <QPrinter>
 #include <QStringList>

@@ -4,7 +4,7 @@
 
 #include "support/test_services.h"
 
-#include "window/file_list.h"
+#include "window/widgets/file_list.h"
 #include "window/form_charac.h"
 
 #include "common/files.h"

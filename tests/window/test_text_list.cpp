@@ -1,5 +1,5 @@
 // The drawn list box alone: which row the keys and the mouse choose, and what each choice tells.
-#include "window/text_list.h"
+#include "window/widgets/text_list.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -9,10 +9,10 @@
 #include "charfile/character_file.h"
 #include "common/native_names.h"
 #include "sheet/character.h"
-#include "window/caption_label.h"
-#include "window/edit_box.h"
-#include "window/folder_list.h"
-#include "window/text_list.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/folder_list.h"
+#include "window/widgets/text_list.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -2,11 +2,11 @@
 // panel (with formula codes worked out from the character), and taking them.
 #include "support/window_fixture.h"
 
-#include "window/caption_label.h"
-#include "window/control_factory.h"
-#include "window/edit_box.h"
-#include "window/folder_list.h"
-#include "window/text_list.h"
+#include "window/widgets/caption_label.h"
+#include "window/layout/control_factory.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/folder_list.h"
+#include "window/widgets/text_list.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -2,10 +2,10 @@
 #include "support/full_disk.h"
 #include "support/window_fixture.h"
 
-#include "window/caption_label.h"
-#include "window/edit_box.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
 #include "window/form_charac.h"
 
 #include "common/files.h"

@@ -5,10 +5,10 @@
 
 #include "charfile/character_file.h"
 #include "common/native_names.h"
-#include "window/caption_button.h"
-#include "window/caption_label.h"
-#include "window/edit_box.h"
-#include "window/folder_list.h"
+#include "window/widgets/caption_button.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/folder_list.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>

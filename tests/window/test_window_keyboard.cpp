@@ -2,10 +2,10 @@
 // and the names screen readers give the text boxes and lists.
 #include "support/window_fixture.h"
 
-#include "window/caption_label.h"
-#include "window/edit_box.h"
-#include "window/folder_list.h"
-#include "window/layout.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/folder_list.h"
+#include "window/layout/layout.h"
 
 #include <QAbstractButton>
 #include <QApplication>

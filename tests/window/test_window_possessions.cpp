@@ -2,12 +2,12 @@
 // item", and the acquire panel with "Take".
 #include "support/window_fixture.h"
 
-#include "window/caption_label.h"
-#include "window/control_factory.h"
-#include "window/edit_box.h"
-#include "window/event_log.h"
-#include "window/folder_list.h"
-#include "window/tile_strip.h"
+#include "window/widgets/caption_label.h"
+#include "window/layout/control_factory.h"
+#include "window/widgets/edit_box.h"
+#include "window/panels/event_log.h"
+#include "window/widgets/folder_list.h"
+#include "window/widgets/tile_strip.h"
 
 #include <QCheckBox>
 #include <QFrame>

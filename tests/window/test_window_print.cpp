@@ -2,9 +2,9 @@
 // the logical size), and put on paper by the print button.
 #include "support/window_fixture.h"
 
-#include "window/artwork.h"
-#include "window/folder_list.h"
-#include "window/tile_strip.h"
+#include "window/widgets/artwork.h"
+#include "window/widgets/folder_list.h"
+#include "window/widgets/tile_strip.h"
 
 #include <QPushButton>
 #include <QRegularExpression>

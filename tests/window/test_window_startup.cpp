@@ -1,18 +1,18 @@
 // The window as it stands after start-up, and the live sheet: damage, healing, exit.
 #include "support/window_fixture.h"
 
-#include "window/caption_label.h"
-#include "window/control_factory.h"
-#include "window/edit_box.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
+#include "window/widgets/caption_label.h"
+#include "window/layout/control_factory.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
 #include "window/form_charac.h"
-#include "window/sheet_style.h"
+#include "window/widgets/sheet_style.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
-#include "window/text_list.h"
+#include "window/widgets/text_list.h"
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>

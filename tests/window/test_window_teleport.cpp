@@ -1,8 +1,8 @@
 // The teleport error roller: ranges, a chosen row, rolls, and the frame's "T" box.
 #include "support/window_fixture.h"
 
-#include "window/caption_label.h"
-#include "window/text_list.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/text_list.h"
 
 #include <QCheckBox>
 #include <QFrame>

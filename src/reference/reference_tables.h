@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-namespace shell {
+namespace reference {
 
 inline constexpr int kTeleportErrorCapacity = 101; // rows 0..99 filled, row 100 stays empty
 inline constexpr int kRaceCapacity = 1001;         // races 1..120 filled, 0 and 121..1000 empty
@@ -29,4 +29,4 @@ void fillRaces(RaceNameTable& names, RaceChakraTable& chakra);
 // The eight category words of the stuff catalogue, each followed by a carriage return (no line feed).
 QString categoryLegend();
 
-} // namespace shell
+} // namespace reference

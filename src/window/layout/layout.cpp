@@ -2,7 +2,7 @@
 // of a control array, with its kind, container, design caption, tooltip, accessible name, position and
 // size in twips, colours, text style, alignment and whether it starts hidden. Array positions are
 // written out in full rather than computed, so each row reads exactly as the control sits on the sheet.
-#include "window/layout.h"
+#include "window/layout/layout.h"
 
 #include <QtGlobal>
 
@@ -24,7 +24,7 @@ constexpr const char* kReturnTip = "!=return to char after save /or stay at orig
 #define ARRAY(name, kind, count)
 #define ELEMENT(name, index, ...) {#name, index, __VA_ARGS__},
 constexpr ControlSpec kControls[] = {
-#include "window/layout_table.inc"
+#include "window/layout/layout_table.inc"
 };
 #undef CONTROL
 #undef ARRAY

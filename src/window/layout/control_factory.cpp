@@ -1,12 +1,12 @@
-#include "window/control_factory.h"
+#include "window/layout/control_factory.h"
 
-#include "window/caption_button.h"
-#include "window/caption_label.h"
-#include "window/edit_box.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
-#include "window/text_list.h"
-#include "window/tile_strip.h"
+#include "window/widgets/caption_button.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
+#include "window/widgets/text_list.h"
+#include "window/widgets/tile_strip.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

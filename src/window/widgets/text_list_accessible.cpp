@@ -1,6 +1,6 @@
-#include "window/text_list_accessible.h"
+#include "window/widgets/text_list_accessible.h"
 
-#include "window/text_list.h"
+#include "window/widgets/text_list.h"
 
 #include <QAccessibleWidget>
 #include <QHash>

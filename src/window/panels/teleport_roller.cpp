@@ -1,8 +1,8 @@
-#include "window/teleport_roller.h"
+#include "window/panels/teleport_roller.h"
 
-#include "window/caption_label.h"
-#include "window/control_set.h"
-#include "window/text_list.h"
+#include "window/widgets/caption_label.h"
+#include "window/layout/control_set.h"
+#include "window/widgets/text_list.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -23,7 +23,7 @@ constexpr int kRowsPerRange = 20;
 int drawBelow(common::RandomSource& random, int n) { return std::clamp(int(std::floor(n * random.draw())), 0, n - 1); }
 } // namespace
 
-TeleportRoller::TeleportRoller(const ControlSet& controls, const shell::TeleportErrorTable& errors,
+TeleportRoller::TeleportRoller(const ControlSet& controls, const reference::TeleportErrorTable& errors,
                                std::shared_ptr<common::RandomSource> random)
     : c_(controls), errors_(errors), random_(std::move(random))
 {

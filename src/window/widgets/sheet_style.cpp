@@ -1,4 +1,4 @@
-#include "window/sheet_style.h"
+#include "window/widgets/sheet_style.h"
 
 #include <QStyleFactory>
 

@@ -2,7 +2,7 @@
 // font, alignment, caption, tooltip and the name screen readers give it.
 #pragma once
 
-#include "window/layout.h"
+#include "window/layout/layout.h"
 
 #include <QColor>
 

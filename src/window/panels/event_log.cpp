@@ -1,7 +1,7 @@
-#include "window/event_log.h"
+#include "window/panels/event_log.h"
 
-#include "window/caption_label.h"
-#include "window/layout.h"
+#include "window/widgets/caption_label.h"
+#include "window/layout/layout.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The services of the running program (see services.h).
-#include "window/services.h"
+#include "window/platform/services.h"
 
 #include <QApplication>
 #include <QDir>

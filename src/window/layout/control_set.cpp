@@ -1,11 +1,11 @@
-#include "window/control_set.h"
+#include "window/layout/control_set.h"
 
-#include "window/caption_label.h"
-#include "window/edit_box.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
-#include "window/text_list.h"
-#include "window/tile_strip.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
+#include "window/widgets/text_list.h"
+#include "window/widgets/tile_strip.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -34,7 +34,7 @@ void ControlSet::bind(const QHash<QString, QWidget*>& widgets)
 #define ARRAY(name, kind, count) \
     for (std::size_t i = 0; i < name.size(); ++i) bindOne(name[i], widgets, QStringLiteral(#name) + QString::number(i));
 #define ELEMENT(...)
-#include "window/layout_table.inc"
+#include "window/layout/layout_table.inc"
 #undef CONTROL
 #undef ARRAY
 #undef ELEMENT
@@ -47,7 +47,7 @@ QList<QWidget*> ControlSet::all() const
 #define ARRAY(name, kind, count) \
     for (auto* element : name) controls.append(element);
 #define ELEMENT(...)
-#include "window/layout_table.inc"
+#include "window/layout/layout_table.inc"
 #undef CONTROL
 #undef ARRAY
 #undef ELEMENT

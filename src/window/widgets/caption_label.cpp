@@ -1,4 +1,4 @@
-#include "window/caption_label.h"
+#include "window/widgets/caption_label.h"
 
 #include <QMouseEvent>
 

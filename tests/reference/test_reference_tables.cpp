@@ -1,10 +1,10 @@
-#include "shell/reference_tables.h"
+#include "reference/reference_tables.h"
 
 #include <QtTest>
 
 #include <memory>
 
-using namespace shell;
+using namespace reference;
 
 class TestReferenceTables : public QObject {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "window/caption_button.h"
+#include "window/widgets/caption_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,7 +1,7 @@
-#include "window/catalogue_browser.h"
+#include "window/panels/catalogue_browser.h"
 
-#include "window/control_set.h"
-#include "window/text_list.h"
+#include "window/layout/control_set.h"
+#include "window/widgets/text_list.h"
 
 #include "common/files.h"
 

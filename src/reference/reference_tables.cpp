@@ -1,10 +1,10 @@
 // The fixed game data, kept as plain arrays in index order and copied into the module tables once
 // at start-up. The spellings are the game's own ("Dwaf", "imssing", ...) and must stay as they are.
-#include "shell/reference_tables.h"
+#include "reference/reference_tables.h"
 
 #include <cstddef>
 
-namespace shell {
+namespace reference {
 
 namespace {
 
@@ -275,4 +275,4 @@ QString categoryLegend()
     return legend;
 }
 
-} // namespace shell
+} // namespace reference

@@ -3,7 +3,7 @@
 // is handed the set and works on the controls of its own group.
 #pragma once
 
-#include "window/control_types.h"
+#include "window/layout/control_types.h"
 
 #include <QHash>
 #include <QList>
@@ -19,7 +19,7 @@ struct ControlSet {
 #define CONTROL(name, kind, ...) ControlOf<layout::kind>* name = nullptr;
 #define ARRAY(name, kind, count) std::array<ControlOf<layout::kind>*, count> name{};
 #define ELEMENT(...)
-#include "window/layout_table.inc"
+#include "window/layout/layout_table.inc"
 #undef CONTROL
 #undef ARRAY
 #undef ELEMENT

@@ -1,4 +1,4 @@
-#include "window/drawn_icon.h"
+#include "window/widgets/drawn_icon.h"
 
 #include <QPainter>
 

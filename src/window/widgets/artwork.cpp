@@ -1,6 +1,6 @@
-#include "window/artwork.h"
+#include "window/widgets/artwork.h"
 
-#include "window/drawn_icon.h"
+#include "window/widgets/drawn_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

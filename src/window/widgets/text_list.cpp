@@ -2,9 +2,9 @@
 // view only and draws each as the toolkit's item views do (CE_ItemViewItem), so the list looks like
 // every other list of the sheet. The scroll bar counts rows; a click, a drag, a key or
 // setCurrentRow() moves the focus row, and a change of the chosen row is announced by rowChosen.
-#include "window/text_list.h"
+#include "window/widgets/text_list.h"
 
-#include "window/text_list_accessible.h"
+#include "window/widgets/text_list_accessible.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/random_source.h"
-#include "shell/reference_tables.h"
+#include "reference/reference_tables.h"
 
 #include <QObject>
 
@@ -17,7 +17,7 @@ struct ControlSet;
 class TeleportRoller : public QObject {
     Q_OBJECT
 public:
-    TeleportRoller(const ControlSet& controls, const shell::TeleportErrorTable& errors,
+    TeleportRoller(const ControlSet& controls, const reference::TeleportErrorTable& errors,
                    std::shared_ptr<common::RandomSource> random);
 
 private:
@@ -28,7 +28,7 @@ private:
     void rollWithinRange();
 
     const ControlSet& c_;
-    const shell::TeleportErrorTable& errors_;
+    const reference::TeleportErrorTable& errors_;
     std::shared_ptr<common::RandomSource> random_;
 };
 

@@ -2,7 +2,7 @@
 // window's pointer to it, and the class the factory creates (or a base of it).
 #pragma once
 
-#include "window/layout.h"
+#include "window/layout/layout.h"
 
 class QCheckBox;
 class QFrame;

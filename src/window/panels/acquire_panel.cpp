@@ -1,10 +1,10 @@
-#include "window/acquire_panel.h"
+#include "window/panels/acquire_panel.h"
 
-#include "window/control_factory.h"
-#include "window/control_set.h"
-#include "window/edit_box.h"
-#include "window/layout.h"
-#include "window/possession_viewer.h"
+#include "window/layout/control_factory.h"
+#include "window/layout/control_set.h"
+#include "window/widgets/edit_box.h"
+#include "window/layout/layout.h"
+#include "window/panels/possession_viewer.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "window/file_list.h"
+#include "window/widgets/file_list.h"
 
 #include "common/folder_entries.h"
 #include "common/native_names.h"

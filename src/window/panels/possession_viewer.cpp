@@ -1,11 +1,11 @@
-#include "window/possession_viewer.h"
+#include "window/panels/possession_viewer.h"
 
-#include "window/control_factory.h"
-#include "window/control_set.h"
-#include "window/edit_box.h"
-#include "window/file_list.h"
-#include "window/folder_list.h"
-#include "window/layout.h"
+#include "window/layout/control_factory.h"
+#include "window/layout/control_set.h"
+#include "window/widgets/edit_box.h"
+#include "window/widgets/file_list.h"
+#include "window/widgets/folder_list.h"
+#include "window/layout/layout.h"
 
 #include "common/files.h"
 #include "common/numbers.h"

@@ -1,6 +1,6 @@
-#include "window/tile_strip.h"
+#include "window/widgets/tile_strip.h"
 
-#include "window/artwork.h"
+#include "window/widgets/artwork.h"
 
 #include <QMouseEvent>
 #include <QPainter>

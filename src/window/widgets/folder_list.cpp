@@ -1,9 +1,9 @@
-#include "window/folder_list.h"
+#include "window/widgets/folder_list.h"
 
 #include "common/files.h"
 #include "common/folder_entries.h"
 #include "common/native_names.h"
-#include "window/drawn_icon.h"
+#include "window/widgets/drawn_icon.h"
 
 #include <QDir>
 #include <QFileInfo>

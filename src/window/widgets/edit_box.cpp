@@ -1,4 +1,4 @@
-#include "window/edit_box.h"
+#include "window/widgets/edit_box.h"
 
 #include "common/files.h"
 
