@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <string>
 
 namespace common {
 namespace {
@@ -28,66 +29,83 @@ private:
     qsizetype pos_ = 0;
 };
 
-} // namespace
-
-double ParseNumber(QStringView text)
-{
-    Cursor in(text);
-    std::string number; // the accepted characters, in the C locale's syntax for strtod
-    if (in.peek() == u'+' || in.peek() == u'-') {
-        number += char(in.peek().unicode());
-        in.advance();
-    }
+// The sign, digits and point at the start of a number, as ParseNumber reads them.
+struct Mantissa {
+    std::string text;           // the accepted characters, in the C locale's syntax for strtod
     bool anyDigit = false;
-    bool point = false;
-    std::uint64_t mantissa = 0; // the digits as one whole number, while there are at most 15
+    std::uint64_t value = 0;    // the digits as one whole number, while there are at most 15
     int digits = 0;
     int fractionDigits = 0;
+};
+
+Mantissa readMantissa(Cursor& in)
+{
+    Mantissa m;
+    if (in.peek() == u'+' || in.peek() == u'-') {
+        m.text += char(in.peek().unicode());
+        in.advance();
+    }
+    bool point = false;
     while (!in.atEnd()) {
         const QChar c = in.peek();
         if (isDigit(c)) {
-            anyDigit = true;
-            if (++digits <= 15) mantissa = mantissa * 10 + (c.unicode() - u'0');
-            if (point) ++fractionDigits;
+            m.anyDigit = true;
+            if (++m.digits <= 15) m.value = m.value * 10 + (c.unicode() - u'0');
+            if (point) ++m.fractionDigits;
         } else if (c == u'.' && !point) {
             point = true;
         } else {
             break;
         }
-        number += char(c.unicode());
+        m.text += char(c.unicode());
         in.advance();
     }
-    if (!anyDigit) return 0.0;
+    return m;
+}
 
+// An exponent (E or D, an optional sign, digits) after the mantissa, as "e..."; nothing, with the
+// cursor where it was, when the letter has no digits after it: "12e" is the number 12 and then text.
+std::string readExponent(Cursor& in)
+{
     const QChar e = in.peek();
-    if (e == u'E' || e == u'e' || e == u'D' || e == u'd') {
-        const qsizetype beforeExponent = in.position();
-        std::string exponent = "e";
+    if (e != u'E' && e != u'e' && e != u'D' && e != u'd') return {};
+    const qsizetype beforeExponent = in.position();
+    std::string exponent = "e";
+    in.advance();
+    if (in.peek() == u'+' || in.peek() == u'-') {
+        exponent += char(in.peek().unicode());
         in.advance();
-        if (in.peek() == u'+' || in.peek() == u'-') {
-            exponent += char(in.peek().unicode());
-            in.advance();
-        }
-        bool exponentDigit = false;
-        while (isDigit(in.peek())) {
-            exponentDigit = true;
-            exponent += char(in.peek().unicode());
-            in.advance();
-        }
-        if (exponentDigit) number += exponent;
-        else in.rewind(beforeExponent); // "12e" is the number 12 followed by text
     }
+    bool exponentDigit = false;
+    while (isDigit(in.peek())) {
+        exponentDigit = true;
+        exponent += char(in.peek().unicode());
+        in.advance();
+    }
+    if (exponentDigit) return exponent;
+    in.rewind(beforeExponent);
+    return {};
+}
+
+} // namespace
+
+double ParseNumber(QStringView text)
+{
+    Cursor in(text);
+    const Mantissa m = readMantissa(in);
+    if (!m.anyDigit) return 0.0;
+    const std::string exponent = readExponent(in);
 
     // The common case, a plain number of at most 15 digits: both the digits and the power of ten are
     // exact doubles, so one division rounds exactly as strtod would, at a fraction of its cost (a
     // catalogue reads a hundred thousand of them).
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                               1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (digits <= 15 && number.find('e') == std::string::npos) {
-        const double magnitude = double(mantissa) / kPowersOfTen[fractionDigits];
-        return number[0] == '-' ? -magnitude : magnitude;
+    if (m.digits <= 15 && exponent.empty()) {
+        const double magnitude = double(m.value) / kPowersOfTen[m.fractionDigits];
+        return m.text[0] == '-' ? -magnitude : magnitude;
     }
-    const double value = std::strtod(number.c_str(), nullptr);
+    const double value = std::strtod((m.text + exponent).c_str(), nullptr);
     if (std::isinf(value)) return std::copysign(std::numeric_limits<double>::max(), value);
     return value;
 }

@@ -47,6 +47,45 @@ std::optional<Field> PossessionReader::next()
     return field;
 }
 
+namespace {
+
+// What shown line n does to the view: it stands in its box; a number makes it the amount line; in an
+// item file it goes to the event log; in an ability file its name and value go to ability row 2.
+// heading carries an item file's first line, its code, to the line after it.
+void takeShownLine(PossessionView& view, ListKind list, int n, const QString& s, QString& heading)
+{
+    const double number = common::ParseNumber(s);
+    view.lines[n] = s;
+
+    if (number != 0) {
+        view.state.AmountRead = number;
+        view.state.AmountValue = common::ToInt16(number);
+        view.amountLines[n] = true;
+        view.buttonRow = n;
+    }
+
+    if (list == ListKind::Items) {
+        if (n == 0) {
+            heading = s;
+        } else if (n == 1) {
+            view.eventText += s + QStringLiteral(" --[") + heading + QStringLiteral("]\r");
+        } else {
+            view.eventText += s + u'\r';
+        }
+    } else if (list == ListKind::Abilities) {
+        // An ability file is "code / name / value": its name and value go to ability row 2.
+        if (n == 1 && number == 0) {
+            view.abilityNames[2] = s;
+            view.rowTwoName = s;
+        } else if (n == 2 && number > 0) {
+            view.abilityValues[2] = s;
+            view.rowTwoValue = common::ToInt16(number);
+        }
+    }
+}
+
+} // namespace
+
 PossessionView viewPossession(const QByteArray& bytes, ListKind list, const QString& fileName, ViewerState state)
 {
     PossessionView view;
@@ -73,36 +112,7 @@ PossessionView viewPossession(const QByteArray& bytes, ListKind list, const QStr
         }
         if (field->role == Role::End) break;
 
-        const QString& s = field->text;
-        const double number = common::ParseNumber(s);
-        view.lines[n] = s;
-
-        if (number != 0) {
-            view.state.AmountRead = number;
-            view.state.AmountValue = common::ToInt16(number);
-            view.amountLines[n] = true;
-            view.buttonRow = n;
-        }
-
-        if (list == ListKind::Items) {
-            if (n == 0) {
-                heading = s;
-            } else if (n == 1) {
-                view.eventText += s + QStringLiteral(" --[") + heading + QStringLiteral("]\r");
-            } else {
-                view.eventText += s + u'\r';
-            }
-        } else if (list == ListKind::Abilities) {
-            // An ability file is "code / name / value": its name and value go to ability row 2.
-            if (n == 1 && number == 0) {
-                view.abilityNames[2] = s;
-                view.rowTwoName = s;
-            } else if (n == 2 && number > 0) {
-                view.abilityValues[2] = s;
-                view.rowTwoValue = common::ToInt16(number);
-            }
-        }
-
+        takeShownLine(view, list, n, field->text, heading);
         view.state.EditLine = static_cast<std::int16_t>(n);
         ++n;
         view.shownLines = n;
