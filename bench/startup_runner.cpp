@@ -3,6 +3,8 @@
 // kind alike. Each probe is timed from just before its process is started to the first frame it
 // reports, and to its exit. One round of every kind runs first and is not counted (cold file caches).
 //   startup_runner PROBE ROUNDS [KIND...]      kinds: bare plain charac (the default), plain+icon ...
+// A kind LABEL=OTHER_PROBE:KIND runs that kind of another build's probe under the label, so that two
+// builds are measured in one run ("before=/tmp/old/startup_probe:charac").
 // Prints the median of each kind (wall time and the probe's own processor time), where its wall time
 // went (loading the program up to main(), making the QApplication, building the window, show(), the
 // first frame), and the ratios plain/bare and charac/plain and of any other kind to plain. A ratio is
@@ -42,8 +44,14 @@ struct Run {
 
 // Starts the probe, reads the line it prints at its first frame and waits for its exit. Ends the
 // runner when the probe fails: a figure without its frame would mean nothing.
-Run runOnce(const char* probe, const char* kind)
+Run runOnce(const char* defaultProbe, const std::string& named)
 {
+    const std::size_t label = named.find('='), colon = named.rfind(':');
+    const bool other = label != std::string::npos && colon != std::string::npos && colon > label;
+    const std::string otherProbe = other ? named.substr(label + 1, colon - label - 1) : std::string();
+    const std::string kindText = other ? named.substr(colon + 1) : named;
+    const char* probe = other ? otherProbe.c_str() : defaultProbe;
+    const char* kind = kindText.c_str();
     int out[2];
     if (pipe(out) != 0) std::exit(1);
     posix_spawn_file_actions_t actions;
@@ -106,15 +114,17 @@ int main(int argc, char* argv[])
     }
     const char* probe = argv[1];
     const int rounds = std::max(1, std::atoi(argv[2]));
-    std::vector<std::string> kinds(argv + 3, argv + argc);
-    if (kinds.empty()) kinds = {"bare", "plain", "charac"};
+    std::vector<std::string> specs(argv + 3, argv + argc);
+    if (specs.empty()) specs = {"bare", "plain", "charac"};
+    std::vector<std::string> kinds; // what each kind is called in the table
+    for (const std::string& spec : specs) kinds.push_back(spec.substr(0, spec.find('=')));
     const std::size_t count = kinds.size();
 
     std::vector<std::vector<Run>> runs(count);
     for (int round = -1; round < rounds; ++round) {
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t k = (i + std::size_t(std::max(round, 0))) % count;
-            const Run run = runOnce(probe, kinds[k].c_str());
+            const Run run = runOnce(probe, specs[k]);
             if (round >= 0) runs[k].push_back(run);
         }
     }
@@ -175,6 +185,7 @@ int main(int argc, char* argv[])
     };
     if (plain < count) {
         if (charac < count) compare(charac, plain, ", target <= 1.05");
+        if (const std::size_t before = indexOf("before"); charac < count && before < count) compare(charac, before, "");
         if (bare < count) compare(plain, bare, "");
         for (std::size_t k = 0; k < count; ++k) {
             if (k != plain && k != bare && k != charac) compare(k, plain, "");
