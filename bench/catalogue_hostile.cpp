@@ -95,9 +95,9 @@ Cost costOf(Action action)
 
 void clickFile(window::FormCharac& form, const QString& name)
 {
-    QListWidgetItem* item = form.FileF->findItems(name, Qt::MatchExactly).value(0);
+    QListWidgetItem* item = form.controls().FileF->findItems(name, Qt::MatchExactly).value(0);
     if (!item) std::exit(1);
-    QTest::mouseClick(form.FileF->viewport(), Qt::LeftButton, {}, form.FileF->visualItemRect(item).center());
+    QTest::mouseClick(form.controls().FileF->viewport(), Qt::LeftButton, {}, form.controls().FileF->visualItemRect(item).center());
 }
 
 } // namespace
@@ -126,19 +126,19 @@ int main(int argc, char* argv[])
     window::FormCharac form(env.services);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
-    form.CDnew->click();
-    form.DirA->reread(env.programDir.path());
+    form.controls().CDnew->click();
+    form.controls().DirA->reread(env.programDir.path());
     QCoreApplication::processEvents();
     resetPeak();
     const double base = statusMegabytes("VmRSS:");
 
     const Cost load = costOf([&] { clickFile(form, QStringLiteral("hostile.qoc")); });
-    const int entries = form.ListStuff->count();
+    const int entries = form.controls().ListStuff->count();
     Cost choose;
     if (entries > 0) {
         choose = costOf([&] {
-            form.ListStuff->scrollToRow(entries - 1);
-            QTest::mouseClick(form.ListStuff->viewport(), Qt::LeftButton, {}, form.ListStuff->rowRect(entries - 1).center());
+            form.controls().ListStuff->scrollToRow(entries - 1);
+            QTest::mouseClick(form.controls().ListStuff->viewport(), Qt::LeftButton, {}, form.controls().ListStuff->rowRect(entries - 1).center());
         });
     }
     const double peak = statusMegabytes("VmHWM:");

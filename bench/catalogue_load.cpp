@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
     window::FormCharac form(env.services);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
-    form.CDnew->click();
+    form.controls().CDnew->click();
 
     std::printf("catalogue load (a click on the file) vs the catalogue reader alone; medians\n");
     std::printf("  %7s %9s %9s %7s | %s\n", "entries", "load", "reader", "ratio", "per entry: load  reader (us)");
@@ -58,20 +58,20 @@ int main(int argc, char* argv[])
         const QString name = QStringLiteral("bench %1.qoc").arg(entries);
         const QString path = env.programDir.filePath(name);
         common::writeFileAtomically(path, catalogueOf(entries));
-        form.DirA->reread(env.programDir.path());
-        QListWidgetItem* item = form.FileF->findItems(name, Qt::MatchExactly).value(0);
+        form.controls().DirA->reread(env.programDir.path());
+        QListWidgetItem* item = form.controls().FileF->findItems(name, Qt::MatchExactly).value(0);
         if (!item) return 1;
-        const QPoint at = form.FileF->visualItemRect(item).center();
+        const QPoint at = form.controls().FileF->visualItemRect(item).center();
 
         const int runs = entries >= 100000 ? 11 : 51;
         std::vector<double> loads, readings;
         for (int i = 0; i < runs; ++i) {
-            loads.push_back(actionMicroseconds([&] { QTest::mouseClick(form.FileF->viewport(), Qt::LeftButton, {}, at); }));
+            loads.push_back(actionMicroseconds([&] { QTest::mouseClick(form.controls().FileF->viewport(), Qt::LeftButton, {}, at); }));
             readings.push_back(microseconds([&] {
                 if (catalogue::readCatalogue(*common::readWholeFile(path, common::kCatalogueFileLimit))->size() != entries) std::abort();
             }));
         }
-        if (form.ListStuff->count() != entries) return 1;
+        if (form.controls().ListStuff->count() != entries) return 1;
         const double load = median(loads);
         const double reading = median(readings);
         std::printf("  %7d %7.2fms %7.2fms %7.2f | %15.3f %7.3f\n", entries, load / 1000, reading / 1000, load / reading,

@@ -10,6 +10,7 @@
 
 #include "window/widgets/file_list.h"
 #include "window/form_charac.h"
+#include "window/panels/sheet_panel.h"
 
 #include "charfile/character_file.h"
 #include "common/files.h"
@@ -62,7 +63,7 @@ int main(int argc, char* argv[])
         if (!QTest::qWaitForWindowExposed(&form)) return 1;
         const sheet::Character character = aCharacter();
         form.state().Character = character;
-        form.Numero();
+        form.sheet().Numero();
         const QString path = folder + QStringLiteral("/Aaron.QOZ");
         const QString copy = folder + QStringLiteral("/copy.bin"); // a name no list shows
         const QByteArray bytes = charfile::characterFileBytes(character);
@@ -70,15 +71,15 @@ int main(int argc, char* argv[])
         const int runs = count >= 10000 ? 31 : 101;
         std::array<std::vector<double>, 4> times;
         for (int i = 0; i < runs; ++i) {
-            times[0].push_back(actionMicroseconds([&] { form.CDsaveCH->click(); }));
+            times[0].push_back(actionMicroseconds([&] { form.controls().CDsaveCH->click(); }));
             times[1].push_back(microseconds([&] {
                 if (!common::writeFileAtomically(copy, bytes)) std::abort();
             }));
             form.state().Character = sheet::Character{}; // so that the load has something to do
-            const QListWidgetItem* item = form.FileD->item(0);
+            const QListWidgetItem* item = form.controls().FileD->item(0);
             if (!item || item->text() != QStringLiteral("Aaron.QOZ")) return 1;
             times[2].push_back(actionMicroseconds([&] {
-                QTest::mouseClick(form.FileD->viewport(), Qt::LeftButton, {}, form.FileD->visualItemRect(item).center());
+                QTest::mouseClick(form.controls().FileD->viewport(), Qt::LeftButton, {}, form.controls().FileD->visualItemRect(item).center());
             }));
             if (form.state().Character.CharText[sheet::slot::Name] != QStringLiteral("Aaron")) return 1;
             times[3].push_back(microseconds([&] {

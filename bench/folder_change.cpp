@@ -70,8 +70,8 @@ int main(int argc, char* argv[])
         std::vector<double> changes, listings, readdirs;
         for (int i = 0; i < runs; ++i) {
             const QString folder = i % 2 ? first.path() : second.path();
-            changes.push_back(actionMicroseconds([&] { form.DirA->setPath(folder); }));
-            if (form.DirA->path() != folder || form.FileD->count() != (count + 5) / 6) return 1;
+            changes.push_back(actionMicroseconds([&] { form.controls().DirA->setPath(folder); }));
+            if (form.controls().DirA->path() != folder || form.controls().FileD->count() != (count + 5) / 6) return 1;
             listings.push_back(microseconds([&] {
                 const QStringList names = QDir(folder).entryList(QDir::Files);
                 if (names.size() != count) std::abort();

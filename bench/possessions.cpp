@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
         window::FormCharac form(env.services);
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)) return 1;
-        form.TXfile->setText(QStringLiteral("saved.qod"));
+        form.controls().TXfile->setText(QStringLiteral("saved.qod"));
         const QString saved = folder + QStringLiteral("/saved.qod");
         const QByteArray savedBytes = possessions::possessionFileBytes(
             {QStringLiteral("w"), QStringLiteral("Long sword of the north"), QStringLiteral("12 gold"),
@@ -66,10 +66,10 @@ int main(int argc, char* argv[])
         const int runs = count >= 10000 ? 31 : 201;
         std::array<std::vector<double>, 4> times;
         for (int i = 0; i < runs; ++i) {
-            times[0].push_back(actionMicroseconds([&] { clickEntry(form.FileA[1], 7); }));
-            if (form.TXline[1]->text() != QStringLiteral("Long sword of the north")) return 1;
-            times[1].push_back(actionMicroseconds([&] { form.CMchange[0]->click(); }));
-            times[2].push_back(actionMicroseconds([&] { form.CDsave->click(); }));
+            times[0].push_back(actionMicroseconds([&] { clickEntry(form.controls().FileA[1], 7); }));
+            if (form.controls().TXline[1]->text() != QStringLiteral("Long sword of the north")) return 1;
+            times[1].push_back(actionMicroseconds([&] { form.controls().CMchange[0]->click(); }));
+            times[2].push_back(actionMicroseconds([&] { form.controls().CDsave->click(); }));
             times[3].push_back(microseconds([&] {
                 if (!common::writeFileAtomically(saved, savedBytes)) std::abort();
             }));

@@ -1,42 +1,48 @@
-// Building the window: the controls from the layout table, the typed pointers to them, the handler
-// connections, and the start-up sequence that runs before the window is first shown.
+// Building the window: the controls from the layout table, one panel per part of the sheet, the
+// wiring between the panels, and the start-up sequence that runs before the window is first shown.
+//
+// What crosses between the parts, all of it here:
+//   folders  -> character files, catalogue, viewer   folderChanged: the file lists follow the folder
+//   sheet    -> folders                             name(): "make dir" names the folder
+//   sheet    -> creation                            renameFromRaceAsked: a new name from the race label
+//   sheet    -> viewer, sheet                       itemUseAsked: the viewed item put to use
+//   viewer   -> acquire, sheet, event log           aboutToView, viewed: a possession shown
+//   acquire  -> catalogue                           catalogueShown: the stuff frame opens and closes
+//   acquire  -> viewer                              taken: "Take" writes the panel's file
+//   character files -> viewer, event log, acquire   aboutToSave, aboutToLoad
+// and the named calls each panel is handed: the sheet's name() and captions, the folders'
+// currentFolder(), characterFolder(), goTo() and reread(), the acquire panel's boxes.
 #include "window/form_charac.h"
 
-#include "window/panels/acquire_panel.h"
-#include "window/widgets/artwork.h"
-#include "window/panels/catalogue_browser.h"
-#include "window/widgets/caption_label.h"
 #include "window/layout/control_factory.h"
-#include "window/widgets/edit_box.h"
-#include "window/widgets/file_list.h"
-#include "window/widgets/folder_list.h"
+#include "window/layout/keyboard.h"
 #include "window/layout/layout.h"
+#include "window/panels/acquire_panel.h"
+#include "window/panels/catalogue_browser.h"
+#include "window/panels/character_files.h"
+#include "window/panels/creation_panel.h"
+#include "window/panels/event_log.h"
+#include "window/panels/folder_panel.h"
 #include "window/panels/possession_viewer.h"
+#include "window/panels/print_panel.h"
+#include "window/panels/sheet_panel.h"
 #include "window/panels/teleport_roller.h"
-#include "window/widgets/text_list.h"
-#include "window/widgets/tile_strip.h"
+#include "window/panels/web_buttons.h"
+#include "window/widgets/artwork.h"
+#include "window/widgets/colours.h"
+#include "window/widgets/edit_box.h"
 
-#include "common/files.h"
-#include "shell/paths.h"
 #include "reference/reference_tables.h"
-#include "shell/web_links.h"
 
-#include <QCheckBox>
-#include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
+#include <QShortcut>
 #include <QTimer>
 
 namespace window {
 
 namespace {
-constexpr int kTimer1Interval = 30;
-constexpr int kTimer2Interval = 500;
-constexpr int kRightColumnLeft = 9720; // twips: where the teleport and stuff frames lie
-
 // Georgia where the machine has it; otherwise a serif of similar or narrower width, so that every
 // caption stays inside its control (the widest common fallback would push some out). Resolved once:
 // naming a family that is present spares the font matching a missing family costs for every size.
@@ -67,18 +73,21 @@ FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), se
     font.setBold(true);
     setFont(font);
 
-    buildControls();
-    bind(controls_);
+    widgets_ = createControls(this);
+    controls_.bind(widgets_);
     stackControls();
-    eventLog_ = std::make_unique<EventLog>(Bapa);
-    viewer_ = std::make_unique<PossessionViewer>(*this);
-    acquire_ = std::make_unique<AcquirePanel>(*this);
-    catalogue_ = std::make_unique<CatalogueBrowser>(*this);
-    teleport_ = std::make_unique<TeleportRoller>(*this, mod_.TeleportError, services_.random);
-    setDesignValues();
-    connectHandlers();
-    setUpKeyboard();
+    makePanels();
+    wirePanels();
+    setUpKeyboard(*this, widgets_);
     startUp();
+}
+
+FormCharac::~FormCharac()
+{
+    // The controls are torn down after this body has run; an editor that loses the focus on the way
+    // out must not reach the handlers of a window that is already half gone. The panels are members:
+    // they go, and their connections with them, before the base class tears the controls down.
+    for (QWidget* control : std::as_const(widgets_)) control->disconnect(this);
 }
 
 void FormCharac::paintEvent(QPaintEvent* event)
@@ -91,132 +100,92 @@ void FormCharac::paintEvent(QPaintEvent* event)
     QTimer::singleShot(0, this, [this] { setWindowIcon(window::windowIcon()); });
 }
 
-FormCharac::~FormCharac()
-{
-    // The controls are torn down after this body has run; an editor that loses the focus on the way
-    // out must not reach the handlers of a window that is already half gone.
-    // The components are members: they go, and their connections with them, before the base class
-    // tears the controls down.
-    for (QWidget* control : std::as_const(controls_)) control->disconnect(this);
-}
-
-void FormCharac::buildControls()
-{
-    for (const layout::ControlSpec& entry : layout::controls()) {
-        QWidget* parent = entry.container ? controls_.value(QString::fromLatin1(entry.container)) : this;
-        controls_.insert(layout::objectName(entry), createControl(entry, parent));
-    }
-}
-
 void FormCharac::stackControls()
 {
     // The amount buttons lie over the line box they are moved beside, the frames over the event
     // column and the viewer, and the editors over their labels.
-    for (QWidget* button : CMchange) button->raise();
-    for (QWidget* control : std::initializer_list<QWidget*>{FrameTele, FrameStuff, FrameNew, TXrename, TXchedit, TXab, TXedit}) {
+    const ControlSet& c = controls_;
+    for (QWidget* button : c.CMchange) button->raise();
+    for (QWidget* control : std::initializer_list<QWidget*>{c.FrameTele, c.FrameStuff, c.FrameNew, c.TXrename,
+                                                            c.TXchedit, c.TXab, c.TXedit}) {
         control->raise();
     }
 }
 
-void FormCharac::setDesignValues()
+void FormCharac::makePanels()
 {
-    // Design values the layout table does not carry: check states, the web addresses, the root
-    // folders that stand until the path files are read.
-    ChTe->setChecked(true);
-    Chtake1->setChecked(true);
-    showWebLinks();
-    const auto roots = shell::designRootFolders(QDir::toNativeSeparators(QDir::homePath()));
-    for (int n = 0; n < shell::kRootFolders; ++n) TXpath[n]->setText(roots[n]);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kTimer1Interval);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(kTimer2Interval);
+    using layout::Group;
+    const ControlSet& c = controls_;
+    Messages& messages = *services_.messages;
+    sheet_ = std::make_unique<SheetPanel>(c.group<Group::Sheet>(),
+                                          SheetState{mod_.Character, mod_.Defense, mod_.EditAttr, mod_.EditRow}, this);
+    eventLog_ = std::make_unique<EventLog>(c.group<Group::EventLog>(), this);
+    folders_ = std::make_unique<FolderPanel>(c.group<Group::Folders>(), [this] { return sheet_->name(); }, messages,
+                                             FolderPlaces{services_.programFolder, services_.startFolder}, this);
+    viewer_ = std::make_unique<PossessionViewer>(c.group<Group::Viewer>(), *folders_, messages,
+                                                 [this] { return backColour(controls_.CDexit); }, this);
+    acquire_ = std::make_unique<AcquirePanel>(c.group<Group::Acquire>(), this);
+    catalogue_ = std::make_unique<CatalogueBrowser>(c.group<Group::Catalogue>(), mod_.Character, *acquire_,
+                                                    *folders_, messages, this);
+    teleport_ = std::make_unique<TeleportRoller>(c.group<Group::Teleport>(), mod_.TeleportError, services_.random, this);
+    const CreationState creation{mod_.Character, mod_.RaceName, mod_.RaceChakra, mod_.RaceCount,
+                                 mod_.Syllables, mod_.GeneratedName, mod_.SeedTicker};
+    creation_ = std::make_unique<CreationPanel>(c.group<Group::Creation>(), creation, *sheet_, services_.random, this);
+    characterFiles_ = std::make_unique<CharacterFiles>(c.group<Group::CharacterFiles>(), mod_.Character, *folders_,
+                                                       *sheet_, messages, this);
+    webButtons_ = std::make_unique<WebButtons>(c.group<Group::WebButtons>(), services_.settingsFile,
+                                               *services_.launcher, messages, this);
+    printing_ = std::make_unique<PrintPanel>(c.group<Group::Printing>(), *this, *sheet_, *services_.printing,
+                                             messages, this);
 }
 
-void FormCharac::connectHandlers()
+void FormCharac::wirePanels()
 {
-    connect(CDexit, &QPushButton::clicked, this, &QWidget::close);
-    connect(CDdam, &QPushButton::clicked, this, &FormCharac::takeDamage);
-    connect(CDheal, &QPushButton::clicked, this, &FormCharac::healToFull);
-    for (int i = 0; i < int(Chakra.size()); ++i) {
-        connect(Chakra[i], &CaptionLabel::clicked, this, [this, i] { openAttributeEditor(i); });
+    connect(controls_.CDexit, &QPushButton::clicked, this, &QWidget::close);
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
+
+    // Every file list follows the folder list, in this order, and then the place label.
+    connect(folders_.get(), &FolderPanel::folderChanged, characterFiles_.get(), &CharacterFiles::showFolder);
+    connect(folders_.get(), &FolderPanel::folderChanged, catalogue_.get(), &CatalogueBrowser::showFolder);
+    connect(folders_.get(), &FolderPanel::folderChanged, viewer_.get(), &PossessionViewer::showFolder);
+
+    connect(sheet_.get(), &SheetPanel::renameFromRaceAsked, creation_.get(), &CreationPanel::renameFromRace);
+    connect(sheet_.get(), &SheetPanel::itemUseAsked, this, [this] { sheet_->useItem(viewer_->itemInHand()); });
+
+    connect(viewer_.get(), &PossessionViewer::aboutToView, acquire_.get(), &AcquirePanel::hideFrames);
+    connect(viewer_.get(), &PossessionViewer::viewed, this, [this](int list, const possessions::PossessionView& view) {
+        sheet_->showView(view);
+        if (list != int(possessions::ListKind::Items)) return;
+        eventLog_->append(view.eventText);
+        if (view.valid) eventLog_->endEntry(view.shownLines);
+    });
+    connect(acquire_.get(), &AcquirePanel::catalogueShown, catalogue_.get(), &CatalogueBrowser::showFrame);
+    connect(acquire_.get(), &AcquirePanel::taken, viewer_.get(), &PossessionViewer::store);
+
+    // A save or a load starts the viewer's amount and the event log afresh; a load closes the panel.
+    for (auto begins : {&CharacterFiles::aboutToSave, &CharacterFiles::aboutToLoad}) {
+        connect(characterFiles_.get(), begins, viewer_.get(), &PossessionViewer::forgetMarkerAndAmount);
+        connect(characterFiles_.get(), begins, eventLog_.get(), &EventLog::layOutAnew);
     }
-    for (int row = 0; row < int(LabAb.size()); ++row) {
-        connect(LabAb[row], &CaptionLabel::clicked, this, [this, row] { openRowEditor(TXab, LabAb[row], row); });
-        connect(LabPer[row], &CaptionLabel::clicked, this, [this, row] { openRowEditor(TXedit, LabPer[row], row); });
-    }
-    connect(Labnam, &CaptionLabel::clicked, this, &FormCharac::openRenameEditor);
-    connect(TXchedit, &EditBox::editFinished, this, &FormCharac::commitAttributeEdit);
-    connect(TXab, &EditBox::editFinished, this, &FormCharac::commitAbilityNameEdit);
-    connect(TXedit, &EditBox::editFinished, this, &FormCharac::commitAbilityValueEdit);
-    connect(TXrename, &EditBox::editFinished, this, &FormCharac::commitRename);
-    connect(Labfull, &CaptionLabel::clicked, this, &FormCharac::renameFromRace);
-    connect(Pcha, &TileStrip::clicked, this, &FormCharac::useItemInHand);
-    connect(CDseed, &QPushButton::clicked, this, &FormCharac::freezeSeed);
-    connect(CMran, &QPushButton::clicked, this, &FormCharac::rollCharacter);
-    connect(txDice, &EditBox::doubleClicked, this, &FormCharac::drawRaceNumber);
-    connect(DirA, &FolderList::pathChanged, this, &FormCharac::folderChanged);
-    for (int i = 0; i < int(CMpath.size()); ++i) {
-        connect(CMpath[i], &QPushButton::clicked, this, [this, i] { storeOrRecallRoot(i); });
-    }
-    connect(CDmake, &QPushButton::clicked, this, &FormCharac::makeCharacterFolder);
-    connect(CDtrigger, &QPushButton::clicked, this, [this] { goToCharacterFolder(QStringLiteral("nah")); });
-    connect(LaChPath, &CaptionLabel::clicked, this, [this] { goToCharacterFolder(QStringLiteral("no can do")); });
-    connect(CDlist, &QPushButton::clicked, this, &FormCharac::goHome);
-    connect(CDsaveCH, &QPushButton::clicked, this, &FormCharac::saveCharacter);
-    connect(FileD, &FileList::entryChosen, this, &FormCharac::loadCharacter);
-    connect(Timer1, &QTimer::timeout, this, &FormCharac::Timer1Tick);
-    connect(Timer2, &QTimer::timeout, this, &FormCharac::Timer2Tick);
-    connectPossessions();
-    connectCatalogue();
-    connect(Command1, &QPushButton::clicked, this, &FormCharac::printSheet);
-    connect(Command2, &QPushButton::clicked, this, &FormCharac::WebBit);
-    connect(Command3, &QPushButton::clicked, this, &FormCharac::WebBit2);
-    connect(Command4, &QPushButton::clicked, this, &FormCharac::WebBit3);
+    connect(characterFiles_.get(), &CharacterFiles::aboutToLoad, acquire_.get(), &AcquirePanel::close);
 }
 
 void FormCharac::startUp()
 {
-    FrameTele->move(layout::pixels(kRightColumnLeft), FrameTele->y());
-    ChTe->setChecked(false);
     reference::fillTeleportErrors(mod_.TeleportError);
-    ListTee->addText(QStringLiteral("Teleport Errors"));
-    LabCodeZ->setCaption(reference::categoryLegend());
+    teleport_->startUp();
+    catalogue_->startUp();
     mod_.RaceCount = reference::kRaceCount;
-    RomeRoad();
-    FrameStuff->move(layout::pixels(kRightColumnLeft), FrameStuff->y());
-    showProgramFolder();
-    AlfaB();
+    folders_->RomeRoad();
+    folders_->showProgramFolder();
+    creation_->AlfaB();
     reference::fillRaces(mod_.RaceName, mod_.RaceChakra);
-
-    Timer1->start();
-    Timer2->start();
-    CDtrigger->setFocus();
+    creation_->startSeedTicker();
+    characterFiles_->startBlinking();
+    folders_->focusCharacterFolderButton();
 }
 
-void FormCharac::showProgramFolder()
-{
-    // The folder list starts out at the working folder and then goes to the program's folder; the
-    // window hears of that as a change, which names the place, only when the two differ. Reading just
-    // the program's folder, once, for every list gives the same lists and caption.
-    const bool moves = !common::isFolder(services_.startFolder)
-                       || normalFolder(services_.startFolder) != normalFolder(services_.programFolder);
-    FileA[0]->setPattern(QStringLiteral("*.qoa"));
-    FileA[1]->setPattern(QStringLiteral("*.qod"));
-    FileA[2]->setPattern(QStringLiteral("*.qon"));
-    FileD->setPattern(QStringLiteral("*.qoz"));
-    FileF->setPattern(QStringLiteral("*.qoc"));
-    {
-        const QSignalBlocker quiet(DirA);
-        DirA->setPath(services_.programFolder);
-    }
-    for (FileList* list : {FileD, FileF, FileA[0], FileA[1], FileA[2]}) list->showFolder(DirA->path(), DirA->files());
-    if (moves) FindPlace();
-}
-
-void FormCharac::say(const QString& text) const { services_.messages->say(text); }
+void FormCharac::openCharacterFile(const QString& path) { characterFiles_->openCharacterFile(path); }
 
 } // namespace window

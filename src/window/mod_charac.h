@@ -1,6 +1,7 @@
 // The program's module-level state: everything that lives for the whole run besides the controls and
-// the state the window's components keep of their own (the viewer's amount and marker, the event
-// log's next row, the catalogue listed). One instance is held by the window; handlers read and write it directly.
+// the state the window's panels keep of their own (the viewer's amount and marker, the event
+// log's next row, the catalogue listed). One instance is held by the window, which hands each panel
+// the parts it shows and edits.
 #pragma once
 
 #include "creation/names.h"

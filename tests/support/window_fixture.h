@@ -4,8 +4,12 @@
 
 #include "support/test_services.h"
 
-#include "window/widgets/file_list.h"
 #include "window/form_charac.h"
+#include "window/panels/character_files.h"
+#include "window/panels/creation_panel.h"
+#include "window/panels/event_log.h"
+#include "window/panels/sheet_panel.h"
+#include "window/widgets/file_list.h"
 
 #include "common/files.h"
 
@@ -32,6 +36,9 @@ public:
         form.reset();
         env.reset();
     }
+
+    // The window's controls, by their names on the sheet.
+    const window::ControlSet& ui() const { return form->controls(); }
 
     std::unique_ptr<TestServices> env;
     std::unique_ptr<window::FormCharac> form;

@@ -68,32 +68,32 @@ private slots:
         form = std::make_unique<window::FormCharac>(env->services);
         form->show();
         QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
-        QCOMPARE(form->TXpath[0]->text(), home);
+        QCOMPARE(ui().TXpath[0]->text(), home);
 
         form->state().Character.CharText[sheet::slot::Name] = u"Дмитрий"_s;
-        form->Numero();
-        click(form->CDmake);
+        form->sheet().Numero();
+        click(ui().CDmake);
         const QString folder = home + u"/Дмитрий"_s;
-        QCOMPARE(form->DirA->path(), folder);
-        click(form->CDsaveCH);
-        click(form->CDnew);
+        QCOMPARE(ui().DirA->path(), folder);
+        click(ui().CDsaveCH);
+        click(ui().CDnew);
         const QStringList taken{u"Ωmega.qod"_s, u"i"_s, u"Ωmega"_s, u"1"_s};
-        for (int i = 0; i < taken.size(); ++i) form->TXnew[i]->setText(taken[i]);
-        click(form->CMtake);
+        for (int i = 0; i < taken.size(); ++i) ui().TXnew[i]->setText(taken[i]);
+        click(ui().CMtake);
         QCOMPARE(env->messages->texts.size(), 1);
 
         // Quit and start again: every stored folder, name and line comes back exactly.
         form = std::make_unique<window::FormCharac>(env->services);
         form->show();
         QCOMPARE(env->messages->texts.size(), 1);
-        QCOMPARE(form->TXpath[0]->text(), home);
-        QCOMPARE(form->LaChPath->caption(), folder + sep());
-        click(form->CDtrigger);
-        QCOMPARE(form->DirA->path(), folder);
-        clickEntry(form->FileD, u"Дмитрий.QOZ"_s);
-        QCOMPARE(form->Labnam->caption(), u"Дмитрий"_s);
-        clickEntry(form->FileA[1], u"Ωmega.qod"_s);
-        QCOMPARE(form->TXline[1]->text(), u"Ωmega"_s);
+        QCOMPARE(ui().TXpath[0]->text(), home);
+        QCOMPARE(ui().LaChPath->caption(), folder + sep());
+        click(ui().CDtrigger);
+        QCOMPARE(ui().DirA->path(), folder);
+        clickEntry(ui().FileD, u"Дмитрий.QOZ"_s);
+        QCOMPARE(ui().Labnam->caption(), u"Дмитрий"_s);
+        clickEntry(ui().FileA[1], u"Ωmega.qod"_s);
+        QCOMPARE(ui().TXline[1]->text(), u"Ωmega"_s);
         QCOMPARE(env->messages->texts.size(), 1);
     }
 
@@ -109,14 +109,14 @@ private slots:
         createRaw(program, "Hero.QOZ", charfile::characterFileBytes(plain));
         createRaw(program, mark + "Rope.qod", "i\r\nmarked rope\r\n___\r\n");
         createRaw(program, "Rope.qod", "i\r\nplain rope\r\n___\r\n");
-        form->DirA->reread(program);
+        ui().DirA->reread(program);
 
-        clickEntry(form->FileD, common::nameFromNative(mark + "Hero.QOZ"));
-        QCOMPARE(form->Labnam->caption(), u"Marked"_s);
-        clickEntry(form->FileA[1], common::nameFromNative(mark + "Rope.qod"));
-        QCOMPARE(form->TXline[1]->text(), u"marked rope"_s);
-        form->TXline[1]->setText(u"saved rope"_s);
-        click(form->CDsave);
+        clickEntry(ui().FileD, common::nameFromNative(mark + "Hero.QOZ"));
+        QCOMPARE(ui().Labnam->caption(), u"Marked"_s);
+        clickEntry(ui().FileA[1], common::nameFromNative(mark + "Rope.qod"));
+        QCOMPARE(ui().TXline[1]->text(), u"marked rope"_s);
+        ui().TXline[1]->setText(u"saved rope"_s);
+        click(ui().CDsave);
         QCOMPARE(contentOf(program + u"/Rope.qod"_s), QByteArray("i\r\nplain rope\r\n___\r\n"));
         QCOMPARE(contentOf(common::nameFromNative(rawPath(program, mark + "Rope.qod"))),
                  QByteArray("i\r\nsaved rope\r\n___\r\n"));
@@ -145,22 +145,22 @@ private slots:
         const QByteArray file = "i\r\n" + line.toLatin1() + "\r\n___\r\n";
         if (how == u"save item") {
             writeFile(program + u"/Long.qod"_s, file);
-            form->DirA->reread(program);
-            clickEntry(form->FileA[1], u"Long.qod"_s);
-            QCOMPARE(form->TXline[1]->text().size(), length);
+            ui().DirA->reread(program);
+            clickEntry(ui().FileA[1], u"Long.qod"_s);
+            QCOMPARE(ui().TXline[1]->text().size(), length);
             QVERIFY(QFile::remove(program + u"/Long.qod"_s));
-            click(form->CDsave);
+            click(ui().CDsave);
         } else if (how == u"Take") {
-            form->TXnew[0]->setText(u"Long.qod"_s);
-            form->TXnew[1]->setText(u"i"_s);
-            form->TXnew[2]->setText(line);
-            QCOMPARE(form->TXnew[2]->text().size(), length);
-            click(form->CMtake);
+            ui().TXnew[0]->setText(u"Long.qod"_s);
+            ui().TXnew[1]->setText(u"i"_s);
+            ui().TXnew[2]->setText(line);
+            QCOMPARE(ui().TXnew[2]->text().size(), length);
+            click(ui().CMtake);
         } else {
             form->state().Character.CharText[sheet::slot::Race] = line;
             form->state().Character.CharText[sheet::slot::Name] = u"Long"_s;
-            form->Numero();
-            click(form->CDsaveCH);
+            form->sheet().Numero();
+            click(ui().CDsaveCH);
         }
         QCOMPARE(env->messages->texts, failure.isEmpty() ? QStringList{} : QStringList{failure});
         const QStringList written = QDir(program).entryList({u"Long.*"_s}, QDir::Files);
@@ -190,30 +190,30 @@ private slots:
         writeFile(program + u"/small.qoc"_s, "w,Sword,4\r\n");
         writeFile(program + u"/hostile.qoc"_s, bytes);
         bytes.clear();
-        form->DirA->reread(program);
-        click(form->CDnew);
-        clickEntry(form->FileF, u"small.qoc"_s);
+        ui().DirA->reread(program);
+        click(ui().CDnew);
+        clickEntry(ui().FileF, u"small.qoc"_s);
 
-        const qint64 load = millisecondsOf([&] { clickEntry(form->FileF, u"hostile.qoc"_s); });
+        const qint64 load = millisecondsOf([&] { clickEntry(ui().FileF, u"hostile.qoc"_s); });
         QVERIFY2(load < kPatience, qPrintable(QString::number(load)));
         if (entries < 0) {
             QCOMPARE(env->messages->texts, QStringList{u"not valid qod file"_s});
-            QCOMPARE(form->ListStuff->text(0), u"Sword"_s); // the lists as they were
+            QCOMPARE(ui().ListStuff->text(0), u"Sword"_s); // the lists as they were
             return;
         }
-        QCOMPARE(form->ListStuff->count(), entries);
-        const qint64 choose = millisecondsOf([&] { clickRow(form->ListStuff, entries - 1); });
+        QCOMPARE(ui().ListStuff->count(), entries);
+        const qint64 choose = millisecondsOf([&] { clickRow(ui().ListStuff, entries - 1); });
         QVERIFY2(choose < kPatience, qPrintable(QString::number(choose)));
-        QCOMPARE(form->TXnew[2]->text(), lastName);
-        QCOMPARE(form->LiThang->currentRow(), entries - 1);
-        QVERIFY(form->ListStuff->text(entries - 1).size() <= catalogue::Catalogue::kShownLength + 1);
+        QCOMPARE(ui().TXnew[2]->text(), lastName);
+        QCOMPARE(ui().LiThang->currentRow(), entries - 1);
+        QVERIFY(ui().ListStuff->text(entries - 1).size() <= catalogue::Catalogue::kShownLength + 1);
 
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form->ListStuff);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(ui().ListStuff);
         QCOMPARE(list->role(), QAccessible::List);
         QCOMPARE(list->childCount(), entries);
         QAccessibleInterface* row = list->child(entries - 1);
         QVERIFY(row->state().selected);
-        QCOMPARE(row->text(QAccessible::Name), form->ListStuff->text(entries - 1));
+        QCOMPARE(row->text(QAccessible::Name), ui().ListStuff->text(entries - 1));
         QCOMPARE(list->indexOfChild(row), entries - 1);
         QCOMPARE(list->childAt(row->rect().center().x(), row->rect().center().y()), row);
     }

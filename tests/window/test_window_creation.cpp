@@ -23,24 +23,24 @@ private slots:
 
     void seedBoxCountsAndWraps()
     {
-        form->Timer1Tick();
-        form->Timer1Tick();
-        QCOMPARE(form->TXseed->text(), QStringLiteral("2"));
+        form->creation().Timer1Tick();
+        form->creation().Timer1Tick();
+        QCOMPARE(ui().TXseed->text(), QStringLiteral("2"));
         form->state().SeedTicker = 32000;
-        form->Timer1Tick();
-        QCOMPARE(form->TXseed->text(), QStringLiteral("-32000"));
+        form->creation().Timer1Tick();
+        QCOMPARE(ui().TXseed->text(), QStringLiteral("-32000"));
     }
 
     void firstRollReseedsFromTheBoxAndLaterOnesDoNot()
     {
-        form->TXseed->setText(QStringLiteral("77"));
-        form->CMran->click();
+        ui().TXseed->setText(QStringLiteral("77"));
+        ui().CMran->click();
         QCOMPARE(env->random->reseeds, QList<double>{77.0});
-        QVERIFY(!form->Timer1->isActive());
-        form->CMran->click();
+        QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        ui().CMran->click();
         QCOMPARE(env->random->reseeds.size(), 1);
-        form->TXseed->setText(QStringLiteral("abc"));
-        form->CDseed->click();
+        ui().TXseed->setText(QStringLiteral("abc"));
+        ui().CDseed->click();
         QCOMPARE(env->random->reseeds.last(), 0.0);
     }
 
@@ -48,24 +48,24 @@ private slots:
     {
         env->random->script({0.0}); // race 1, every die 1, female, the name "Abababa"
         form->state().Character.CharText[slot::Row0Name] = QStringLiteral("juggling");
-        form->CMran->click();
+        ui().CMran->click();
         const Character& c = form->state().Character;
-        QCOMPARE(form->txDice->text(), QStringLiteral("1"));
+        QCOMPARE(ui().txDice->text(), QStringLiteral("1"));
         QCOMPARE(c.CharText[slot::Race], QStringLiteral("Dwarf of Valley"));
-        QCOMPARE(form->Labfull->caption(), c.CharText[slot::Race]);
-        QCOMPARE(form->Labnam->caption(), QStringLiteral("Abababa"));
+        QCOMPARE(ui().Labfull->caption(), c.CharText[slot::Race]);
+        QCOMPARE(ui().Labnam->caption(), QStringLiteral("Abababa"));
         QCOMPARE(c.CharText[slot::Name], QStringLiteral("Abababa"));
-        QCOMPARE(form->LabDetail->caption(), QStringLiteral("female, humanoid, being"));
-        QCOMPARE(form->Chakra[1]->caption(), QStringLiteral("12")); // Wisdom is favoured: 3 becomes 10
-        QCOMPARE(form->Chakra[2]->caption(), QStringLiteral("5"));
-        QCOMPARE(form->Chakra[8]->caption(), form->Chakra[7]->caption());
+        QCOMPARE(ui().LabDetail->caption(), QStringLiteral("female, humanoid, being"));
+        QCOMPARE(ui().Chakra[1]->caption(), QStringLiteral("12")); // Wisdom is favoured: 3 becomes 10
+        QCOMPARE(ui().Chakra[2]->caption(), QStringLiteral("5"));
+        QCOMPARE(ui().Chakra[8]->caption(), ui().Chakra[7]->caption());
         QCOMPARE(c.CharText[slot::Health], QStringLiteral("5"));
-        QCOMPARE(form->LabAb[2]->caption(), QStringLiteral("climbing"));
-        QCOMPARE(form->LabPer[7]->caption(), QStringLiteral("70"));
-        QCOMPARE(form->LabAb[0]->caption(), QStringLiteral("juggling"));
+        QCOMPARE(ui().LabAb[2]->caption(), QStringLiteral("climbing"));
+        QCOMPARE(ui().LabPer[7]->caption(), QStringLiteral("70"));
+        QCOMPARE(ui().LabAb[0]->caption(), QStringLiteral("juggling"));
         for (int row = 1; row < 8; ++row) {
-            QCOMPARE(form->LabPer[row]->caption(), QString::number(c.CharValue[row + 7]));
-            QCOMPARE(form->LabAb[row]->caption(), c.CharText[row + 7]);
+            QCOMPARE(ui().LabPer[row]->caption(), QString::number(c.CharValue[row + 7]));
+            QCOMPARE(ui().LabAb[row]->caption(), c.CharText[row + 7]);
         }
     }
 
@@ -75,9 +75,9 @@ private slots:
             TestServices seeded;
             seeded.services.random = std::make_shared<common::SeededRandom>();
             FormCharac window(seeded.services);
-            window.TXseed->setText(seed);
-            window.CMran->click();
-            window.CMran->click(); // the second roll goes on with the sequence
+            window.controls().TXseed->setText(seed);
+            window.controls().CMran->click();
+            window.controls().CMran->click(); // the second roll goes on with the sequence
             return window.state().Character;
         };
         const Character first = rollWithSeed(QStringLiteral("4711"));
@@ -103,112 +103,112 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, after);
         env->random->script({0.5});
-        form->CHdice->setChecked(true);
-        form->txDice->setText(box);
-        form->CMran->click();
-        QCOMPARE(form->txDice->text(), after);
+        ui().CHdice->setChecked(true);
+        ui().txDice->setText(box);
+        ui().CMran->click();
+        QCOMPARE(ui().txDice->text(), after);
         QCOMPARE(form->state().Character.CharText[slot::Race], form->state().RaceName[after.toInt()]);
     }
 
     void doubleClickDrawsARaceNumber()
     {
         env->random->script({0.99999});
-        QTest::mouseDClick(form->txDice, Qt::LeftButton);
-        QCOMPARE(form->txDice->text(), QStringLiteral("120"));
+        QTest::mouseDClick(ui().txDice, Qt::LeftButton);
+        QCOMPARE(ui().txDice->text(), QStringLiteral("120"));
     }
 
     void attributeEditShowsTypedAndStoresRounded()
     {
-        QTest::mouseClick(form->Chakra[6], Qt::LeftButton);
-        QVERIFY(form->TXchedit->isVisible());
-        QCOMPARE(form->TXchedit->y(), form->Chakra[6]->y());
-        QCOMPARE(form->TXchedit->text(), QStringLiteral("00"));
-        form->TXchedit->setText(QStringLiteral("12.5"));
-        QTest::keyClick(form->TXchedit, Qt::Key_Return);
-        QVERIFY(!form->TXchedit->isVisible());
-        QCOMPARE(form->Chakra[6]->caption(), QStringLiteral("12.5"));
+        QTest::mouseClick(ui().Chakra[6], Qt::LeftButton);
+        QVERIFY(ui().TXchedit->isVisible());
+        QCOMPARE(ui().TXchedit->y(), ui().Chakra[6]->y());
+        QCOMPARE(ui().TXchedit->text(), QStringLiteral("00"));
+        ui().TXchedit->setText(QStringLiteral("12.5"));
+        QTest::keyClick(ui().TXchedit, Qt::Key_Return);
+        QVERIFY(!ui().TXchedit->isVisible());
+        QCOMPARE(ui().Chakra[6]->caption(), QStringLiteral("12.5"));
         QCOMPARE(int(form->state().Character.CharValue[slot::Strength]), 12);
-        QCOMPARE(form->LabPer[3]->caption(), QStringLiteral("6"));
-        form->Numero();
-        QCOMPARE(form->Chakra[6]->caption(), QStringLiteral("12"));
+        QCOMPARE(ui().LabPer[3]->caption(), QStringLiteral("6"));
+        form->sheet().Numero();
+        QCOMPARE(ui().Chakra[6]->caption(), QStringLiteral("12"));
     }
 
     void healthEditIsCappedAtPower()
     {
         form->state().Character.CharValue[slot::Power] = 14;
-        QTest::mouseClick(form->Chakra[8], Qt::LeftButton);
-        form->TXchedit->setText(QStringLiteral("20"));
-        QTest::keyClick(form->TXchedit, Qt::Key_Return);
+        QTest::mouseClick(ui().Chakra[8], Qt::LeftButton);
+        ui().TXchedit->setText(QStringLiteral("20"));
+        QTest::keyClick(ui().TXchedit, Qt::Key_Return);
         QCOMPARE(form->state().Character.CharText[slot::Health], QStringLiteral("14"));
-        QCOMPARE(form->TXchedit->text(), QStringLiteral("14"));
-        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("14"));
+        QCOMPARE(ui().TXchedit->text(), QStringLiteral("14"));
+        QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("14"));
     }
 
     void healthTextIsKeptAsTyped()
     {
         form->state().Character.CharValue[slot::Power] = 14;
-        QTest::mouseClick(form->Chakra[8], Qt::LeftButton);
-        form->TXchedit->setText(QStringLiteral("7 hp"));
-        QTest::keyClick(form->TXchedit, Qt::Key_Return);
-        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("7"));
-        form->Numero();
-        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("7 hp"));
+        QTest::mouseClick(ui().Chakra[8], Qt::LeftButton);
+        ui().TXchedit->setText(QStringLiteral("7 hp"));
+        QTest::keyClick(ui().TXchedit, Qt::Key_Return);
+        QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("7"));
+        form->sheet().Numero();
+        QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("7 hp"));
     }
 
     void contextMenuDoesNotCloseTheEditor()
     {
-        QTest::mouseClick(form->LabAb[2], Qt::LeftButton);
+        QTest::mouseClick(ui().LabAb[2], Qt::LeftButton);
         QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
-        QApplication::sendEvent(form->TXab, &popup);
-        QVERIFY(form->TXab->isVisible());
+        QApplication::sendEvent(ui().TXab, &popup);
+        QVERIFY(ui().TXab->isVisible());
         QFocusEvent away(QEvent::FocusOut, Qt::MouseFocusReason);
-        QApplication::sendEvent(form->TXab, &away);
-        QVERIFY(!form->TXab->isVisible());
+        QApplication::sendEvent(ui().TXab, &away);
+        QVERIFY(!ui().TXab->isVisible());
     }
 
     void editCommitsWhenTheFocusLeaves()
     {
-        QTest::mouseClick(form->LabPer[4], Qt::LeftButton);
-        form->TXedit->setText(QStringLiteral("3"));
-        QTest::mouseClick(form->Chakra[5], Qt::LeftButton); // the attribute editor takes the focus
+        QTest::mouseClick(ui().LabPer[4], Qt::LeftButton);
+        ui().TXedit->setText(QStringLiteral("3"));
+        QTest::mouseClick(ui().Chakra[5], Qt::LeftButton); // the attribute editor takes the focus
         QCOMPARE(int(form->state().Character.CharValue[slot::Armour]), 3);
-        QCOMPARE(form->LabPer[4]->caption(), QStringLiteral("3"));
-        QVERIFY(!form->TXedit->isVisible());
+        QCOMPARE(ui().LabPer[4]->caption(), QStringLiteral("3"));
+        QVERIFY(!ui().TXedit->isVisible());
         QCOMPARE(int(form->state().EditAttr), 5);
     }
 
     void secondNameClickMovesTheBoxWithoutStoring()
     {
-        QTest::mouseClick(form->LabAb[1], Qt::LeftButton);
-        form->TXab->setText(QStringLiteral("first"));
-        QTest::mouseClick(form->LabAb[4], Qt::LeftButton);
-        QCOMPARE(form->TXab->y(), form->LabAb[4]->y());
-        QCOMPARE(form->TXab->text(), QStringLiteral("armour"));
-        form->TXab->setText(QStringLiteral("chain"));
-        QTest::keyClick(form->TXab, Qt::Key_Return);
+        QTest::mouseClick(ui().LabAb[1], Qt::LeftButton);
+        ui().TXab->setText(QStringLiteral("first"));
+        QTest::mouseClick(ui().LabAb[4], Qt::LeftButton);
+        QCOMPARE(ui().TXab->y(), ui().LabAb[4]->y());
+        QCOMPARE(ui().TXab->text(), QStringLiteral("armour"));
+        ui().TXab->setText(QStringLiteral("chain"));
+        QTest::keyClick(ui().TXab, Qt::Key_Return);
         const Character& c = form->state().Character;
         QCOMPARE(c.CharText[slot::Prayer], QString());
         QCOMPARE(c.CharText[slot::Armour], QStringLiteral("chain"));
-        QCOMPARE(form->LabAb[1]->caption(), QStringLiteral("prayer"));
-        QCOMPARE(form->LabAb[4]->caption(), QStringLiteral("chain"));
+        QCOMPARE(ui().LabAb[1]->caption(), QStringLiteral("prayer"));
+        QCOMPARE(ui().LabAb[4]->caption(), QStringLiteral("chain"));
     }
 
     void renameAndNewNameFromRace()
     {
-        QTest::mouseClick(form->Labnam, Qt::LeftButton);
-        QCOMPARE(form->TXrename->text(), QStringLiteral("Name"));
-        form->TXrename->setText(QStringLiteral("Tessa"));
-        QTest::keyClick(form->TXrename, Qt::Key_Return);
+        QTest::mouseClick(ui().Labnam, Qt::LeftButton);
+        QCOMPARE(ui().TXrename->text(), QStringLiteral("Name"));
+        ui().TXrename->setText(QStringLiteral("Tessa"));
+        QTest::keyClick(ui().TXrename, Qt::Key_Return);
         QCOMPARE(form->state().Character.CharText[slot::Name], QStringLiteral("Tessa"));
-        QCOMPARE(form->Labnam->caption(), QStringLiteral("Tessa"));
+        QCOMPARE(ui().Labnam->caption(), QStringLiteral("Tessa"));
 
         form->state().Character.CharText[slot::Race] = QStringLiteral("Imp");
-        form->Labfull->setCaption(QStringLiteral("Imp"));
+        ui().Labfull->setCaption(QStringLiteral("Imp"));
         env->random->script({0.9999});
-        QTest::mouseClick(form->Labfull, Qt::LeftButton);
-        QCOMPARE(form->Labnam->caption(), QStringLiteral("Susus"));
+        QTest::mouseClick(ui().Labfull, Qt::LeftButton);
+        QCOMPARE(ui().Labnam->caption(), QStringLiteral("Susus"));
         QCOMPARE(form->state().Character.CharText[slot::Name], QStringLiteral("Susus"));
-        QCOMPARE(form->Labfull->caption(), QStringLiteral("Imp"));
+        QCOMPARE(ui().Labfull->caption(), QStringLiteral("Imp"));
     }
 
     void tileStripPutsTheItemInHandToUse()
@@ -218,20 +218,20 @@ private slots:
         c.CharValue[slot::Strength] = 15;
         c.CharValue[slot::Power] = 14;
         const auto use = [&](const char* kind, const char* name, const char* value) {
-            form->TXline[0]->setText(QString::fromLatin1(kind));
-            form->TXline[1]->setText(QString::fromLatin1(name));
-            form->TXline[2]->setText(QString::fromLatin1(value));
-            QTest::mouseClick(form->Pcha, Qt::LeftButton, {}, QPoint(20, 100));
+            ui().TXline[0]->setText(QString::fromLatin1(kind));
+            ui().TXline[1]->setText(QString::fromLatin1(name));
+            ui().TXline[2]->setText(QString::fromLatin1(value));
+            QTest::mouseClick(ui().Pcha, Qt::LeftButton, {}, QPoint(20, 100));
         };
         use("h", "helm", "2");
         use("d", "shield", "3");
-        QCOMPARE(form->LabPer[5]->caption(), QStringLiteral("17"));
-        QCOMPARE(form->LabAb[5]->caption(), QStringLiteral("helm\rshield"));
+        QCOMPARE(ui().LabPer[5]->caption(), QStringLiteral("17"));
+        QCOMPARE(ui().LabAb[5]->caption(), QStringLiteral("helm\rshield"));
         QCOMPARE(c.CharText[slot::Defense], QStringLiteral("helm\rshield"));
         use("w", "sword", "3");
-        QCOMPARE(form->LabPer[6]->caption(), QStringLiteral("8"));
-        QCOMPARE(form->LabPer[7]->caption(), QStringLiteral("88"));
-        QCOMPARE(form->LabAb[1]->caption(), QStringLiteral("prayer"));
+        QCOMPARE(ui().LabPer[6]->caption(), QStringLiteral("8"));
+        QCOMPARE(ui().LabPer[7]->caption(), QStringLiteral("88"));
+        QCOMPARE(ui().LabAb[1]->caption(), QStringLiteral("prayer"));
     }
 
 private:

@@ -37,14 +37,14 @@ private slots:
         QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + home.toLocal8Bit() + "/QOD/\"\r\n");
         QCOMPARE(contentOf(program + u"/pa 2.txt"_s), "\"" + home.toLocal8Bit() + "\"\r\n");
         QCOMPARE(contentOf(program + u"/pathC.txt"_s), "\"" + program.toLocal8Bit() + "/\"\r\n");
-        QCOMPARE(form->TXpath[0]->text(), program);
-        QCOMPARE(form->LaChPath->caption(), program + u"/"_s);
+        QCOMPARE(ui().TXpath[0]->text(), program);
+        QCOMPARE(ui().LaChPath->caption(), program + u"/"_s);
 
         // The next start reads them without a word.
         FormCharac again(env->services);
         QCOMPARE(env->messages->texts.size(), 1);
-        QCOMPARE(again.TXpath[1]->text(), home + u"/QOD/"_s);
-        QCOMPARE(again.LaChPath->caption(), program + u"/"_s);
+        QCOMPARE(again.controls().TXpath[1]->text(), home + u"/QOD/"_s);
+        QCOMPARE(again.controls().LaChPath->caption(), program + u"/"_s);
     }
 
     void oneMissingPathFileResetsRootZeroAndTheCharacterPath_data()
@@ -70,41 +70,41 @@ private slots:
         QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + home + "/QOD/\"\r\n");
         QCOMPARE(contentOf(program + u"/pa 2.txt"_s), "\"" + home + "\"\r\n");
         QCOMPARE(contentOf(program + u"/pathC.txt"_s), "\"" + program.toLocal8Bit() + "/\"\r\n");
-        QCOMPARE(again.TXpath[0]->text(), program);
-        QCOMPARE(again.LaChPath->caption(), program + u"/"_s);
+        QCOMPARE(again.controls().TXpath[0]->text(), program);
+        QCOMPARE(again.controls().LaChPath->caption(), program + u"/"_s);
     }
 
     void placeLabelFollowsTheFolderList()
     {
         // Started in its own folder: the place keeps its design caption until the first change.
-        QCOMPARE(form->LabPlace->caption(), QStringLiteral("Place"));
+        QCOMPARE(ui().LabPlace->caption(), QStringLiteral("Place"));
         QTemporaryDir elsewhere;
         TestServices started(elsewhere.path());
         FormCharac other(started.services);
         const QStringList parts = started.programDir.path().split(sep());
-        QCOMPARE(other.LabPlace->caption(), parts[parts.size() - 2] + sep() + parts.last());
-        QCOMPARE(other.FileD->folder(), started.programDir.path());
+        QCOMPARE(other.controls().LabPlace->caption(), parts[parts.size() - 2] + sep() + parts.last());
+        QCOMPARE(other.controls().FileD->folder(), started.programDir.path());
     }
 
     void makeDirTwiceAndBack()
     {
-        form->Labnam->setCaption(QStringLiteral("Tessa"));
+        ui().Labnam->setCaption(QStringLiteral("Tessa"));
         QFile::copy(program + u"/pa 0.txt"_s, program + u"/x.qoz"_s);
-        form->CDmake->click();
+        ui().CDmake->click();
         const QString tessa = program + sep() + u"Tessa"_s;
-        QCOMPARE(form->DirA->path(), tessa);
-        QCOMPARE(form->FileD->count(), 0);
-        QCOMPARE(form->LabPlace->caption(), QDir(program).dirName() + sep() + u"Tessa"_s);
-        form->CDmake->click();
-        QCOMPARE(form->DirA->path(), tessa + sep() + u"Tessa"_s);
-        QVERIFY(form->DirA->setPath(program));
-        QCOMPARE(form->FileD->count(), 1);
-        form->CDmake->click();
+        QCOMPARE(ui().DirA->path(), tessa);
+        QCOMPARE(ui().FileD->count(), 0);
+        QCOMPARE(ui().LabPlace->caption(), QDir(program).dirName() + sep() + u"Tessa"_s);
+        ui().CDmake->click();
+        QCOMPARE(ui().DirA->path(), tessa + sep() + u"Tessa"_s);
+        QVERIFY(ui().DirA->setPath(program));
+        QCOMPARE(ui().FileD->count(), 1);
+        ui().CDmake->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("mkdir contradiction"));
-        QCOMPARE(form->DirA->path(), program);
+        QCOMPARE(ui().DirA->path(), program);
 
-        form->Labnam->setCaption(QStringLiteral("a/b"));
-        form->CDmake->click();
+        ui().Labnam->setCaption(QStringLiteral("a/b"));
+        ui().CDmake->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("mkdir contradiction"));
         QVERIFY(!QFileInfo::exists(program + u"/a"_s));
     }
@@ -112,49 +112,49 @@ private slots:
     void storeAndRecallRoots()
     {
         QTemporaryDir games;
-        QVERIFY(form->DirA->setPath(games.path()));
-        form->CMpath[4]->click();
-        QCOMPARE(form->TXpath[1]->text(), games.path());
+        QVERIFY(ui().DirA->setPath(games.path()));
+        ui().CMpath[4]->click();
+        QCOMPARE(ui().TXpath[1]->text(), games.path());
         QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + games.path().toLocal8Bit() + "\"\r\n");
 
         // Recall: the file wins over an edited box; a bare path reads as well as a quoted one.
-        QVERIFY(form->DirA->setPath(program));
+        QVERIFY(ui().DirA->setPath(program));
         writeFile(program + u"/pa 1.txt"_s, games.path().toLocal8Bit() + "\r\n");
-        form->TXpath[1]->setText(program);
-        form->CMpath[1]->click();
-        QCOMPARE(form->DirA->path(), games.path());
-        QCOMPARE(form->TXpath[1]->text(), games.path());
+        ui().TXpath[1]->setText(program);
+        ui().CMpath[1]->click();
+        QCOMPARE(ui().DirA->path(), games.path());
+        QCOMPARE(ui().TXpath[1]->text(), games.path());
 
-        form->TXpath[2]->setText(program + u"/no such folder"_s);
-        form->CMpath[2]->click();
+        ui().TXpath[2]->setText(program + u"/no such folder"_s);
+        ui().CMpath[2]->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("no path"));
-        QCOMPARE(form->DirA->path(), games.path());
+        QCOMPARE(ui().DirA->path(), games.path());
     }
 
     void characterFolderButtons()
     {
         QTemporaryDir elsewhere;
-        QVERIFY(form->DirA->setPath(elsewhere.path()));
-        form->CDtrigger->click(); // after the recovery the character path is the program's folder
-        QCOMPARE(form->DirA->path(), program);
-        form->LaChPath->setCaption(program + u"/gone/"_s);
-        form->CDtrigger->click();
+        QVERIFY(ui().DirA->setPath(elsewhere.path()));
+        ui().CDtrigger->click(); // after the recovery the character path is the program's folder
+        QCOMPARE(ui().DirA->path(), program);
+        ui().LaChPath->setCaption(program + u"/gone/"_s);
+        ui().CDtrigger->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("nah"));
-        QTest::mouseClick(form->LaChPath, Qt::LeftButton);
+        QTest::mouseClick(ui().LaChPath, Qt::LeftButton);
         QCOMPARE(env->messages->texts.last(), QStringLiteral("no can do"));
-        QVERIFY(form->DirA->setPath(elsewhere.path()));
-        form->CDlist->click();
-        QCOMPARE(form->DirA->path(), program);
+        QVERIFY(ui().DirA->setPath(elsewhere.path()));
+        ui().CDlist->click();
+        QCOMPARE(ui().DirA->path(), program);
     }
 
     void listBlinksUntilTheFirstSave()
     {
-        form->Timer2Tick();
-        QCOMPARE(form->FileD->palette().color(QPalette::Text), QColor(Qt::black));
-        QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::white));
-        form->Timer2Tick();
-        QCOMPARE(form->FileD->palette().color(QPalette::Text), QColor(Qt::white));
-        QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::black));
+        form->characterFiles().Timer2Tick();
+        QCOMPARE(ui().FileD->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(ui().FileD->palette().color(QPalette::Base), QColor(Qt::white));
+        form->characterFiles().Timer2Tick();
+        QCOMPARE(ui().FileD->palette().color(QPalette::Text), QColor(Qt::white));
+        QCOMPARE(ui().FileD->palette().color(QPalette::Base), QColor(Qt::black));
     }
 
     void saveRightAfterStartUp()
@@ -163,21 +163,21 @@ private slots:
             form->eventLog().append(QStringLiteral("Dagger --[w]\r"));
             form->eventLog().endEntry(1);
         }
-        form->CDsaveCH->click();
+        ui().CDsaveCH->click();
         QCOMPARE(contentOf(program + u"/Name.QOZ"_s),
                  QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
                             "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
-        QCOMPARE(form->Labnam->caption(), QString());
-        QCOMPARE(form->FileD->findItems(u"Name.QOZ"_s, Qt::MatchExactly).size(), 1);
-        QVERIFY(!form->Timer2->isActive());
-        QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::black));
-        QCOMPARE(form->LaChPath->caption(), program + sep());
+        QCOMPARE(ui().Labnam->caption(), QString());
+        QCOMPARE(ui().FileD->findItems(u"Name.QOZ"_s, Qt::MatchExactly).size(), 1);
+        QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+        QCOMPARE(ui().FileD->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(ui().LaChPath->caption(), program + sep());
         QCOMPARE(contentOf(program + u"/pathC.txt"_s), "\"" + (program + sep()).toLocal8Bit() + "\"\r\n");
-        QCOMPARE(form->Bapa[3]->caption(), QString());
+        QCOMPARE(ui().Bapa[3]->caption(), QString());
         QCOMPARE(form->eventLog().row(), std::int16_t(0));
-        QCOMPARE(form->Bapa[0]->y(), 480 / 15);
-        QCOMPARE(form->Bapa[11]->y(), 8570 / 15);
-        QCOMPARE(form->Bapa[1]->height(), 245 / 15);
+        QCOMPARE(ui().Bapa[0]->y(), 480 / 15);
+        QCOMPARE(ui().Bapa[11]->y(), 8570 / 15);
+        QCOMPARE(ui().Bapa[1]->height(), 245 / 15);
     }
 
     void savedCharacterLoadsBack()
@@ -191,21 +191,21 @@ private slots:
         c.CharText[18] = QStringLiteral("carried");
         c.CharValue[slot::Power] = -32768;
         c.CharValue[slot::SystemShock] = 32767;
-        form->Numero();
-        form->CDsaveCH->click();
+        form->sheet().Numero();
+        ui().CDsaveCH->click();
         const Character saved = c;
 
         c = Character{};
         c.CharValue[0] = 9; // Spell Essence is not in the file and survives the load
         c.CharText[25] = QStringLiteral("memory only");
-        form->Numero();
-        clickEntry(form->FileD, QStringLiteral("Tessa.QOZ"));
+        form->sheet().Numero();
+        clickEntry(ui().FileD, QStringLiteral("Tessa.QOZ"));
         for (int i = 1; i <= 21; ++i) QCOMPARE(c.CharText[i], saved.CharText[i]);
         for (int i = 1; i <= 14; ++i) QCOMPARE(c.CharValue[i], saved.CharValue[i]);
         QCOMPARE(int(c.CharValue[0]), 9);
         QCOMPARE(c.CharText[25], QStringLiteral("memory only"));
-        QCOMPARE(form->Labnam->caption(), QStringLiteral("Tessa"));
-        QCOMPARE(form->LabAb[5]->caption(), QStringLiteral("helm\rshield"));
+        QCOMPARE(ui().Labnam->caption(), QStringLiteral("Tessa"));
+        QCOMPARE(ui().LabAb[5]->caption(), QStringLiteral("helm\rshield"));
     }
 
     // A character file named on the command line opens as a click on it in its folder would; what
@@ -233,47 +233,47 @@ private slots:
         if (!bytes.isEmpty()) writeFile(other.filePath(name), bytes);
         QVERIFY(QDir(other.path()).mkdir(u"Sub"_s));
         form->openCharacterFile(other.filePath(name));
-        QCOMPARE(form->DirA->path(), QDir::toNativeSeparators(other.path()));
+        QCOMPARE(ui().DirA->path(), QDir::toNativeSeparators(other.path()));
         if (shown.isEmpty()) {
             QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
             return;
         }
-        QCOMPARE(form->FileD->selectedFileName(), name);
-        QCOMPARE(form->Labnam->caption(), shown);
-        QCOMPARE(form->LaChPath->caption(), QDir::toNativeSeparators(other.path()) + sep());
+        QCOMPARE(ui().FileD->selectedFileName(), name);
+        QCOMPARE(ui().Labnam->caption(), shown);
+        QCOMPARE(ui().LaChPath->caption(), QDir::toNativeSeparators(other.path()) + sep());
     }
 
     void failedSaveKeepsTheEarlierFile()
     {
         form->state().Character.CharText[slot::Name] = QStringLiteral("Tessa");
-        form->Numero();
-        form->CDsaveCH->click();
+        form->sheet().Numero();
+        ui().CDsaveCH->click();
         const QByteArray earlier = contentOf(program + u"/Tessa.QOZ"_s);
 
         QTemporaryDir other;
-        QVERIFY(form->DirA->setPath(other.path()));
+        QVERIFY(ui().DirA->setPath(other.path()));
         writeFile(other.path() + u"/Tessa.QOZ"_s, earlier);
         form->state().Character.CharText[slot::Race] = QStringLiteral("a much longer race name than before");
         {
             FullDisk full;
-            form->CDsaveCH->click();
+            ui().CDsaveCH->click();
         }
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
         QCOMPARE(contentOf(other.path() + u"/Tessa.QOZ"_s), earlier);
         QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Tessa.QOZ"_s});
-        QCOMPARE(form->LaChPath->caption(), other.path() + sep()); // the character folder moves all the same
-        QVERIFY(!form->Timer2->isActive());
-        QCOMPARE(form->FileD->palette().color(QPalette::Base), QColor(Qt::black));
-        QCOMPARE(form->FileD->palette().color(QPalette::Text), QColor(Qt::white));
+        QCOMPARE(ui().LaChPath->caption(), other.path() + sep()); // the character folder moves all the same
+        QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+        QCOMPARE(ui().FileD->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(ui().FileD->palette().color(QPalette::Text), QColor(Qt::white));
     }
 
     void nameThatLeavesTheFolderIsRefused()
     {
-        form->Labnam->setCaption(QStringLiteral("../escape"));
-        form->CDsaveCH->click();
+        ui().Labnam->setCaption(QStringLiteral("../escape"));
+        ui().CDsaveCH->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
         QVERIFY(!QFileInfo::exists(QFileInfo(program).dir().filePath(u"escape.QOZ"_s)));
-        QVERIFY(!form->Timer2->isActive());
+        QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
     }
 
     void failedLoadKeepsTheSheetAndTheCharacterPath()
@@ -281,22 +281,22 @@ private slots:
         QTemporaryDir other;
         writeFile(other.path() + u"/Half.qoz"_s, "\"Imp\",\"being\",\"Half\",\"male\",\"humanoid\",\"\",\"\"\r\n"
                                               "1,2,3,4,5,6,7\r\n");
-        QVERIFY(form->DirA->setPath(other.path()));
-        form->CDnew->setText(QStringLiteral("Stuff"));
-        form->FrameNew->show();
-        form->Bapa[2]->setCaption(QStringLiteral("x"));
-        const QString characterPath = form->LaChPath->caption();
-        clickEntry(form->FileD, QStringLiteral("Half.qoz"));
+        QVERIFY(ui().DirA->setPath(other.path()));
+        ui().CDnew->setText(QStringLiteral("Stuff"));
+        ui().FrameNew->show();
+        ui().Bapa[2]->setCaption(QStringLiteral("x"));
+        const QString characterPath = ui().LaChPath->caption();
+        clickEntry(ui().FileD, QStringLiteral("Half.qoz"));
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
         const Character& c = form->state().Character;
         QCOMPARE(c.CharText[slot::Race], QStringLiteral("Imp"));
         QCOMPARE(int(c.CharValue[slot::Power]), 7);
-        QCOMPARE(form->Labfull->caption(), QStringLiteral("Name")); // the sheet still shows what it showed
-        QCOMPARE(form->LaChPath->caption(), characterPath);
-        QVERIFY(!form->Timer2->isActive());
-        QVERIFY(form->FrameNew->isHidden());
-        QCOMPARE(form->CDnew->text(), QStringLiteral("acquire"));
-        QCOMPARE(form->Bapa[2]->caption(), QString());
+        QCOMPARE(ui().Labfull->caption(), QStringLiteral("Name")); // the sheet still shows what it showed
+        QCOMPARE(ui().LaChPath->caption(), characterPath);
+        QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+        QVERIFY(ui().FrameNew->isHidden());
+        QCOMPARE(ui().CDnew->text(), QStringLiteral("acquire"));
+        QCOMPARE(ui().Bapa[2]->caption(), QString());
     }
 
 private:

@@ -59,10 +59,10 @@ private slots:
         QTemporaryDir dir;
         const char* endings[] = {".qoz", ".qoa", ".qod", ".qon", ".qoc"};
         for (int i = 0; i < 20000; ++i) createRaw(dir.path(), QByteArray::number(i) + endings[i % 5]);
-        const qint64 change = millisecondsOf([&] { QVERIFY(form->DirA->setPath(dir.path())); });
+        const qint64 change = millisecondsOf([&] { QVERIFY(ui().DirA->setPath(dir.path())); });
         QVERIFY2(change < kPatience, qPrintable(QString::number(change)));
-        QCOMPARE(form->FileD->count(), 4000);
-        QCOMPARE(form->FileA[2]->count(), 4000);
+        QCOMPARE(ui().FileD->count(), 4000);
+        QCOMPARE(ui().FileA[2]->count(), 4000);
     }
 
     void hugeFilesAreRefusedAtOnce_data()
@@ -82,23 +82,23 @@ private slots:
         QFETCH(qint64, size);
         QFETCH(QString, failure);
         createRaw(program, QFile::encodeName(name), characterBytes(u"Valid"_s) + '"', size);
-        form->DirA->reread(program);
-        const QString before = form->Labnam->caption();
-        if (name.endsWith(u".qoc"_s)) QTest::mouseClick(form->CDnew, Qt::LeftButton);
-        window::FileList* list = name.endsWith(u".QOZ"_s) ? form->FileD
-                                 : name.endsWith(u".qod"_s) ? form->FileA[1] : form->FileF;
+        ui().DirA->reread(program);
+        const QString before = ui().Labnam->caption();
+        if (name.endsWith(u".qoc"_s)) QTest::mouseClick(ui().CDnew, Qt::LeftButton);
+        window::FileList* list = name.endsWith(u".QOZ"_s) ? ui().FileD
+                                 : name.endsWith(u".qod"_s) ? ui().FileA[1] : ui().FileF;
         const qint64 click = millisecondsOf([&] { clickEntry(list, name); });
         QVERIFY2(click < kPatience, qPrintable(QString::number(click)));
         QCOMPARE(env->messages->texts, QStringList{failure});
-        QCOMPARE(form->Labnam->caption(), before);
+        QCOMPARE(ui().Labnam->caption(), before);
     }
 
     void aLongTextIsKeptWholeButNotLaidOut()
     {
         const QString longName = QString(900000, u'x');
         writeFile(program + u"/long.QOZ"_s, characterBytes(longName));
-        form->DirA->reread(program);
-        const qint64 click = millisecondsOf([&] { clickEntry(form->FileD, u"long.QOZ"_s); });
+        ui().DirA->reread(program);
+        const qint64 click = millisecondsOf([&] { clickEntry(ui().FileD, u"long.QOZ"_s); });
         QVERIFY2(click < kPatience, qPrintable(QString::number(click)));
         QVERIFY(env->messages->texts.isEmpty());
         const auto labels = form->findChildren<window::CaptionLabel*>();
@@ -123,28 +123,28 @@ private slots:
         QVERIFY(::symlink(".", rawPath(dir.path(), "self").constData()) == 0);
         QVERIFY(::mkdir(rawPath(dir.path(), "locked").constData(), 0) == 0);
 
-        const qint64 change = millisecondsOf([&] { QVERIFY(form->DirA->setPath(dir.path())); });
+        const qint64 change = millisecondsOf([&] { QVERIFY(ui().DirA->setPath(dir.path())); });
         QVERIFY2(change < kPatience, qPrintable(QString::number(change)));
-        QCOMPARE(form->FileD->count(), 1);
-        QCOMPARE(form->FileD->item(0)->text(), u"café.QOZ"_s);
-        clickEntry(form->FileD, common::nameFromNative("caf\xe9.QOZ"));
-        QCOMPARE(form->Labnam->caption(), u"Latin"_s);
-        form->DirA->setPath(program); // and from the command line, as the file manager passes it
+        QCOMPARE(ui().FileD->count(), 1);
+        QCOMPARE(ui().FileD->item(0)->text(), u"café.QOZ"_s);
+        clickEntry(ui().FileD, common::nameFromNative("caf\xe9.QOZ"));
+        QCOMPARE(ui().Labnam->caption(), u"Latin"_s);
+        ui().DirA->setPath(program); // and from the command line, as the file manager passes it
         form->openCharacterFile(common::joinPath(dir.path(), common::nameFromNative("caf\xe9.QOZ")));
-        QCOMPARE(form->DirA->path(), dir.path());
-        QCOMPARE(form->FileD->currentItem()->text(), u"café.QOZ"_s);
-        clickEntry(form->FileA[1], u"line\nbreak.qod"_s);
-        QCOMPARE(form->TXline[1]->text(), u"Rope"_s);
+        QCOMPARE(ui().DirA->path(), dir.path());
+        QCOMPARE(ui().FileD->currentItem()->text(), u"café.QOZ"_s);
+        clickEntry(ui().FileA[1], u"line\nbreak.qod"_s);
+        QCOMPARE(ui().TXline[1]->text(), u"Rope"_s);
         QVERIFY(env->messages->texts.isEmpty());
 
         // The foreign folder opens too, and so do the link to itself and the locked folder.
         for (const QByteArray& name : {QByteArray("d\xe9j\xe0"), QByteArray("self"), QByteArray("locked")}) {
             const QString folder = common::joinPath(dir.path(), common::nameFromNative(name));
-            const qint64 open = millisecondsOf([&] { QVERIFY(form->DirA->setPath(folder)); });
+            const qint64 open = millisecondsOf([&] { QVERIFY(ui().DirA->setPath(folder)); });
             QVERIFY2(open < kPatience, name.constData());
-            QCOMPARE(form->DirA->path(), folder);
-            QVERIFY(form->LabPlace->caption().endsWith(common::displayName(common::nameFromNative(name))));
-            form->DirA->setPath(dir.path());
+            QCOMPARE(ui().DirA->path(), folder);
+            QVERIFY(ui().LabPlace->caption().endsWith(common::displayName(common::nameFromNative(name))));
+            ui().DirA->setPath(dir.path());
         }
     }
 
@@ -152,11 +152,11 @@ private slots:
     {
         writeFile(program + u"/gone.QOZ"_s, characterBytes(u"Gone"_s));
         writeFile(program + u"/gone.qoa"_s, "s\r\nclimbing\r\n45\r\n___\r\n");
-        form->DirA->reread(program);
+        ui().DirA->reread(program);
         QVERIFY(QFile::remove(program + u"/gone.QOZ"_s));
         QVERIFY(QFile::remove(program + u"/gone.qoa"_s));
-        clickEntry(form->FileD, u"gone.QOZ"_s);
-        clickEntry(form->FileA[0], u"gone.qoa"_s);
+        clickEntry(ui().FileD, u"gone.QOZ"_s);
+        clickEntry(ui().FileA[0], u"gone.qoa"_s);
         QCOMPARE(env->messages->texts, (QStringList{u"alien invader"_s, u"not valid qod file"_s}));
     }
 
@@ -171,7 +171,7 @@ private slots:
         real.show();
         QVERIFY(QTest::qWaitForWindowActive(&real));
         writeFile(program + u"/bad.QOZ"_s, "not a character");
-        real.DirA->reread(program);
+        real.controls().DirA->reread(program);
         for (int attempt = 0; attempt < 3; ++attempt) {
             bool shown = false;
             // Timers of this pass only: they stop with it, whatever happened.
@@ -189,7 +189,7 @@ private slots:
             connect(&rescue, &QTimer::timeout, this, [] { if (QWidget* w = QApplication::activeModalWidget()) w->close(); });
             check.start(0);
             rescue.start(3000);
-            clickEntry(real.FileD, u"bad.QOZ"_s);
+            clickEntry(real.controls().FileD, u"bad.QOZ"_s);
             QVERIFY2(shown, qPrintable(QString::number(attempt)));
         }
     }

@@ -48,12 +48,12 @@ class TestWindowKeyboard : public QObject, public WindowFixture {
     // The names of the controls Tab visits from CDexit until it comes back there.
     QStringList tabWalk()
     {
-        form->CDexit->setFocus();
-        QStringList visited{form->CDexit->objectName()};
+        ui().CDexit->setFocus();
+        QStringList visited{ui().CDexit->objectName()};
         for (int step = 0; step < 300; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             const QWidget* now = QApplication::focusWidget();
-            if (now == form->CDexit) return visited;
+            if (now == ui().CDexit) return visited;
             visited.append(now ? now->objectName() : QStringLiteral("(none)"));
         }
         return visited;
@@ -89,7 +89,7 @@ private slots:
         QVERIFY(box->isHidden());
         QCOMPARE(over->caption(), caption);
         QVERIFY(sameRecord(form->state().Character, record));
-        form->TXdam->setFocus(); // nothing is left open to commit later
+        ui().TXdam->setFocus(); // nothing is left open to commit later
         QVERIFY(sameRecord(form->state().Character, record));
 
         typeOver(over, box, typed);
@@ -133,7 +133,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, key);
-        form->ChTe->setChecked(true); // shows the teleport frame
+        ui().ChTe->setChecked(true); // shows the teleport frame
         auto* button = control<QAbstractButton>(name);
         button->setFocus();
         QVERIFY(button->hasFocus());
@@ -192,16 +192,16 @@ private slots:
     {
         QFETCH(bool, acquiring);
         QFETCH(QStringList, anchors);
-        QTest::mouseClick(form->Opli[3], Qt::LeftButton);
+        QTest::mouseClick(ui().Opli[3], Qt::LeftButton);
         if (acquiring) {
             writeFile(program + u"/one.qoc"_s, "w,Club,2\r\nz,end,0\r\n");
-            form->DirA->reread(program);
-            QTest::mouseClick(form->CDnew, Qt::LeftButton);
-            clickEntry(form->FileF, u"one.qoc"_s); // shows the panel's boxes
-            form->OpNew[1]->click();
+            ui().DirA->reread(program);
+            QTest::mouseClick(ui().CDnew, Qt::LeftButton);
+            clickEntry(ui().FileF, u"one.qoc"_s); // shows the panel's boxes
+            ui().OpNew[1]->click();
         } else {
-            form->ChTe->setChecked(true);
-            form->OptVingt[2]->click();
+            ui().ChTe->setChecked(true);
+            ui().OptVingt[2]->click();
         }
         const QStringList visited = tabWalk();
         qsizetype last = -1;
@@ -213,7 +213,7 @@ private slots:
 
         // Every control that can take the focus by Tab now is visited, once.
         QStringList reachable;
-        for (const QWidget* widget : form->all()) {
+        for (const QWidget* widget : ui().all()) {
             if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) {
                 reachable.append(widget->objectName());
             }
@@ -241,8 +241,8 @@ private slots:
             QVERIFY2(!names.contains(name), qPrintable(name));
             names.insert(name);
         }
-        QCOMPARE(form->TXline[0]->accessibleName(), QStringLiteral("item line 1"));
-        QCOMPARE(form->txDice->accessibleName(), QStringLiteral("race number"));
+        QCOMPARE(ui().TXline[0]->accessibleName(), QStringLiteral("item line 1"));
+        QCOMPARE(ui().txDice->accessibleName(), QStringLiteral("race number"));
     }
 };
 

@@ -3,7 +3,7 @@
 #include "support/window_fixture.h"
 
 #include "window/widgets/caption_label.h"
-#include "window/layout/control_factory.h"
+#include "window/widgets/colours.h"
 #include "window/widgets/edit_box.h"
 #include "window/panels/event_log.h"
 #include "window/widgets/folder_list.h"
@@ -31,22 +31,22 @@ class TestWindowPossessions : public QObject, public WindowFixture {
     // Puts a file into the folder the lists show and clicks it in possession list `list`.
     void view(int list, const QString& name, const QByteArray& bytes)
     {
-        writeFile(form->DirA->path() + u'/' + name, bytes);
-        form->DirA->reread(form->DirA->path());
-        clickEntry(form->FileA[list], name);
+        writeFile(ui().DirA->path() + u'/' + name, bytes);
+        ui().DirA->reread(ui().DirA->path());
+        clickEntry(ui().FileA[list], name);
     }
     QStringList lineTexts() const
     {
         QStringList texts;
-        for (auto* box : form->TXline) texts.append(box->text());
+        for (auto* box : ui().TXline) texts.append(box->text());
         return texts;
     }
     bool buttonsBeside(int line) const
     {
-        for (QPushButton* button : form->CMchange) {
+        for (QPushButton* button : ui().CMchange) {
             // Visible means on top of the line box, not only shown.
             const bool onTop = form->childAt(button->geometry().center()) == button;
-            if (!button->isVisible() || !onTop || button->y() != form->TXline[line]->y()) return false;
+            if (!button->isVisible() || !onTop || button->y() != ui().TXline[line]->y()) return false;
         }
         return true;
     }
@@ -58,64 +58,64 @@ private slots:
     void abilityFileSetsRowTwoAndAMarkedRow()
     {
         // The two line colours are read off the exit button and the "Item" option as they stand.
-        window::setColours(form->CDexit, QColor(0x102030), QColor());
-        window::setColours(form->Opli[1], QColor(), QColor(0x405060));
+        window::setColours(ui().CDexit, QColor(0x102030), QColor());
+        window::setColours(ui().Opli[1], QColor(), QColor(0x405060));
         view(0, u"climb.qoa"_s, "^5\r\n" + kClimbing);
 
-        QCOMPARE(form->TXfile->text(), QStringLiteral("climb.qoa"));
+        QCOMPARE(ui().TXfile->text(), QStringLiteral("climb.qoa"));
         QCOMPARE(lineTexts(), (QStringList{u"s"_s, u"climbing"_s, u"45"_s, u""_s, u""_s, u""_s, u""_s}));
-        QCOMPARE(form->LabAb[2]->caption(), QStringLiteral("climbing"));
-        QCOMPARE(form->LabPer[2]->caption(), QStringLiteral("45"));
+        QCOMPARE(ui().LabAb[2]->caption(), QStringLiteral("climbing"));
+        QCOMPARE(ui().LabPer[2]->caption(), QStringLiteral("45"));
         QCOMPARE(form->state().Character.CharText[slot::OpenLocks], QStringLiteral("climbing"));
         QCOMPARE(form->state().Character.CharValue[slot::OpenLocks], std::int16_t(45));
-        QCOMPARE(form->LabAb[5]->caption(), QStringLiteral("climb"));
-        QCOMPARE(form->LabPer[5]->caption(), QStringLiteral("45"));
-        QCOMPARE(window::backColour(form->TXline[2]), QColor(0x405060));
-        QCOMPARE(window::backColour(form->TXline[0]), QColor(0x102030));
+        QCOMPARE(ui().LabAb[5]->caption(), QStringLiteral("climb"));
+        QCOMPARE(ui().LabPer[5]->caption(), QStringLiteral("45"));
+        QCOMPARE(window::backColour(ui().TXline[2]), QColor(0x405060));
+        QCOMPARE(window::backColour(ui().TXline[0]), QColor(0x102030));
         QVERIFY(buttonsBeside(2));
         QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
 
         // A marker only changes captions: the next sheet refresh shows the record again.
-        form->Numero();
-        QCOMPARE(form->LabAb[5]->caption(), QString());
+        form->sheet().Numero();
+        QCOMPARE(ui().LabAb[5]->caption(), QString());
     }
 
     void itemViewsFillTheEventLogAndWrapAfterTwelve()
     {
         view(1, u"Dagger.qod"_s, kDagger);
-        QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
-        QCOMPARE(form->Bapa[0]->height(), px(550));
-        QCOMPARE(form->Bapa[1]->y(), px(1030));
+        QCOMPARE(ui().Bapa[0]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
+        QCOMPARE(ui().Bapa[0]->height(), px(550));
+        QCOMPARE(ui().Bapa[1]->y(), px(1030));
         QCOMPARE(form->eventLog().row(), std::int16_t(1));
-        clickEntry(form->FileA[1], u"Dagger.qod"_s);
-        QCOMPARE(form->Bapa[2]->y(), px(1580)); // placed in twips: no pixel lost per entry
+        clickEntry(ui().FileA[1], u"Dagger.qod"_s);
+        QCOMPARE(ui().Bapa[2]->y(), px(1580)); // placed in twips: no pixel lost per entry
 
-        for (int entry = 3; entry <= 11; ++entry) clickEntry(form->FileA[1], u"Dagger.qod"_s);
-        QCOMPARE(form->Bapa[10]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
-        clickEntry(form->FileA[1], u"Dagger.qod"_s); // the twelfth empties the whole log
-        for (auto* label : form->Bapa) QCOMPARE(label->caption(), QString());
-        clickEntry(form->FileA[1], u"Dagger.qod"_s);
-        QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
+        for (int entry = 3; entry <= 11; ++entry) clickEntry(ui().FileA[1], u"Dagger.qod"_s);
+        QCOMPARE(ui().Bapa[10]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
+        clickEntry(ui().FileA[1], u"Dagger.qod"_s); // the twelfth empties the whole log
+        for (auto* label : ui().Bapa) QCOMPARE(label->caption(), QString());
+        clickEntry(ui().FileA[1], u"Dagger.qod"_s);
+        QCOMPARE(ui().Bapa[0]->caption(), QStringLiteral("Dagger --[w]\r3\r"));
 
-        QTest::mouseClick(form->CDclearevent, Qt::LeftButton);
-        QCOMPARE(form->Bapa[0]->caption(), QString());
+        QTest::mouseClick(ui().CDclearevent, Qt::LeftButton);
+        QCOMPARE(ui().Bapa[0]->caption(), QString());
         QCOMPARE(form->eventLog().row(), std::int16_t(0));
     }
 
     void fileThatRunsOutKeepsWhatItShowed()
     {
-        form->TXline[5]->setText(QStringLiteral("old"));
+        ui().TXline[5]->setText(QStringLiteral("old"));
         view(1, u"Torn.qod"_s, "w\r\nRope\r\n2\r\n"); // no end line
         QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
         QCOMPARE(lineTexts(), (QStringList{u"w"_s, u"Rope"_s, u"2"_s, u""_s, u""_s, u""_s, u""_s}));
-        QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\r"));
+        QCOMPARE(ui().Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\r"));
         QCOMPARE(form->eventLog().row(), std::int16_t(0)); // the next item goes to the same label
         view(1, u"Dagger.qod"_s, kDagger);
-        QCOMPARE(form->Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\rDagger --[w]\r3\r"));
+        QCOMPARE(ui().Bapa[0]->caption(), QStringLiteral("Rope --[w]\r2\rDagger --[w]\r3\r"));
 
         // A file that is gone since the list was read is not valid either.
-        QVERIFY(QFile::remove(form->DirA->path() + u"/Torn.qod"_s));
-        clickEntry(form->FileA[1], u"Torn.qod"_s);
+        QVERIFY(QFile::remove(ui().DirA->path() + u"/Torn.qod"_s));
+        clickEntry(ui().FileA[1], u"Torn.qod"_s);
         QCOMPARE(env->messages->texts.size(), 3);
         QCOMPARE(env->messages->texts.last(), QStringLiteral("not valid qod file"));
     }
@@ -123,10 +123,10 @@ private slots:
     void amountButtonsStepTheLastShownLine()
     {
         view(1, u"Dagger.qod"_s, kDagger);
-        QCOMPARE(form->CMchange[2]->text(), QStringLiteral("-1"));
+        QCOMPARE(ui().CMchange[2]->text(), QStringLiteral("-1"));
         auto press = [this](int button, const char* expected) {
-            QTest::mouseClick(form->CMchange[button], Qt::LeftButton);
-            QCOMPARE(form->TXline[2]->text(), QString::fromLatin1(expected));
+            QTest::mouseClick(ui().CMchange[button], Qt::LeftButton);
+            QCOMPARE(ui().TXline[2]->text(), QString::fromLatin1(expected));
         };
         press(2, "2");
         press(1, "3");
@@ -135,54 +135,54 @@ private slots:
         press(0, "2");
 
         // Leaving the step box shows the step exactly as typed.
-        form->TXamo->setFocus();
-        form->TXamo->setText(QStringLiteral("0.50"));
-        form->TXline[0]->setFocus();
-        QCOMPARE(form->CMchange[2]->text(), QStringLiteral("0.50"));
+        ui().TXamo->setFocus();
+        ui().TXamo->setText(QStringLiteral("0.50"));
+        ui().TXline[0]->setFocus();
+        QCOMPARE(ui().CMchange[2]->text(), QStringLiteral("0.50"));
         press(2, "2.5");
     }
 
     void aViewWithoutAnAmountHidesTheButtons()
     {
         view(2, u"Note.qon"_s, "just words\r\nand more\r\n___\r\n");
-        for (QPushButton* button : form->CMchange) QVERIFY(button->isHidden());
-        QCOMPARE(form->Bapa[0]->caption(), QString());
+        for (QPushButton* button : ui().CMchange) QVERIFY(button->isHidden());
+        QCOMPARE(ui().Bapa[0]->caption(), QString());
     }
 
     void optionsChooseTheVisibleLists()
     {
-        QTest::mouseClick(form->Opli[0], Qt::LeftButton);
-        QVERIFY(form->FileA[0]->isVisible() && form->FileA[1]->isHidden() && form->FileA[2]->isHidden());
-        QCOMPARE(form->FileA[0]->y(), px(3240));
-        QCOMPARE(form->FileA[2]->y(), px(3240));
-        QTest::mouseClick(form->Opli[3], Qt::LeftButton);
-        for (auto* list : form->FileA) QVERIFY(list->isVisible());
-        QCOMPARE(form->FileA[0]->y(), px(5880));
-        QCOMPARE(form->FileA[2]->y(), px(9000));
-        for (auto* list : form->FileA) { // each one can be seen, and clicked, at its top
+        QTest::mouseClick(ui().Opli[0], Qt::LeftButton);
+        QVERIFY(ui().FileA[0]->isVisible() && ui().FileA[1]->isHidden() && ui().FileA[2]->isHidden());
+        QCOMPARE(ui().FileA[0]->y(), px(3240));
+        QCOMPARE(ui().FileA[2]->y(), px(3240));
+        QTest::mouseClick(ui().Opli[3], Qt::LeftButton);
+        for (auto* list : ui().FileA) QVERIFY(list->isVisible());
+        QCOMPARE(ui().FileA[0]->y(), px(5880));
+        QCOMPARE(ui().FileA[2]->y(), px(9000));
+        for (auto* list : ui().FileA) { // each one can be seen, and clicked, at its top
             QVERIFY(list->isAncestorOf(form->childAt(list->geometry().topLeft() + QPoint(20, 20))));
         }
     }
 
     void acquireOpensAndClosesBothFrames()
     {
-        QTest::mouseClick(form->CDnew, Qt::LeftButton);
-        QTest::mouseClick(form->CDnew, Qt::LeftButton);
-        QCOMPARE(form->CDnew->text(), QStringLiteral("acquire"));
-        QVERIFY(form->FrameNew->isHidden() && form->FrameStuff->isHidden());
-        QTest::mouseClick(form->CDnew, Qt::LeftButton);
-        QCOMPARE(form->CDnew->text(), QStringLiteral("Stuff"));
-        QVERIFY(form->FrameNew->isVisible() && form->FrameStuff->isVisible());
-        QCOMPARE(form->FrameNew->y(), px(6210));
-        form->OpNew[1]->click();
-        QCOMPARE(window::backColour(form->FrameNew), QColor(0xFFC040));
+        QTest::mouseClick(ui().CDnew, Qt::LeftButton);
+        QTest::mouseClick(ui().CDnew, Qt::LeftButton);
+        QCOMPARE(ui().CDnew->text(), QStringLiteral("acquire"));
+        QVERIFY(ui().FrameNew->isHidden() && ui().FrameStuff->isHidden());
+        QTest::mouseClick(ui().CDnew, Qt::LeftButton);
+        QCOMPARE(ui().CDnew->text(), QStringLiteral("Stuff"));
+        QVERIFY(ui().FrameNew->isVisible() && ui().FrameStuff->isVisible());
+        QCOMPARE(ui().FrameNew->y(), px(6210));
+        ui().OpNew[1]->click();
+        QCOMPARE(window::backColour(ui().FrameNew), QColor(0xFFC040));
 
         // A view hides the frames but leaves the caption: one click resets it, a second opens again.
         view(1, u"Dagger.qod"_s, kDagger);
-        QVERIFY(form->FrameNew->isHidden());
-        QTest::mouseClick(form->CDnew, Qt::LeftButton);
-        QCOMPARE(form->CDnew->text(), QStringLiteral("acquire"));
-        QVERIFY(form->FrameNew->isHidden() && form->FrameStuff->isHidden());
+        QVERIFY(ui().FrameNew->isHidden());
+        QTest::mouseClick(ui().CDnew, Qt::LeftButton);
+        QCOMPARE(ui().CDnew->text(), QStringLiteral("acquire"));
+        QVERIFY(ui().FrameNew->isHidden() && ui().FrameStuff->isHidden());
     }
 
     // Nothing is written anywhere for a name that leaves the character folder, or for a character
@@ -201,12 +201,12 @@ private slots:
         QFETCH(QString, characterPath);
         QFETCH(QString, name);
         QVERIFY(QDir(program).mkdir(u"sub"_s));
-        if (!characterPath.isNull()) form->LaChPath->setCaption(characterPath);
+        if (!characterPath.isNull()) ui().LaChPath->setCaption(characterPath);
         const QStringList places{program + u"/../charac-escape.qod"_s, program + u"/sub/charac-escape.qod"_s,
                                  u"/charac-escape.qod"_s, QDir::current().filePath(u"charac-escape.qod"_s)};
-        form->TXnew[0]->setText(name);
-        form->TXnew[1]->setText(QStringLiteral("i"));
-        QTest::mouseClick(form->CMtake, Qt::LeftButton);
+        ui().TXnew[0]->setText(name);
+        ui().TXnew[1]->setText(QStringLiteral("i"));
+        QTest::mouseClick(ui().CMtake, Qt::LeftButton);
         QStringList written;
         for (const QString& place : places) {
             if (QFile::remove(place)) written.append(place);
@@ -231,50 +231,50 @@ private slots:
         QFETCH(bool, take);
         QFETCH(bool, returning);
         QTemporaryDir origin;
-        form->DirA->setPath(origin.path());
-        form->Chtake1->setChecked(returning);
+        ui().DirA->setPath(origin.path());
+        ui().Chtake1->setChecked(returning);
         // Line k of the file: TXnew(k) in the panel, TXline(k - 1) in the viewer.
-        auto line = [&](int k) { return take ? form->TXnew[k] : form->TXline[k - 1]; };
-        window::EditBox* nameBox = take ? form->TXnew[0] : form->TXfile;
+        auto line = [&](int k) { return take ? ui().TXnew[k] : ui().TXline[k - 1]; };
+        window::EditBox* nameBox = take ? ui().TXnew[0] : ui().TXfile;
         nameBox->setText(QStringLiteral("Rope.qod"));
         line(1)->setText(QStringLiteral("i"));
         line(3)->setText(QStringLiteral("3"));
-        QTest::mouseClick(take ? form->CMtake : form->CDsave, Qt::LeftButton);
+        QTest::mouseClick(take ? ui().CMtake : ui().CDsave, Qt::LeftButton);
 
         QCOMPARE(contentOf(program + u"/Rope.qod"_s), QByteArray("i\r\n\r\n3\r\n___\r\n"));
-        QCOMPARE(form->DirA->path(), returning ? program : origin.path());
-        QCOMPARE(form->FileA[1]->findItems(u"Rope.qod"_s, Qt::MatchExactly).size(), returning ? 1 : 0);
+        QCOMPARE(ui().DirA->path(), returning ? program : origin.path());
+        QCOMPARE(ui().FileA[1]->findItems(u"Rope.qod"_s, Qt::MatchExactly).size(), returning ? 1 : 0);
         QCOMPARE(nameBox->text(), QStringLiteral("Rope.qod")); // the boxes keep their contents
     }
 
     // A possession taken through the panel, viewed, stepped, saved under another name, read back.
     void takeViewStepAndSaveItem()
     {
-        form->TXnew[0]->setText(QStringLiteral("Arrows.qod"));
-        for (int n = 1; n <= 3; ++n) form->TXnew[n]->setText(QStringList{u"w"_s, u"Arrows"_s, u"12 arrows"_s}[n - 1]);
-        QTest::mouseClick(form->CMtake, Qt::LeftButton);
-        clickEntry(form->FileA[1], u"Arrows.qod"_s);
-        QTest::mouseClick(form->CMchange[0], Qt::LeftButton);
-        QCOMPARE(form->TXline[2]->text(), QStringLiteral("11"));
+        ui().TXnew[0]->setText(QStringLiteral("Arrows.qod"));
+        for (int n = 1; n <= 3; ++n) ui().TXnew[n]->setText(QStringList{u"w"_s, u"Arrows"_s, u"12 arrows"_s}[n - 1]);
+        QTest::mouseClick(ui().CMtake, Qt::LeftButton);
+        clickEntry(ui().FileA[1], u"Arrows.qod"_s);
+        QTest::mouseClick(ui().CMchange[0], Qt::LeftButton);
+        QCOMPARE(ui().TXline[2]->text(), QStringLiteral("11"));
 
-        form->TXfile->setText(QStringLiteral("Quiver.qod"));
-        QTest::mouseClick(form->CDsave, Qt::LeftButton);
+        ui().TXfile->setText(QStringLiteral("Quiver.qod"));
+        QTest::mouseClick(ui().CDsave, Qt::LeftButton);
         QCOMPARE(contentOf(program + u"/Quiver.qod"_s), QByteArray("w\r\nArrows\r\n11\r\n___\r\n"));
         QCOMPARE(contentOf(program + u"/Arrows.qod"_s), QByteArray("w\r\nArrows\r\n12 arrows\r\n___\r\n"));
-        QCOMPARE(form->FileA[1]->count(), 2);
+        QCOMPARE(ui().FileA[1]->count(), 2);
 
-        form->TXfile->clear();
-        QTest::mouseClick(form->CDsave, Qt::LeftButton);
+        ui().TXfile->clear();
+        QTest::mouseClick(ui().CDsave, Qt::LeftButton);
         QCOMPARE(env->messages->texts.last(), QStringLiteral("didn't make it"));
     }
 
     void viewedWeaponIsUsedByAClickOnTheTiles()
     {
         view(1, u"Dagger.qod"_s, kDagger);
-        QTest::mouseClick(form->Pcha, Qt::LeftButton, {}, QPoint(20, 100));
+        QTest::mouseClick(ui().Pcha, Qt::LeftButton, {}, QPoint(20, 100));
         QCOMPARE(form->state().Character.CharText[slot::Weapon], QStringLiteral("Dagger"));
         QCOMPARE(form->state().Character.CharValue[slot::Weapon], std::int16_t(3));
-        QCOMPARE(form->LabAb[6]->caption(), QStringLiteral("Dagger"));
+        QCOMPARE(ui().LabAb[6]->caption(), QStringLiteral("Dagger"));
     }
 };
 

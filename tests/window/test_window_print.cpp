@@ -26,14 +26,14 @@ private slots:
 
     void tileStripIsDrawnAtTheScreenResolution()
     {
-        QCOMPARE(form->Pcha->devicePixelRatioF(), 2.0);
-        const QImage shown = asRgb(form->Pcha->grab().toImage()).copy(0, 0, 110, 564);
-        QCOMPARE(form->Pcha->image().size(), QSize(110, 564));
+        QCOMPARE(ui().Pcha->devicePixelRatioF(), 2.0);
+        const QImage shown = asRgb(ui().Pcha->grab().toImage()).copy(0, 0, 110, 564);
+        QCOMPARE(ui().Pcha->image().size(), QSize(110, 564));
         QCOMPARE(shown, asRgb(window::tileStripImage(2.0)));
         QVERIFY(shown != asRgb(window::tileStripImage(1.0).scaled(110, 564))); // not pixel-doubled
 
-        QSignalSpy clicks(form->Pcha, &window::TileStrip::clicked);
-        QTest::mouseClick(form->Pcha, Qt::LeftButton, {}, QPoint(27, 250));
+        QSignalSpy clicks(ui().Pcha, &window::TileStrip::clicked);
+        QTest::mouseClick(ui().Pcha, Qt::LeftButton, {}, QPoint(27, 250));
         QCOMPARE(clicks.size(), 1);
         QCOMPARE(clicks[0][0].toPoint(), QPoint(27, 250)); // logical pixels, as the tiles are laid out
     }
@@ -57,7 +57,7 @@ private slots:
 
     void folderIconsHaveScaledPixmaps()
     {
-        const QIcon icon = form->DirA->item(0)->icon();
+        const QIcon icon = ui().DirA->item(0)->icon();
         QCOMPARE(icon.pixmap(QSize(16, 14), 1.5).size(), QSize(24, 21));
         QCOMPARE(icon.pixmap(QSize(16, 14), 2.0).size(), QSize(32, 28));
     }
@@ -83,9 +83,9 @@ private slots:
         env->printing->outputFile = QDir(program).filePath(outputFile);
         if (accept && !written) QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
 
-        QCOMPARE(form->Command1->toolTip(), QStringLiteral("print sheet"));
+        QCOMPARE(ui().Command1->toolTip(), QStringLiteral("print sheet"));
         env->messages->texts.clear(); // the first start's own message
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTest::mouseClick(ui().Command1, Qt::LeftButton);
 
         QCOMPARE(env->printing->dialogs, 1);
         QCOMPARE(env->messages->texts, messages);

@@ -3,6 +3,7 @@
 
 #include "window/widgets/caption_label.h"
 #include "window/layout/control_factory.h"
+#include "window/widgets/colours.h"
 #include "window/widgets/edit_box.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
@@ -36,52 +37,52 @@ private slots:
     {
         QCOMPARE(form->size(), QSize(984, 694));
         QCOMPARE(form->windowTitle(), QStringLiteral("Charac"));
-        QCOMPARE(form->Label1->caption(), QStringLiteral("v = 1.014")); // from the version CMake declares
-        QVERIFY(!form->ChTe->isChecked());
-        QVERIFY(form->FrameTele->isHidden());
-        QVERIFY(form->FrameStuff->isHidden());
-        QVERIFY(form->FrameNew->isHidden());
-        for (QWidget* box : {form->TXrename, form->TXchedit, form->TXab, form->TXedit}) QVERIFY(box->isHidden());
-        QVERIFY(form->CDcodeZ->isHidden());
-        QVERIFY(form->Chtake1->isChecked());
-        QVERIFY(!form->CHdice->isChecked());
-        QVERIFY(!form->CDnew->isChecked());
-        QCOMPARE(form->ListTee->count(), 1);
-        QCOMPARE(form->ListTee->text(0), QStringLiteral("Teleport Errors"));
-        QCOMPARE(form->LabCodeZ->caption(),
+        QCOMPARE(ui().Label1->caption(), QStringLiteral("v = 1.014")); // from the version CMake declares
+        QVERIFY(!ui().ChTe->isChecked());
+        QVERIFY(ui().FrameTele->isHidden());
+        QVERIFY(ui().FrameStuff->isHidden());
+        QVERIFY(ui().FrameNew->isHidden());
+        for (QWidget* box : {ui().TXrename, ui().TXchedit, ui().TXab, ui().TXedit}) QVERIFY(box->isHidden());
+        QVERIFY(ui().CDcodeZ->isHidden());
+        QVERIFY(ui().Chtake1->isChecked());
+        QVERIFY(!ui().CHdice->isChecked());
+        QVERIFY(!ui().CDnew->isChecked());
+        QCOMPARE(ui().ListTee->count(), 1);
+        QCOMPARE(ui().ListTee->text(0), QStringLiteral("Teleport Errors"));
+        QCOMPARE(ui().LabCodeZ->caption(),
                  QStringLiteral("Armour\rDefense shield\rHelm\rItem\rMagic Spell\rObject\rSkill\rWeapon\r"));
         QCOMPARE(form->state().RaceCount, std::int16_t(120));
         QCOMPARE(form->state().RaceName[82], QStringLiteral("Minotaur"));
         QCOMPARE(form->state().TeleportError[0], QStringLiteral("hi: 10, 20-50, 50-200,->4k"));
-        QVERIFY(form->Timer1->isActive());
-        QVERIFY(form->Timer2->isActive());
-        QCOMPARE(form->FileD->pattern(), QStringLiteral("*.qoz"));
-        QCOMPARE(form->FileF->pattern(), QStringLiteral("*.qoc"));
-        QCOMPARE(form->FileA[2]->pattern(), QStringLiteral("*.qon"));
-        QCOMPARE(form->FileD->folder(), form->DirA->path());
-        QCOMPARE(form->focusWidget(), form->CDtrigger);
+        QVERIFY(form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        QVERIFY(form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+        QCOMPARE(ui().FileD->pattern(), QStringLiteral("*.qoz"));
+        QCOMPARE(ui().FileF->pattern(), QStringLiteral("*.qoc"));
+        QCOMPARE(ui().FileA[2]->pattern(), QStringLiteral("*.qon"));
+        QCOMPARE(ui().FileD->folder(), ui().DirA->path());
+        QCOMPARE(form->focusWidget(), ui().CDtrigger);
     }
 
     void designCaptionsStayUntilTheFirstRefresh()
     {
-        QCOMPARE(form->Chakra[3]->caption(), QStringLiteral("00"));
-        QCOMPARE(form->LabPer[5]->caption(), QStringLiteral("000%"));
-        QCOMPARE(form->LabAb[2]->caption(), QStringLiteral("open locks"));
-        QCOMPARE(form->Labnam->caption(), QStringLiteral("Name"));
-        QCOMPARE(form->Chakra[4]->toolTip(), QStringLiteral("Heart"));
-        QCOMPARE(form->CDheal->toolTip(), QStringLiteral("heal to full"));
+        QCOMPARE(ui().Chakra[3]->caption(), QStringLiteral("00"));
+        QCOMPARE(ui().LabPer[5]->caption(), QStringLiteral("000%"));
+        QCOMPARE(ui().LabAb[2]->caption(), QStringLiteral("open locks"));
+        QCOMPARE(ui().Labnam->caption(), QStringLiteral("Name"));
+        QCOMPARE(ui().Chakra[4]->toolTip(), QStringLiteral("Heart"));
+        QCOMPARE(ui().CDheal->toolTip(), QStringLiteral("heal to full"));
     }
 
     void controlsAreNamedAsOnTheSheet()
     {
-        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("LabAb2")), form->LabAb[2]);
-        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("TXline0")), form->TXline[0]);
-        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("LisE"))->parentWidget(), form->FrameTele);
+        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("LabAb2")), ui().LabAb[2]);
+        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("TXline0")), ui().TXline[0]);
+        QCOMPARE(form->findChild<QWidget*>(QStringLiteral("LisE"))->parentWidget(), ui().FrameTele);
         // Colours and fonts come from the layout table.
-        QCOMPARE(form->Chakra[1]->palette().color(QPalette::Window), QColor(0x400040));
-        QCOMPARE(form->Chakra[1]->palette().color(QPalette::WindowText), QColor(0xC000FF));
-        QCOMPARE(form->LabPer[0]->geometry(), QRect(448, 72, 45, 25));
-        QCOMPARE(form->TXdam->font().pointSizeF(), 12.0);
+        QCOMPARE(ui().Chakra[1]->palette().color(QPalette::Window), QColor(0x400040));
+        QCOMPARE(ui().Chakra[1]->palette().color(QPalette::WindowText), QColor(0xC000FF));
+        QCOMPARE(ui().LabPer[0]->geometry(), QRect(448, 72, 45, 25));
+        QCOMPARE(ui().TXdam->font().pointSizeF(), 12.0);
     }
 
     // Every button and check or option box shows its whole design caption, wrapped at word breaks
@@ -110,10 +111,10 @@ private slots:
 
     void teleportBoxShowsAndHidesItsFrame()
     {
-        form->ChTe->click();
-        QVERIFY(!form->FrameTele->isHidden());
-        form->ChTe->click();
-        QVERIFY(form->FrameTele->isHidden());
+        ui().ChTe->click();
+        QVERIFY(!ui().FrameTele->isHidden());
+        ui().ChTe->click();
+        QVERIFY(ui().FrameTele->isHidden());
     }
 
     void damageThenHeal()
@@ -125,51 +126,51 @@ private slots:
         c.CharText[slot::Health] = QStringLiteral("12");
         c.CharText[slot::Sex] = QStringLiteral("female");
         c.CharText[slot::Kind] = QStringLiteral("humanoid");
-        form->Numero();
+        form->sheet().Numero();
 
-        form->TXdam->setText(QStringLiteral("5"));
-        QTest::mouseClick(form->CDdam, Qt::LeftButton);
-        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("7"));
-        QCOMPARE(form->LabDetail->caption(), QStringLiteral("female, humanoid, wounded"));
+        ui().TXdam->setText(QStringLiteral("5"));
+        QTest::mouseClick(ui().CDdam, Qt::LeftButton);
+        QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("7"));
+        QCOMPARE(ui().LabDetail->caption(), QStringLiteral("female, humanoid, wounded"));
 
-        form->TXdam->setText(QStringLiteral("6"));
-        QTest::mouseClick(form->CDdam, Qt::LeftButton);
-        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("1"));
-        QCOMPARE(form->LabDetail->caption(), QStringLiteral("female, humanoid, mutilated"));
+        ui().TXdam->setText(QStringLiteral("6"));
+        QTest::mouseClick(ui().CDdam, Qt::LeftButton);
+        QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("1"));
+        QCOMPARE(ui().LabDetail->caption(), QStringLiteral("female, humanoid, mutilated"));
 
-        QTest::mouseClick(form->CDheal, Qt::LeftButton);
-        QCOMPARE(form->Chakra[8]->caption(), QStringLiteral("14"));
+        QTest::mouseClick(ui().CDheal, Qt::LeftButton);
+        QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("14"));
         QCOMPARE(c.CharText[slot::Health], QStringLiteral("14"));
-        QCOMPARE(form->LabDetail->caption(), QStringLiteral("female, humanoid, being"));
+        QCOMPARE(ui().LabDetail->caption(), QStringLiteral("female, humanoid, being"));
     }
 
     void healingBeforeAnyRefreshTakesThePowerCaptionShown()
     {
         form->state().Character.CharValue[slot::Power] = 14;
-        QTest::mouseClick(form->CDheal, Qt::LeftButton);
+        QTest::mouseClick(ui().CDheal, Qt::LeftButton);
         // The sheet still showed the design caption "00" for Power when the health was capped.
         QCOMPARE(form->state().Character.CharText[slot::Health], QStringLiteral("00"));
-        QCOMPARE(form->Chakra[7]->caption(), QStringLiteral("14"));
+        QCOMPARE(ui().Chakra[7]->caption(), QStringLiteral("14"));
     }
 
     void exitClosesTheWindow()
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QTest::mouseClick(form->CDexit, Qt::LeftButton);
+        QTest::mouseClick(ui().CDexit, Qt::LeftButton);
         QVERIFY(!form->isVisible());
     }
 
     void webButtonsOpenTheirPagesOrSayTheBrowserIsMissing()
     {
         env->launcher->succeed = false;
-        for (QPushButton* button : {form->Command2, form->Command3, form->Command4}) button->click();
+        for (QPushButton* button : {ui().Command2, ui().Command3, ui().Command4}) button->click();
         const QString missing = QStringLiteral("Cannot find Browser:|This function requires internet explorer "
                                                "(iexplore.exe) to be in the directory c:\\Program Files\\  ");
         QCOMPARE(env->messages->texts.mid(1), QStringList(3, missing));
         QCOMPARE(env->launcher->commands.size(), 3);
         QCOMPARE(env->launcher->commands[0], (QStringList{u"xdg-open"_s, u"http://www.qod-charac.example/qod/stuff.htm"_s}));
-        QCOMPARE(form->Command3->text(), QStringLiteral("www.qod-charac.example"));
+        QCOMPARE(ui().Command3->text(), QStringLiteral("www.qod-charac.example"));
     }
 
     void settingsFileSetsTheAddresses_data()
@@ -189,11 +190,11 @@ private slots:
         QFETCH(QString, items);
         writeFile(env->services.settingsFile, settings);
         FormCharac configured(env->services);
-        QCOMPARE(configured.Command2->text(), items);
+        QCOMPARE(configured.controls().Command2->text(), items);
         if (!settings.contains("home=")) return;
-        QCOMPARE(configured.Command3->text(), QStringLiteral("home.example.org"));
-        configured.Command3->click();
-        configured.Command4->click(); // not in the file: the default
+        QCOMPARE(configured.controls().Command3->text(), QStringLiteral("home.example.org"));
+        configured.controls().Command3->click();
+        configured.controls().Command4->click(); // not in the file: the default
         QCOMPARE(env->launcher->commands[0].last(), QStringLiteral("https://home.example.org/"));
         QCOMPARE(env->launcher->commands[1].last(), QStringLiteral("https://forum.qod-charac.example/t/charac-sheet/1"));
     }
@@ -212,7 +213,7 @@ private slots:
             QVERIFY2(widget->parentWidget() == container, qPrintable(name));
             rows.insert(widget);
         }
-        const QList<QWidget*> bound = form->all();
+        const QList<QWidget*> bound = ui().all();
         QCOMPARE(bound.size(), rows.size());
         QCOMPARE(QSet<QWidget*>(bound.begin(), bound.end()), rows);
     }

@@ -2,6 +2,7 @@
 
 #include "window/widgets/caption_button.h"
 #include "window/widgets/caption_label.h"
+#include "window/widgets/colours.h"
 #include "window/widgets/edit_box.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
@@ -42,16 +43,6 @@ QWidget* createOfKind(Kind kind, QWidget* parent)
     return new QWidget(parent);
 }
 
-// The palette roles a kind paints its background and its text with.
-std::pair<QPalette::ColorRole, QPalette::ColorRole> rolesOf(const QWidget* control)
-{
-    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractItemView*>(control)
-        || qobject_cast<const TextList*>(control)) {
-        return {QPalette::Base, QPalette::Text};
-    }
-    return {control->backgroundRole(), control->foregroundRole()};
-}
-
 Qt::Alignment alignmentOf(Align align)
 {
     switch (align) {
@@ -69,23 +60,6 @@ void setCaption(QWidget* control, const QString& caption)
 }
 
 } // namespace
-
-void setBackColour(QWidget* control, const QColor& back) { setColours(control, back, QColor()); }
-
-void setColours(QWidget* control, const QColor& back, const QColor& text)
-{
-    // One palette change per control: each change makes the control lay itself out again.
-    const auto [backRole, textRole] = rolesOf(control);
-    QPalette palette = control->palette();
-    if (back.isValid()) palette.setColor(backRole, back);
-    if (text.isValid()) palette.setColor(textRole, text);
-    control->setPalette(palette);
-    if (back.isValid()) control->setAutoFillBackground(true);
-}
-
-QColor backColour(const QWidget* control) { return control->palette().color(rolesOf(control).first); }
-
-QColor textColour(const QWidget* control) { return control->palette().color(rolesOf(control).second); }
 
 bool isOfKind(const QWidget* control, layout::Kind kind)
 {
@@ -141,6 +115,16 @@ QWidget* createControl(const layout::ControlSpec& entry, QWidget* parent)
     if (const QString name = layout::accessibleNameOf(entry); !name.isEmpty()) control->setAccessibleName(name);
     if (entry.hiddenAtStart) control->hide();
     return control;
+}
+
+QHash<QString, QWidget*> createControls(QWidget* window)
+{
+    QHash<QString, QWidget*> controls;
+    for (const layout::ControlSpec& entry : layout::controls()) {
+        QWidget* parent = entry.container ? controls.value(QString::fromLatin1(entry.container)) : window;
+        controls.insert(layout::objectName(entry), createControl(entry, parent));
+    }
+    return controls;
 }
 
 } // namespace window

@@ -4,7 +4,8 @@
 
 #include "window/layout/layout.h"
 
-#include <QColor>
+#include <QHash>
+#include <QString>
 
 class QWidget;
 
@@ -12,14 +13,8 @@ namespace window {
 
 QWidget* createControl(const layout::ControlSpec& entry, QWidget* parent);
 
-// Sets back and text colours on whichever palette roles that kind of control paints with; an invalid
-// colour leaves that role as it is.
-void setColours(QWidget* control, const QColor& back, const QColor& text);
-void setBackColour(QWidget* control, const QColor& back);
-
-// The colours a control paints its background and its text with.
-QColor backColour(const QWidget* control);
-QColor textColour(const QWidget* control);
+// Every control of the list on the window (frames holding theirs), by object name.
+QHash<QString, QWidget*> createControls(QWidget* window);
 
 // Whether a widget is of the class the factory makes for that kind of control.
 bool isOfKind(const QWidget* control, layout::Kind kind);

@@ -31,7 +31,7 @@ template <typename T> void bindOne(T*& pointer, const QHash<QString, QWidget*>& 
 void ControlSet::bind(const QHash<QString, QWidget*>& widgets)
 {
 #define CONTROL(name, ...) bindOne(name, widgets, QStringLiteral(#name));
-#define ARRAY(name, kind, count) \
+#define ARRAY(name, ...) \
     for (std::size_t i = 0; i < name.size(); ++i) bindOne(name[i], widgets, QStringLiteral(#name) + QString::number(i));
 #define ELEMENT(...)
 #include "window/layout/layout_table.inc"
@@ -44,7 +44,7 @@ QList<QWidget*> ControlSet::all() const
 {
     QList<QWidget*> controls;
 #define CONTROL(name, ...) controls.append(name);
-#define ARRAY(name, kind, count) \
+#define ARRAY(name, ...) \
     for (auto* element : name) controls.append(element);
 #define ELEMENT(...)
 #include "window/layout/layout_table.inc"

@@ -1,15 +1,10 @@
-// The window on the keyboard: Tab visits the controls column by column in the order the layout table
-// lists them (the order a person reads the sheet), each array of options being one stop, Return
-// presses the focused button, check box or option as Space does, and Ctrl+Q closes the window as the
-// "x" button does.
-#include "window/form_charac.h"
+#include "window/layout/keyboard.h"
 
 #include "window/layout/layout.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
-#include <QShortcut>
 
 namespace window {
 
@@ -80,18 +75,15 @@ void groupOptions(const Controls& controls, QObject* window)
 
 } // namespace
 
-void FormCharac::setUpKeyboard()
+void setUpKeyboard(QWidget& window, const QHash<QString, QWidget*>& controls)
 {
-    chainTabOrder(controls_);
-    groupOptions(controls_, this);
+    chainTabOrder(controls);
+    groupOptions(controls, &window);
 
-    auto* returnPresses = new ReturnPresses(this);
-    for (QWidget* control : all()) {
+    auto* returnPresses = new ReturnPresses(&window);
+    for (QWidget* control : controls) {
         if (qobject_cast<QAbstractButton*>(control)) control->installEventFilter(returnPresses);
     }
-
-    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
 } // namespace window

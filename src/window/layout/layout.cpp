@@ -1,4 +1,4 @@
-// The window's layout table: every control of FormCharac, one row per control and one row per element
+// The window's layout table: every control of the window, one row per control and one row per element
 // of a control array, with its kind, container, design caption, tooltip, accessible name, position and
 // size in twips, colours, text style, alignment and whether it starts hidden. Array positions are
 // written out in full rather than computed, so each row reads exactly as the control sits on the sheet.
@@ -20,8 +20,8 @@ constexpr int T = kTransparent;
 constexpr const char* kRefreshTip = "Click here to refresh core abiliities";
 constexpr const char* kReturnTip = "!=return to char after save /or stay at origin of object";
 
-#define CONTROL(name, ...) {#name, -1, __VA_ARGS__},
-#define ARRAY(name, kind, count)
+#define CONTROL(name, group, ...) {#name, -1, __VA_ARGS__},
+#define ARRAY(name, group, kind, count)
 #define ELEMENT(name, index, ...) {#name, index, __VA_ARGS__},
 constexpr ControlSpec kControls[] = {
 #include "window/layout/layout_table.inc"

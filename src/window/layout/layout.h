@@ -1,5 +1,5 @@
 // The window's control inventory as data: one row per control (one row per element of a control
-// array), in twips as the sheet was designed. FormCharac builds every widget from these rows, so a
+// array), in twips as the sheet was designed. The window builds every widget from these rows, so a
 // position, colour, font or caption is changed here and nowhere else.
 #pragma once
 
@@ -26,6 +26,23 @@ enum class Kind {
 };
 
 enum class Align { Default, Left, Centre, Right };
+
+// The part of the sheet a control belongs to: each part is one panel of the window, built from the
+// controls of its group alone (window/panels/). The window keeps its own few.
+enum class Group {
+    Window,         // the exit button and the version
+    Sheet,          // labels, damage and healing, in-place editing, item use
+    Creation,       // seed, race number, random roll
+    Folders,        // folder list, root folders, make dir, character folder
+    CharacterFiles, // the character list and "save"
+    Viewer,         // possession lists, line boxes, amount buttons, "save item"
+    Acquire,        // the acquire toggle and the panel with "Take"
+    Catalogue,      // the stuff frame
+    Teleport,       // the teleport frame
+    EventLog,       // the event column and its clear button
+    WebButtons,     // the three web pages
+    Printing,       // "!!"
+};
 
 inline constexpr int kDefaultColour = -1; // the toolkit's colour for that kind of control
 inline constexpr int kTransparent = -2;   // background shows through (labels only)

@@ -1,10 +1,9 @@
 #include "window/panels/acquire_panel.h"
 
-#include "window/layout/control_factory.h"
-#include "window/layout/control_set.h"
-#include "window/widgets/edit_box.h"
 #include "window/layout/layout.h"
 #include "window/panels/possession_viewer.h"
+#include "window/widgets/colours.h"
+#include "window/widgets/edit_box.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -18,9 +17,10 @@ const QString kClosed = QStringLiteral("acquire");
 const QString kOpen = QStringLiteral("Stuff");
 } // namespace
 
-AcquirePanel::AcquirePanel(const ControlSet& controls) : c_(controls)
+AcquirePanel::AcquirePanel(const AcquireControls& controls, QObject* parent) : QObject(parent), c_(controls)
 {
     connect(c_.CDnew, &QPushButton::clicked, this, &AcquirePanel::toggle);
+    connect(c_.CMtake, &QPushButton::clicked, this, [this] { emit taken(fileName(), lines()); });
     for (int i = 0; i < int(c_.OpNew.size()); ++i) {
         // Also when the catalogue selects a kind, not only on a click.
         connect(c_.OpNew[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -40,7 +40,7 @@ void AcquirePanel::toggle()
     c_.CDnew->setText(kOpen);
     c_.CDnew->setChecked(true);
     c_.FrameNew->show();
-    c_.FrameStuff->show();
+    emit catalogueShown(true);
     c_.FrameNew->move(c_.FrameNew->x(), layout::pixels(layout::kAcquirePanelTop));
 }
 
@@ -54,7 +54,7 @@ void AcquirePanel::close()
 void AcquirePanel::hideFrames()
 {
     c_.FrameNew->hide();
-    c_.FrameStuff->hide();
+    emit catalogueShown(false);
 }
 
 void AcquirePanel::showEmptyBoxes()

@@ -1,7 +1,9 @@
 // The acquire panel: the toggle "acquire" opens the panel for a new possession (FrameNew) together
 // with the catalogue frame, and closes both again; the kind buttons colour the panel; the panel's
-// boxes hold the new file's name and its seven lines until "Take" writes them.
+// boxes hold the new file's name and its seven lines until "Take" hands them on to be written.
 #pragma once
+
+#include "window/layout/control_set.h"
 
 #include "catalogue/catalogue.h"
 #include "possessions/possession_file.h"
@@ -10,12 +12,10 @@
 
 namespace window {
 
-struct ControlSet;
-
 class AcquirePanel : public QObject {
     Q_OBJECT
 public:
-    explicit AcquirePanel(const ControlSet& controls);
+    explicit AcquirePanel(const AcquireControls& controls, QObject* parent = nullptr);
 
     // Both frames hidden, the toggle left as it is: a view takes the panel's place.
     void hideFrames();
@@ -33,12 +33,18 @@ public:
     QString fileName() const;
     possessions::Lines lines() const;
 
+signals:
+    // The catalogue frame opens or closes with the panel.
+    void catalogueShown(bool shown);
+    // "Take": the panel's file is to be written.
+    void taken(const QString& fileName, const possessions::Lines& lines);
+
 private:
     void toggle();
     void colourByKind(int kind);
     bool isOpen() const;
 
-    const ControlSet& c_;
+    AcquireControls c_;
 };
 
 } // namespace window

@@ -1,31 +1,32 @@
+// Data flow: a catalogue's bytes go to catalogue/ readCatalogue() and stay in the Catalogue, which
+// the three lists draw their rows from; a chosen entry goes through chooseEntry() into the acquire
+// panel and, for a formula code, into the record.
 #include "window/panels/catalogue_browser.h"
 
-#include "window/layout/control_set.h"
+#include "window/layout/layout.h"
+#include "window/panels/acquire_panel.h"
+#include "window/panels/folder_panel.h"
+#include "window/platform/services.h"
+#include "window/widgets/caption_label.h"
+#include "window/widgets/file_list.h"
 #include "window/widgets/text_list.h"
 
 #include "common/files.h"
+#include "common/numbers.h"
+#include "reference/reference_tables.h"
 
+#include <QFrame>
 #include <QScopeGuard>
 
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#include "common/numbers.h"
 
 namespace window {
 
-CatalogueBrowser::CatalogueBrowser(const ControlSet& controls) : c_(controls)
-{
-    scrollTogether({c_.Liz, c_.ListStuff, c_.LiThang});
-}
-
-CatalogueBrowser::~CatalogueBrowser()
-{
-    // The lists draw their rows from the entries held here: they let go of them first.
-    for (TextList* list : {c_.Liz, c_.ListStuff, c_.LiThang}) list->clear();
-}
-
 namespace {
+
+constexpr int kRightColumnLeft = 9720; // twips: where the stuff frame lies
 
 // A catalogue may take a hundred megabytes. The C library keeps memory it got for big blocks once
 // they are freed, for the next ones; this hands what is free back to the system, so that the memory
@@ -38,6 +39,58 @@ void returnFreedMemory()
 }
 
 } // namespace
+
+CatalogueBrowser::CatalogueBrowser(const CatalogueControls& controls, sheet::Character& character,
+                                   AcquirePanel& acquire, const FolderPanel& folders, Messages& messages,
+                                   QObject* parent)
+    : QObject(parent), c_(controls), character_(character), acquire_(acquire), folders_(folders), messages_(messages)
+{
+    scrollTogether({c_.Liz, c_.ListStuff, c_.LiThang});
+    c_.FileF->setPattern(QStringLiteral("*.qoc"));
+    connect(c_.FileF, &FileList::entryChosen, this, &CatalogueBrowser::catalogueChosen);
+    connect(c_.ListStuff, &TextList::rowChosen, this, &CatalogueBrowser::entryChosen);
+}
+
+CatalogueBrowser::~CatalogueBrowser()
+{
+    // The lists draw their rows from the entries held here: they let go of them first.
+    for (TextList* list : {c_.Liz, c_.ListStuff, c_.LiThang}) list->clear();
+}
+
+void CatalogueBrowser::startUp()
+{
+    c_.LabCodeZ->setCaption(reference::categoryLegend());
+    c_.FrameStuff->move(layout::pixels(kRightColumnLeft), c_.FrameStuff->y());
+}
+
+void CatalogueBrowser::showFrame(bool shown) { c_.FrameStuff->setVisible(shown); }
+
+void CatalogueBrowser::showFolder(const QString& folder, const QStringList& files) { c_.FileF->showFolder(folder, files); }
+
+void CatalogueBrowser::catalogueChosen()
+{
+    const QString fileName = c_.FileF->selectedFileName();
+    if (fileName.isEmpty()) return;
+    if (!load(common::joinPath(folders_.currentFolder(), fileName))) {
+        return messages_.say(QStringLiteral("not valid qod file"));
+    }
+    acquire_.showEmptyBoxes();
+}
+
+void CatalogueBrowser::entryChosen()
+{
+    const auto entry = choose();
+    if (!entry) return;
+    acquire_.showEmptyBoxes();
+    catalogue::Attributes attributes{};
+    for (int k = 1; k < int(attributes.size()); ++k) attributes[k] = character_.CharValue[k];
+    const catalogue::Choice choice = catalogue::chooseEntry(*entry, attributes);
+    acquire_.layOut(choice);
+    if (choice.formula) {
+        character_.CharText[sheet::slot::OpenLocks] = entry->name;
+        character_.CharValue[sheet::slot::OpenLocks] = *choice.formula;
+    }
+}
 
 bool CatalogueBrowser::load(const QString& path)
 {

@@ -1,14 +1,17 @@
 #include "window/panels/event_log.h"
 
-#include "window/widgets/caption_label.h"
 #include "window/layout/layout.h"
+#include "window/widgets/caption_label.h"
+
+#include <QPushButton>
 
 #include <algorithm>
 
 namespace window {
 
-EventLog::EventLog(const Labels& labels) : labels_(labels)
+EventLog::EventLog(const EventLogControls& controls, QObject* parent) : QObject(parent), labels_(controls.Bapa)
 {
+    connect(controls.CDclearevent, &QPushButton::clicked, this, &EventLog::clear);
     for (int i = 0; i < kLabels; ++i) {
         const layout::ControlSpec& design = layout::designOf(u"Bapa", i);
         tops_[i] = design.top;

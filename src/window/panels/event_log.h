@@ -3,6 +3,10 @@
 // below the one before; after the twelfth the log empties itself and starts again at the top.
 #pragma once
 
+#include "window/layout/control_set.h"
+
+#include <QObject>
+
 #include <array>
 #include <cstdint>
 
@@ -10,15 +14,13 @@ class QString;
 
 namespace window {
 
-class CaptionLabel;
-
-class EventLog {
+class EventLog : public QObject {
+    Q_OBJECT
 public:
     static constexpr int kLabels = 12;
-    using Labels = std::array<CaptionLabel*, kLabels>;
 
-    // The labels as they stand in the layout table.
-    explicit EventLog(const Labels& labels);
+    // The labels as they stand in the layout table; "cle" empties the log.
+    explicit EventLog(const EventLogControls& controls, QObject* parent = nullptr);
 
     // The label that takes the next entry (EventRow).
     std::int16_t row() const { return row_; }
@@ -39,7 +41,7 @@ private:
     // not drift by a pixel's fraction each.
     void place(int label, int top, int height);
 
-    Labels labels_;
+    std::array<CaptionLabel*, kLabels> labels_;
     std::array<int, kLabels> tops_{};
     std::array<int, kLabels> heights_{};
     std::int16_t row_ = 0;

@@ -1,15 +1,20 @@
+// Data flow: a chosen file's bytes go to possessions/ viewPossession(), whose view fills the boxes
+// and is handed on through viewed(); the amount buttons work on the boxes alone; store() writes the
+// boxes' texts whole and moves the folder list.
 #include "window/panels/possession_viewer.h"
 
-#include "window/layout/control_factory.h"
-#include "window/layout/control_set.h"
+#include "window/layout/layout.h"
+#include "window/panels/folder_panel.h"
+#include "window/platform/services.h"
+#include "window/widgets/colours.h"
 #include "window/widgets/edit_box.h"
 #include "window/widgets/file_list.h"
-#include "window/widgets/folder_list.h"
-#include "window/layout/layout.h"
 
 #include "common/files.h"
 #include "common/numbers.h"
 
+#include <QCheckBox>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -17,10 +22,18 @@ namespace window {
 
 namespace {
 constexpr int kAllLists = 3; // the option "3": every list in its design place
+const QString kNotValid = QStringLiteral("not valid qod file");
+const QString kDidNotMakeIt = QStringLiteral("didn't make it");
 } // namespace
 
-PossessionViewer::PossessionViewer(const ControlSet& controls) : c_(controls)
+PossessionViewer::PossessionViewer(const ViewerControls& controls, FolderPanel& folders, Messages& messages,
+                                   std::function<QColor()> plainColour, QObject* parent)
+    : QObject(parent), c_(controls), folders_(folders), messages_(messages), plainColour_(std::move(plainColour))
 {
+    c_.Chtake1->setChecked(true);
+    c_.FileA[0]->setPattern(QStringLiteral("*.qoa"));
+    c_.FileA[1]->setPattern(QStringLiteral("*.qod"));
+    c_.FileA[2]->setPattern(QStringLiteral("*.qon"));
     connectControls();
 }
 
@@ -33,11 +46,57 @@ void PossessionViewer::connectControls()
         connect(c_.CMchange[i], &QPushButton::clicked, this, [this, i] { changeAmount(i); });
     }
     connect(c_.TXamo, &EditBox::left, this, &PossessionViewer::showStepCaption);
+    for (int i = 0; i < int(c_.FileA.size()); ++i) {
+        connect(c_.FileA[i], &FileList::entryChosen, this, [this, i] { choose(i); });
+    }
+    connect(c_.CDsave, &QPushButton::clicked, this, [this] { store(c_.TXfile->text(), textsOf(c_.TXline)); });
+}
+
+void PossessionViewer::showFolder(const QString& folder, const QStringList& files)
+{
+    for (FileList* list : c_.FileA) list->showFolder(folder, files);
+}
+
+void PossessionViewer::choose(int list)
+{
+    const QString fileName = c_.FileA[list]->selectedFileName();
+    if (fileName.isEmpty()) return;
+    emit aboutToView();
+    // A file that vanished or cannot be read since the list was filled counts as not valid.
+    const auto shown = view(list, fileName);
+    if (!shown) return messages_.say(kNotValid);
+    emit viewed(list, *shown);
+    // What was shown before the file ran out stays shown.
+    if (!shown->valid) messages_.say(kNotValid);
+}
+
+void PossessionViewer::store(const QString& fileName, const possessions::Lines& lines)
+{
+    // Only a plain name in an existing character folder is taken: a name that would leave the
+    // folder or name no file, and a character path that is empty or relative (a hand-edited path
+    // file), would put the file somewhere nobody asked for, so nothing is written at all.
+    const QString characterFolder = folders_.characterFolder();
+    if (!QFileInfo(characterFolder).isAbsolute() || !common::isFolder(characterFolder)
+        || !common::isValidFileName(fileName)
+        || !common::writeSmallFile(common::joinPath(characterFolder, fileName), possessions::possessionFileBytes(lines))) {
+        return messages_.say(kDidNotMakeIt);
+    }
+    // "R" checked: back to the character folder; otherwise stay at the origin of the object. Either
+    // way the folder is read again, so the new file shows wherever it belongs.
+    const QString target = c_.Chtake1->isChecked() ? characterFolder : folders_.currentFolder();
+    if (folders_.reread(target)) return;
+    folders_.goHome(); // the folder is gone: the lists go home
+    messages_.say(kDidNotMakeIt);
+}
+
+sheet::ItemInHand PossessionViewer::itemInHand() const
+{
+    return sheet::ItemInHand{c_.TXline[0]->text(), c_.TXline[1]->text(), c_.TXline[2]->text()};
 }
 
 std::optional<possessions::PossessionView> PossessionViewer::view(int list, const QString& fileName)
 {
-    const auto bytes = common::readWholeFile(common::joinPath(c_.DirA->path(), fileName), common::kSmallFileLimit);
+    const auto bytes = common::readWholeFile(common::joinPath(folders_.currentFolder(), fileName), common::kSmallFileLimit);
     if (!bytes) return std::nullopt;
     const possessions::PossessionView view =
         possessions::viewPossession(*bytes, possessions::ListKind(list), fileName, state_);
@@ -49,8 +108,9 @@ std::optional<possessions::PossessionView> PossessionViewer::view(int list, cons
 
 void PossessionViewer::show(const possessions::PossessionView& view)
 {
-    // The two colours are read off other controls, as the sheet's colours may be changed there.
-    const QColor plain = backColour(c_.CDexit);
+    // The two colours are read off controls as they stand, as the sheet's colours may be changed
+    // there: the exit button's for a plain line, the text colour of "Item" for an amount line.
+    const QColor plain = plainColour_();
     const QColor amount = textColour(c_.Opli[1]);
     for (int n = 0; n < possessions::kLineBoxes; ++n) {
         c_.TXline[n]->setText(view.lines[n]);
@@ -66,16 +126,12 @@ void PossessionViewer::show(const possessions::PossessionView& view)
     }
 }
 
-QString PossessionViewer::fileName() const { return c_.TXfile->text(); }
-
 possessions::Lines textsOf(std::span<EditBox* const, possessions::kLineBoxes> boxes)
 {
     possessions::Lines lines;
     for (int n = 0; n < possessions::kLineBoxes; ++n) lines[n] = boxes[n]->text();
     return lines;
 }
-
-possessions::Lines PossessionViewer::lines() const { return textsOf(c_.TXline); }
 
 void PossessionViewer::forgetMarkerAndAmount()
 {

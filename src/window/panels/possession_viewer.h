@@ -1,20 +1,27 @@
 // The possession viewer: the three possession lists with their option buttons, the seven line boxes,
-// the name box and the five amount buttons. A view reads the chosen file into the boxes and returns
-// what it found, so that the window can carry its effects over to the sheet and the event log; the
-// amount buttons and the step box work on the boxes alone.
+// the name box, the five amount buttons with the step box, "save item", and the "R" box that says
+// where the folder list goes after a possession is written. A click in a list shows the file in the
+// boxes and tells what the view found, for the sheet and the event log to take up; "save item" (and
+// "Take", which the window hands here) writes a possession file into the character folder.
 #pragma once
 
+#include "window/layout/control_set.h"
+
 #include "possessions/possession_file.h"
+#include "sheet/abilities.h"
 
+#include <QColor>
 #include <QObject>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <span>
 
 namespace window {
 
-class EditBox;
-struct ControlSet;
+class FolderPanel;
+class Messages;
 
 // The texts of seven line boxes, for writing them as a possession file.
 possessions::Lines textsOf(std::span<EditBox* const, possessions::kLineBoxes> boxes);
@@ -22,28 +29,44 @@ possessions::Lines textsOf(std::span<EditBox* const, possessions::kLineBoxes> bo
 class PossessionViewer : public QObject {
     Q_OBJECT
 public:
-    explicit PossessionViewer(const ControlSet& controls);
+    // A plain line takes the colour that plainColour() gives at the time of the view: the exit
+    // button's, as the sheet shows it.
+    PossessionViewer(const ViewerControls& controls, FolderPanel& folders, Messages& messages,
+                     std::function<QColor()> plainColour, QObject* parent = nullptr);
 
-    // Shows the file of that name chosen in possession list `list` (0 abilities, 1 items, 2 notes).
-    // Nothing when it cannot be read; the view's valid flag tells a file that is not valid.
-    std::optional<possessions::PossessionView> view(int list, const QString& fileName);
+    // The three lists follow the folder list.
+    void showFolder(const QString& folder, const QStringList& files);
 
-    // The name box and the seven line boxes as they stand, for "save item".
-    QString fileName() const;
-    possessions::Lines lines() const;
+    // Writes a possession file of that name into the character folder, then shows the character
+    // folder or the folder the list was at, as the "R" box says.
+    void store(const QString& fileName, const possessions::Lines& lines);
+
+    // The first three line boxes, as the tile strip puts a viewed item to use.
+    sheet::ItemInHand itemInHand() const;
 
     const possessions::ViewerState& state() const { return state_; }
     // Saving and loading a character forget the marker and the amount of the last view.
     void forgetMarkerAndAmount();
 
+signals:
+    // A file was chosen and is about to be shown.
+    void aboutToView();
+    // A file of list `list` (0 abilities, 1 items, 2 notes) was shown, up to where it ran out.
+    void viewed(int list, const possessions::PossessionView& view);
+
 private:
     void connectControls();
+    void choose(int list);
+    std::optional<possessions::PossessionView> view(int list, const QString& fileName);
+    void show(const possessions::PossessionView& view);
     void showLists(int option);
     void changeAmount(int button);
     void showStepCaption();
-    void show(const possessions::PossessionView& view);
 
-    const ControlSet& c_;
+    ViewerControls c_;
+    FolderPanel& folders_;
+    Messages& messages_;
+    std::function<QColor()> plainColour_;
     possessions::ViewerState state_;
 };
 

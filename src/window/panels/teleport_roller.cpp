@@ -1,7 +1,7 @@
 #include "window/panels/teleport_roller.h"
 
+#include "window/layout/layout.h"
 #include "window/widgets/caption_label.h"
-#include "window/layout/control_set.h"
 #include "window/widgets/text_list.h"
 
 #include <QCheckBox>
@@ -18,14 +18,15 @@ namespace window {
 namespace {
 constexpr int kRanges = 5;
 constexpr int kRowsPerRange = 20;
+constexpr int kRightColumnLeft = 9720; // twips: where the teleport frame lies
 
 // floor(n * draw), kept inside 0..n-1 whatever the source returns.
 int drawBelow(common::RandomSource& random, int n) { return std::clamp(int(std::floor(n * random.draw())), 0, n - 1); }
 } // namespace
 
-TeleportRoller::TeleportRoller(const ControlSet& controls, const reference::TeleportErrorTable& errors,
-                               std::shared_ptr<common::RandomSource> random)
-    : c_(controls), errors_(errors), random_(std::move(random))
+TeleportRoller::TeleportRoller(const TeleportControls& controls, const reference::TeleportErrorTable& errors,
+                               std::shared_ptr<common::RandomSource> random, QObject* parent)
+    : QObject(parent), c_(controls), errors_(errors), random_(std::move(random))
 {
     connect(c_.ChTe, &QCheckBox::toggled, c_.FrameTele, &QWidget::setVisible);
     scrollTogether({c_.ListTnum, c_.LisE, c_.ListWidget});
@@ -36,6 +37,14 @@ TeleportRoller::TeleportRoller(const ControlSet& controls, const reference::Tele
     connect(c_.LisE, &TextList::rowChosen, this, &TeleportRoller::showChosenRow);
     connect(c_.CDrand, &QPushButton::clicked, this, &TeleportRoller::roll);
     connect(c_.LaDetail, &CaptionLabel::clicked, this, &TeleportRoller::rollWithinRange);
+    c_.ChTe->setChecked(true);
+}
+
+void TeleportRoller::startUp()
+{
+    c_.FrameTele->move(layout::pixels(kRightColumnLeft), c_.FrameTele->y());
+    c_.ChTe->setChecked(false);
+    c_.ListTee->addText(QStringLiteral("Teleport Errors"));
 }
 
 void TeleportRoller::showRange(int range)

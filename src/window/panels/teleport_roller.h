@@ -3,6 +3,8 @@
 // "random" (every error equally likely), and rolls again within the shown range on a click on the text.
 #pragma once
 
+#include "window/layout/control_set.h"
+
 #include "common/random_source.h"
 #include "reference/reference_tables.h"
 
@@ -12,13 +14,14 @@
 
 namespace window {
 
-struct ControlSet;
-
 class TeleportRoller : public QObject {
     Q_OBJECT
 public:
-    TeleportRoller(const ControlSet& controls, const reference::TeleportErrorTable& errors,
-                   std::shared_ptr<common::RandomSource> random);
+    TeleportRoller(const TeleportControls& controls, const reference::TeleportErrorTable& errors,
+                   std::shared_ptr<common::RandomSource> random, QObject* parent = nullptr);
+
+    // Start-up: the frame in the right-hand column, closed, with its heading.
+    void startUp();
 
 private:
     void showRange(int range);
@@ -27,7 +30,7 @@ private:
     void roll();
     void rollWithinRange();
 
-    const ControlSet& c_;
+    TeleportControls c_;
     const reference::TeleportErrorTable& errors_;
     std::shared_ptr<common::RandomSource> random_;
 };

@@ -1,7 +1,6 @@
-// The web buttons: each opens its page in the desktop's browser, without waiting for it. The
-// addresses are the defaults, or those of the settings file (keys links/items, links/home and
-// links/forum of an INI file); the buttons show the items page and the home page's host.
-#include "window/form_charac.h"
+#include "window/panels/web_buttons.h"
+
+#include "window/platform/services.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -29,24 +28,27 @@ shell::WebLinks readWebLinks(const QString& settingsFile)
 }
 } // namespace
 
-void FormCharac::showWebLinks()
+WebButtons::WebButtons(const WebButtonControls& controls, const QString& settingsFile, Launcher& launcher,
+                       Messages& messages, QObject* parent)
+    : QObject(parent), c_(controls), launcher_(launcher), messages_(messages), webLinks_(readWebLinks(settingsFile))
 {
-    webLinks_ = readWebLinks(services_.settingsFile);
-    Command2->setText(webLinks_.items);
-    Command3->setText(shell::hostOf(webLinks_.home));
+    c_.Command2->setText(webLinks_.items);
+    c_.Command3->setText(shell::hostOf(webLinks_.home));
+    connect(c_.Command2, &QPushButton::clicked, this, &WebButtons::WebBit);
+    connect(c_.Command3, &QPushButton::clicked, this, &WebButtons::WebBit2);
+    connect(c_.Command4, &QPushButton::clicked, this, &WebButtons::WebBit3);
 }
 
-void FormCharac::openWebPage(const QString& address)
+void WebButtons::openWebPage(const QString& address)
 {
     const shell::Command command = shell::browserCommand(address);
-    if (!services_.launcher->start(command.program, command.arguments)) {
-        services_.messages->sayError(QString::fromLatin1(shell::kBrowserMissingCaption),
-                                     QString::fromLatin1(shell::kBrowserMissing));
+    if (!launcher_.start(command.program, command.arguments)) {
+        messages_.sayError(QString::fromLatin1(shell::kBrowserMissingCaption), QString::fromLatin1(shell::kBrowserMissing));
     }
 }
 
-void FormCharac::WebBit() { openWebPage(webLinks_.items); }
-void FormCharac::WebBit2() { openWebPage(webLinks_.home); }
-void FormCharac::WebBit3() { openWebPage(webLinks_.forum); }
+void WebButtons::WebBit() { openWebPage(webLinks_.items); }
+void WebButtons::WebBit2() { openWebPage(webLinks_.home); }
+void WebButtons::WebBit3() { openWebPage(webLinks_.forum); }
 
 } // namespace window

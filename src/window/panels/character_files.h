@@ -1,0 +1,63 @@
+// Character files: "save" writes the character into the folder the lists show, named after the
+// character as the sheet shows it; a click in the character list loads one. Every save and load
+// makes its folder the character folder. The list blinks until the first of them (Timer2).
+#pragma once
+
+#include "window/layout/control_set.h"
+
+#include "sheet/character.h"
+
+#include <QObject>
+#include <QStringList>
+
+class QTimer;
+
+namespace window {
+
+class FolderPanel;
+class Messages;
+class SheetPanel;
+
+class CharacterFiles : public QObject {
+    Q_OBJECT
+public:
+    CharacterFiles(const CharacterFileControls& controls, sheet::Character& character, FolderPanel& folders,
+                   SheetPanel& sheet, Messages& messages, QObject* parent = nullptr);
+
+    // SaCh: writes the character file and shows the folder again.
+    void SaCh();
+    // SaFiC: the folder the character file is in becomes the character folder.
+    void SaFiC();
+
+    // Opens a character file given on the command line, as a click on it in its folder would.
+    void openCharacterFile(const QString& path);
+
+    // The character list follows the folder list.
+    void showFolder(const QString& folder, const QStringList& files);
+
+    // Timer2: the character list blinks every 500 ms until the first save or load.
+    void startBlinking();
+    void Timer2Tick();
+
+signals:
+    // A save or a load begins: the viewer forgets its marker and amount, the event log starts anew
+    // (and for a load the acquire panel closes).
+    void aboutToSave();
+    void aboutToLoad();
+
+private:
+    QString characterFolder() const;
+    void stopBlinking();
+    void saveCharacter();
+    void loadCharacter();
+    void loadCharacterFile(const QString& fileName);
+
+    CharacterFileControls c_;
+    sheet::Character& character_;
+    FolderPanel& folders_;
+    SheetPanel& sheet_;
+    Messages& messages_;
+    QTimer* Timer2;
+};
+
+} // namespace window

@@ -1,0 +1,98 @@
+// Data flow: a roll draws from the random source through the rules of creation/, writes the record,
+// and has the sheet show it; the seed box and the race box are read as typed.
+#include "window/panels/creation_panel.h"
+
+#include "window/panels/sheet_panel.h"
+#include "window/widgets/edit_box.h"
+
+#include "common/numbers.h"
+#include "creation/random_character.h"
+#include "sheet/abilities.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace window {
+
+using common::FormatInteger;
+using common::ParseNumber;
+
+namespace {
+constexpr int kTimer1Interval = 30;
+constexpr std::int16_t kSeedWrapAbove = 32000;
+} // namespace
+
+CreationPanel::CreationPanel(const CreationControls& controls, CreationState state, SheetPanel& sheet,
+                             std::shared_ptr<common::RandomSource> random, QObject* parent)
+    : QObject(parent), c_(controls), state_(state), sheet_(sheet), random_(std::move(random)), Timer1(new QTimer(this))
+{
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimer1Interval);
+    connect(c_.CDseed, &QPushButton::clicked, this, &CreationPanel::freezeSeed);
+    connect(c_.CMran, &QPushButton::clicked, this, &CreationPanel::rollCharacter);
+    connect(c_.txDice, &EditBox::doubleClicked, this, &CreationPanel::drawRaceNumber);
+    connect(Timer1, &QTimer::timeout, this, &CreationPanel::Timer1Tick);
+}
+
+void CreationPanel::AlfaB() { creation::fillSyllableTables(state_.syllables); }
+
+void CreationPanel::Moniker()
+{
+    state_.generatedName.clear();
+    sheet_.showName(QString());
+    state_.generatedName = creation::buildName(state_.syllables, *random_);
+    sheet_.showName(state_.generatedName);
+}
+
+void CreationPanel::Populate() { sheet::populate(state_.character, sheet_.shownIntellect()); }
+
+void CreationPanel::renameFromRace()
+{
+    Moniker();
+    sheet_.showName(state_.generatedName);
+    state_.character.CharText[sheet::slot::Name] = state_.generatedName;
+}
+
+void CreationPanel::startSeedTicker() { Timer1->start(); }
+
+void CreationPanel::Timer1Tick()
+{
+    ++state_.seedTicker;
+    if (state_.seedTicker > kSeedWrapAbove) state_.seedTicker = -kSeedWrapAbove;
+    c_.TXseed->setText(FormatInteger(state_.seedTicker));
+}
+
+void CreationPanel::freezeSeed()
+{
+    random_->reseed(ParseNumber(c_.TXseed->text()));
+    Timer1->stop();
+}
+
+void CreationPanel::drawRaceNumber()
+{
+    c_.txDice->setText(FormatInteger(creation::drawRace(*random_, state_.raceCount)));
+}
+
+void CreationPanel::rollCharacter()
+{
+    if (Timer1->isActive()) {
+        Timer1->stop();
+        random_->reseed(ParseNumber(c_.TXseed->text()));
+    }
+    std::optional<int> requested;
+    if (c_.CHdice->isChecked()) requested = common::ToInt16(ParseNumber(c_.txDice->text()));
+    const creation::RaceChoice race = creation::chooseRace(requested, *random_, state_.raceCount);
+    if (race.drawn) c_.txDice->setText(FormatInteger(race.race));
+
+    sheet::Character& c = state_.character;
+    creation::rollCharacter(c, race.race, {state_.raceName, state_.raceChakra, state_.raceCount}, *random_);
+    sheet_.showRolledAttributes();
+    Moniker();
+    // The name as the sheet shows it is the character's name.
+    c.CharText[sheet::slot::Name] = sheet_.name();
+    Populate();
+    sheet_.Numero();
+}
+
+} // namespace window

@@ -1,0 +1,75 @@
+// The sheet: the name and race labels, the nine attribute labels, the eight ability rows, damage
+// and healing, the in-place editors opened by a click on a label, and the tile strip that puts an
+// item to use. The labels also serve as data: the name, the Power and the Intellect are read back
+// from what they show (name(), shownPower(), shownIntellect()), as the rest of the program expects.
+#pragma once
+
+#include "window/layout/control_set.h"
+
+#include "possessions/possession_file.h"
+#include "sheet/abilities.h"
+#include "sheet/character.h"
+
+#include <QObject>
+
+#include <cstdint>
+
+namespace window {
+
+// The parts of the module state the sheet shows and edits.
+struct SheetState {
+    sheet::Character& character;
+    sheet::DefenseInUse& defense; // DefenseBonus, DefenseBonusName
+    std::int16_t& editAttr;       // EditAttr: the attribute the editor was opened for
+    std::int16_t& editRow;        // EditRow: the ability row the editor was opened for
+};
+
+class SheetPanel : public QObject {
+    Q_OBJECT
+public:
+    SheetPanel(const SheetControls& controls, SheetState state, QObject* parent = nullptr);
+
+    // Numero: rewrites every sheet label from the record.
+    void Numero();
+    // DScrip: the condition word, from the health and the Power the sheet shows.
+    void DScrip();
+
+    // The name label's caption: the file name of the character and the folder "make dir" makes
+    // take the name as the sheet shows it, not as the record holds it.
+    QString name() const;
+    void showName(const QString& name);
+    // The Power caption, which the condition word is worked out from.
+    QString shownPower() const;
+    // The Intellect caption, which the core abilities are worked out from.
+    QString shownIntellect() const;
+
+    // A roll's attributes on their labels, and the health taken from the Power label.
+    void showRolledAttributes();
+    // What a possession view carries over: ability row 2 of an ability file, and the row a marker names.
+    void showView(const possessions::PossessionView& view);
+    // The armour, helm, shield or weapon in the viewer's line boxes put to use.
+    void useItem(const sheet::ItemInHand& item);
+
+signals:
+    // A click on the race label: the character is to get a new generated name.
+    void renameFromRaceAsked();
+    // A click on the tile strip: the viewed item is to be put to use.
+    void itemUseAsked();
+
+private:
+    void connectControls();
+    void takeDamage();
+    void healToFull();
+    void openAttributeEditor(int index);
+    void openRowEditor(EditBox* box, const CaptionLabel* label, int row);
+    void openRenameEditor();
+    void commitAttributeEdit();
+    void commitAbilityNameEdit();
+    void commitAbilityValueEdit();
+    void commitRename();
+
+    SheetControls c_;
+    SheetState state_;
+};
+
+} // namespace window
