@@ -95,6 +95,15 @@ private slots:
         QVERIFY(pdf.startsWith("%PDF"));
         // A page object; the page tree is "/Pages".
         QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
+        // Drawing commands with the fonts in, on a page proposed landscape for the wide window: the
+        // tiles as figures, not a picture of the window.
+        QVERIFY(pdf.contains("/FontFile2"));
+        QVERIFY(pdf.size() < 300 * 1024);
+        const auto box = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdf));
+        QVERIFY(box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble());
+        // What images are left are the style's own (button faces, marks), never the sheet as a whole.
+        auto widths = QRegularExpression(QStringLiteral("/Width (\\d+)")).globalMatch(QString::fromLatin1(pdf));
+        while (widths.hasNext()) QVERIFY(widths.next().captured(1).toInt() < form->width());
     }
 };
 

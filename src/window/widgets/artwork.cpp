@@ -89,6 +89,13 @@ QImage tileStripImage(qreal devicePixelRatio)
     image.setDevicePixelRatio(devicePixelRatio); // the painter then draws in logical pixels
     image.fill(QColor(0xC8B088));
     QPainter p(&image);
+    drawTileStrip(p);
+    return image;
+}
+
+void drawTileStrip(QPainter& p)
+{
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const int left = (kTileStripWidth - kTile) / 2;
     for (int k = 0; k < 7; ++k) {
@@ -96,7 +103,7 @@ QImage tileStripImage(qreal devicePixelRatio)
         p.fillRect(tile.adjusted(1, 1, -1, -1), QColor(kTileColours[k]));
         drawFigure(p, k, QRectF(tile).center(), kTile * 0.32);
     }
-    return image;
+    p.restore();
 }
 
 QIcon windowIcon()

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QImage>
 
+class QPainter;
+
 namespace window {
 
 inline constexpr int kTileStripWidth = 55;
@@ -15,6 +17,8 @@ inline constexpr int kTileStripHeight = 282;
 // its attribute label: triangle, hexagon, ellipse, heart, pentagon, trapezoid, cross. The image has
 // kTileStripWidth x kTileStripHeight logical pixels, that many times devicePixelRatio device pixels.
 QImage tileStripImage(qreal devicePixelRatio = 1.0);
+// The same strip drawn as figures on a painter, in logical pixels: for a printed page.
+void drawTileStrip(QPainter& painter);
 
 // A violet-to-red die face over the sheet's parchment colour, drawn afresh at each size a desktop
 // asks for, when it asks.

@@ -3,6 +3,7 @@
 #include "window/widgets/artwork.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -15,6 +16,12 @@ TileStrip::TileStrip(QWidget* parent) : QWidget(parent) {}
 void TileStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // On a page the figures go down as figures: sharp at any printer's resolution, and small.
+    const QPaintEngine::Type engine = painter.paintEngine()->type();
+    if (engine == QPaintEngine::Picture || engine == QPaintEngine::Pdf) {
+        drawTileStrip(painter);
+        return;
+    }
     // Device pixels per logical pixel where this paint lands: the screen's ratio (which the painter's
     // transform carries), or more when the window is rendered scaled up onto a printer's page.
     const QTransform toDevice = painter.deviceTransform();
