@@ -1,7 +1,11 @@
 // Charac: character sheets for the QOD role-playing system.
 //
-//   charac [FILE]   opens the sheet; with a character file, on that character
+//   charac [FILE]                      opens the sheet; with a character file, on that character
+//   charac --pdf OUT.pdf [FILE.QOZ...]  writes the sheets to a PDF, with no window (sheet_pdf.h)
 //   charac --help | --version
+// A bad command line ends the program with exit status 2.
+#include "sheet_pdf.h"
+
 #include "common/native_names.h"
 #include "window/form_charac.h"
 #include "window/widgets/sheet_style.h"
@@ -55,8 +59,7 @@ QString absoluteFile(const QString& file)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Charac"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(CHARAC_VERSION));
+    window::identifyApplication();
 
     // --help and --version are answered before the window system is reached, so that they work
     // anywhere, with no display too.
@@ -65,14 +68,30 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Character sheets for the QOD role-playing system."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A character file (.QOZ) to open."),
-                                 QStringLiteral("[file]"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("Write the sheets of the character files to <out.pdf>, a page each, "
+                                                "without a window (a fresh sheet when no file is named), and end."),
+                                 QStringLiteral("out.pdf"));
+    parser.addOption(pdf);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A character file (.QOZ) to open; with --pdf, any number of them."),
+                                 QStringLiteral("[file...]"));
     parser.parse(arguments); // the toolkit's own options are not known yet: errors wait for the window
     if (parser.isSet(help) || parser.isSet(version)) {
         QCoreApplication core(argc, argv); // names the program in the help text
         parser.process(core);               // prints and ends the program
     }
-    if (!hasDisplay(arguments)) {
+    // A sheet printed to a file needs no display and shows no window.
+    const bool toPdf = parser.isSet(pdf);
+    if (toPdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // What the run says on standard error is its own: the toolkit's notices (a missing runtime
+        // folder, fonts) would only bury it.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "charac: %s\n", qPrintable(text));
+        });
+    }
+    if (!toPdf && !hasDisplay(arguments)) {
         std::fprintf(stderr, "charac: Charac needs a graphical session, and this one has no display.\n");
         return 1;
     }
@@ -80,8 +99,16 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The toolkit has taken its own options (-platform, -style ...) out of argv: what is left is ours,
     // and an unknown option ends the program here with a message.
-    parser.process(argumentsOf(argc, argv));
+    if (!parser.parse(argumentsOf(argc, argv))) {
+        std::fprintf(stderr, "charac: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
     QApplication::setStyle(new window::SheetStyle);
+    if (toPdf) {
+        QStringList files;
+        for (const QString& file : parser.positionalArguments()) files.append(absoluteFile(file));
+        return writeSheetsPdf(absoluteFile(parser.value(pdf)), files);
+    }
     const shell::ProgramFolder folder = window::realProgramFolder();
     if (!folder.failure.isEmpty()) {
         QMessageBox::critical(nullptr, QString::fromLatin1(window::kProgramTitle), folder.failure);

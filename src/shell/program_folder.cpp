@@ -26,7 +26,7 @@ bool isPortableCopy(const QString& executableFolder)
            && !QFileInfo::exists(folder.filePath(QStringLiteral("CMakeCache.txt")));
 }
 
-QString chooseFolder(const QString& characHome, const QString& executableFolder, const QString& home)
+QString chosenFolder(const QString& characHome, const QString& executableFolder, const QString& home)
 {
     if (!characHome.isEmpty()) return QFileInfo(characHome).absoluteFilePath();
     if (isPortableCopy(executableFolder)) return executableFolder;
@@ -39,10 +39,15 @@ ProgramFolder failed(const QString& folder, const QString& reason)
 }
 } // namespace
 
+QString chooseProgramFolder(const QString& characHome, const QString& executableFolder, const QString& home)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(chosenFolder(characHome, executableFolder, home)));
+}
+
 ProgramFolder prepareProgramFolder(const QString& characHome, const QString& executableFolder, const QString& home,
                                    const QStringList& starterCatalogues)
 {
-    const QString folder = QDir::toNativeSeparators(QDir::cleanPath(chooseFolder(characHome, executableFolder, home)));
+    const QString folder = chooseProgramFolder(characHome, executableFolder, home);
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) return failed(folder, QStringLiteral("that is a file, not a folder"));
     if (!info.exists() && !QDir().mkpath(folder)) return failed(folder, QStringLiteral("it cannot be created"));

@@ -14,6 +14,9 @@ struct ProgramFolder {
     QString failure; // empty when the folder is ready; otherwise a message naming it and the reason
 };
 
+// The folder, chosen but left as it is: for a run that only reads.
+QString chooseProgramFolder(const QString& characHome, const QString& executableFolder, const QString& home);
+
 // Chooses the folder and makes it ready: created when missing, checked for writing, and given a copy
 // of the first starter catalogue found when it holds no "stuff.qoc" yet (a failed copy only means
 // no starter catalogue). characHome is the value of CHARAC_HOME, empty when unset.

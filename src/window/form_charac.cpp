@@ -97,7 +97,10 @@ void FormCharac::paintEvent(QPaintEvent* event)
     // part of what a start costs, and nobody sees the icon before the window.
     if (iconGiven_) return;
     iconGiven_ = true;
-    QTimer::singleShot(0, this, [this] { setWindowIcon(window::windowIcon()); });
+    // The installed icon, as the launcher shows it; the die drawn here where none is installed.
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kApplicationId), window::windowIcon()));
+    });
 }
 
 void FormCharac::stackControls()
@@ -121,7 +124,7 @@ void FormCharac::makePanels()
                                           SheetState{mod_.Character, mod_.Defense, mod_.EditAttr, mod_.EditRow}, this);
     eventLog_ = std::make_unique<EventLog>(c.group<Group::EventLog>(), this);
     folders_ = std::make_unique<FolderPanel>(c.group<Group::Folders>(), [this] { return sheet_->name(); }, messages,
-                                             FolderPlaces{services_.programFolder, services_.startFolder}, this);
+                                             FolderPlaces{services_.programFolder, services_.startFolder, services_.readOnly}, this);
     viewer_ = std::make_unique<PossessionViewer>(c.group<Group::Viewer>(), *folders_, messages,
                                                  [this] { return backColour(controls_.CDexit); }, this);
     acquire_ = std::make_unique<AcquirePanel>(c.group<Group::Acquire>(), this);

@@ -1,6 +1,7 @@
 // The window as it stands after start-up, and the live sheet: damage, healing, exit.
 #include "support/window_fixture.h"
 
+#include "window/widgets/artwork.h"
 #include "window/widgets/caption_label.h"
 #include "window/layout/control_factory.h"
 #include "window/widgets/colours.h"
@@ -12,6 +13,9 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QIcon>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QFrame>
 #include "window/widgets/text_list.h"
 #include <QPushButton>
@@ -216,6 +220,28 @@ private slots:
         const QList<QWidget*> bound = ui().all();
         QCOMPARE(bound.size(), rows.size());
         QCOMPARE(QSet<QWidget*>(bound.begin(), bound.end()), rows);
+    }
+
+    // The desktop knows the program by its desktop file, and the window shows the installed icon.
+    void theWindowIsKnownToTheDesktop()
+    {
+        window::identifyApplication();
+        QCOMPARE(QGuiApplication::desktopFileName(), u"io.github.qodcharac.Charac"_s);
+        QTemporaryDir icons;
+        QVERIFY(QDir(icons.path()).mkpath(u"hicolor/48x48/apps"_s));
+        writeFile(icons.filePath(u"hicolor/index.theme"_s),
+                  "[Icon Theme]\nName=hicolor\nDirectories=48x48/apps\n[48x48/apps]\nSize=48\n");
+        QVERIFY(window::windowIcon().pixmap(48, 48).save(icons.filePath(u"hicolor/48x48/apps/io.github.qodcharac.Charac.png"_s)));
+        const QStringList paths = QIcon::themeSearchPaths();
+        const QString theme = QIcon::themeName();
+        const auto restore = qScopeGuard([&] {
+            QIcon::setThemeSearchPaths(paths);
+            QIcon::setThemeName(theme);
+        });
+        QIcon::setThemeSearchPaths({icons.path()});
+        QIcon::setThemeName(u"hicolor"_s);
+        form->show();
+        QTRY_COMPARE(form->windowIcon().name(), u"io.github.qodcharac.Charac"_s);
     }
 };
 

@@ -46,6 +46,7 @@ bool FolderPanel::writePathFile(const QString& name, const QString& path) const
 {
     // Every load names the character folder again, mostly the same one: a file that already holds
     // the path is left as it is, which spares the click a wait for the disk.
+    if (places_.readOnly) return true;
     const QString file = common::joinPath(places_.programFolder, name);
     const QByteArray bytes = shell::pathFileBytes(path);
     return common::readWholeFile(file, common::kSmallFileLimit) == bytes || common::writeSmallFile(file, bytes);

@@ -20,6 +20,7 @@ class Messages;
 struct FolderPlaces {
     QString programFolder; // where the path files live; the folder the lists start in
     QString startFolder;   // the process's working folder when the program started
+    bool readOnly = false; // the path files are read and never written
 };
 
 class FolderPanel : public QObject {

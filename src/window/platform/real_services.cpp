@@ -56,6 +56,19 @@ public:
 
 } // namespace
 
+void identifyApplication()
+{
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CHARAC_VERSION));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+}
+
+QString realProgramFolderPath()
+{
+    return shell::chooseProgramFolder(qEnvironmentVariable("CHARAC_HOME"), QApplication::applicationDirPath(),
+                                      QDir::homePath());
+}
+
 shell::ProgramFolder realProgramFolder()
 {
     const QString executableFolder = QApplication::applicationDirPath();

@@ -18,6 +18,12 @@ namespace window {
 
 // The caption of every message box of the program.
 inline constexpr const char* kProgramTitle = "Charac";
+// The program's id on the desktop: the name of its desktop file and of its installed icon.
+inline constexpr const char* kApplicationId = CHARAC_APP_ID;
+
+// Names the program to the toolkit and the desktop: its title, its version, and its desktop file,
+// which on Wayland is the window's app id and tells docks which launcher and icon the window has.
+void identifyApplication();
 
 class Messages {
 public:
@@ -51,11 +57,14 @@ struct Services {
     QString programFolder; // where the path files live; the folder the lists start in
     QString startFolder;   // the process's working folder when the program started
     QString settingsFile;  // the user's settings (INI); missing or unreadable means the defaults
+    bool readOnly = false; // files are only read, no path file is written (a sheet printed from the command line)
 };
 
 // The program's own folder of the running program, chosen and made ready (see shell/program_folder.h),
 // with the starter catalogue that lies beside the executable or is installed with it.
 shell::ProgramFolder realProgramFolder();
+// The same folder, chosen but neither made nor changed.
+QString realProgramFolderPath();
 
 // The services of the running program: real message boxes over the active window, a seeded
 // generator, detached processes, the modal print dialog, the given program folder, the current
