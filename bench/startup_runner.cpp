@@ -114,17 +114,17 @@ int main(int argc, char* argv[])
     }
     const char* probe = argv[1];
     const int rounds = std::max(1, std::atoi(argv[2]));
-    std::vector<std::string> specs(argv + 3, argv + argc);
-    if (specs.empty()) specs = {"bare", "plain", "charac"};
+    std::vector<std::string> asked(argv + 3, argv + argc);
+    if (asked.empty()) asked = {"bare", "plain", "charac"};
     std::vector<std::string> kinds; // what each kind is called in the table
-    for (const std::string& spec : specs) kinds.push_back(spec.substr(0, spec.find('=')));
+    for (const std::string& request : asked) kinds.push_back(request.substr(0, request.find('=')));
     const std::size_t count = kinds.size();
 
     std::vector<std::vector<Run>> runs(count);
     for (int round = -1; round < rounds; ++round) {
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t k = (i + std::size_t(std::max(round, 0))) % count;
-            const Run run = runOnce(probe, specs[k]);
+            const Run run = runOnce(probe, asked[k]);
             if (round >= 0) runs[k].push_back(run);
         }
     }

@@ -14,6 +14,7 @@
 #include "common/files.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <memory>
@@ -44,6 +45,24 @@ public:
     std::unique_ptr<window::FormCharac> form;
     QString program; // the program folder
 };
+
+// How long a click may take, in ms. Only an optimised build is held to it: the sanitizers' debug
+// build runs every step many times slower.
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+inline constexpr qint64 kPatience = 1000;
+#else
+inline constexpr qint64 kPatience = 60000;
+#endif
+
+// The time an action takes, with the events it leaves behind handled.
+template <typename Action> qint64 millisecondsOf(Action action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    QCoreApplication::processEvents();
+    return timer.elapsed();
+}
 
 // A file's bytes, or "(missing)".
 inline QByteArray contentOf(const QString& path) { return common::readWholeFile(path, common::kCatalogueFileLimit).value_or("(missing)"); }

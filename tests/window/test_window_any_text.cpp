@@ -24,24 +24,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// How long a click may take, in ms. Only an optimised build is held to it: the sanitizers' debug
-// build runs every step many times slower.
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-constexpr qint64 kPatience = 1000;
-#else
-constexpr qint64 kPatience = 60000;
-#endif
-
 constexpr qsizetype kBound = common::kSmallFileLimit;
-
-template <typename Action> qint64 millisecondsOf(Action action)
-{
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    QCoreApplication::processEvents();
-    return timer.elapsed();
-}
 
 } // namespace
 

@@ -24,22 +24,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qint64 kPatience = 1000; // ms
-
 QByteArray characterBytes(const QString& name)
 {
     sheet::Character c;
     c.CharText[sheet::slot::Name] = name;
     return charfile::characterFileBytes(c);
-}
-
-template <typename Action> qint64 millisecondsOf(Action action)
-{
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    QCoreApplication::processEvents();
-    return timer.elapsed();
 }
 
 } // namespace
