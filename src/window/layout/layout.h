@@ -92,6 +92,7 @@ QString accessibleNameOf(const ControlSpec& entry);
 const ControlSpec& designOf(QStringView name, int index = -1);
 
 // Places that controls move to at run time (twips).
+inline constexpr int kFramesLeft = 9720;       // the teleport and stuff frames, moved into the right column
 inline constexpr int kAcquirePanelTop = 6210;  // the open acquire panel: the row of the viewer's name box
 inline constexpr int kEventLineHeight = 275;   // one line of an event log entry
 // A save or a load lays the event log out anew: every label this high, label i at the top of the

@@ -26,8 +26,6 @@ namespace window {
 
 namespace {
 
-constexpr int kRightColumnLeft = 9720; // twips: where the stuff frame lies
-
 // A catalogue may take a hundred megabytes. The C library keeps memory it got for big blocks once
 // they are freed, for the next ones; this hands what is free back to the system, so that the memory
 // of a catalogue that was replaced or refused is really gone.
@@ -60,7 +58,7 @@ CatalogueBrowser::~CatalogueBrowser()
 void CatalogueBrowser::startUp()
 {
     c_.LabCodeZ->setCaption(reference::categoryLegend());
-    c_.FrameStuff->move(layout::pixels(kRightColumnLeft), c_.FrameStuff->y());
+    c_.FrameStuff->move(layout::pixels(layout::kFramesLeft), c_.FrameStuff->y());
 }
 
 void CatalogueBrowser::showFrame(bool shown) { c_.FrameStuff->setVisible(shown); }

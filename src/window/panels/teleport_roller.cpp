@@ -18,7 +18,6 @@ namespace window {
 namespace {
 constexpr int kRanges = 5;
 constexpr int kRowsPerRange = 20;
-constexpr int kRightColumnLeft = 9720; // twips: where the teleport frame lies
 
 // floor(n * draw), kept inside 0..n-1 whatever the source returns.
 int drawBelow(common::RandomSource& random, int n) { return std::clamp(int(std::floor(n * random.draw())), 0, n - 1); }
@@ -42,7 +41,7 @@ TeleportRoller::TeleportRoller(const TeleportControls& controls, const reference
 
 void TeleportRoller::startUp()
 {
-    c_.FrameTele->move(layout::pixels(kRightColumnLeft), c_.FrameTele->y());
+    c_.FrameTele->move(layout::pixels(layout::kFramesLeft), c_.FrameTele->y());
     c_.ChTe->setChecked(false);
     c_.ListTee->addText(QStringLiteral("Teleport Errors"));
 }

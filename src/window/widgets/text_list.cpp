@@ -6,7 +6,7 @@
 
 #include "window/widgets/text_list_accessible.h"
 
-#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
@@ -14,7 +14,6 @@
 #include <algorithm>
 
 namespace window {
-
 
 TextList::TextList(QWidget* parent) : QAbstractScrollArea(parent)
 {
