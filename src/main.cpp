@@ -55,60 +55,57 @@ QString absoluteFile(const QString& file)
     return QDir::cleanPath(folder + u'/' + file);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The program's own options. The toolkit's (-platform, -style ...) are only known once it has taken
+// them out of argv, so a first reading cannot tell an unknown option yet.
+const QCommandLineOption& pdfOption()
 {
-    window::identifyApplication();
+    static const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QStringLiteral("Write the sheets of the character files to <out.pdf>, a page each, "
+                       "without a window (a fresh sheet when no file is named), and end."),
+        QStringLiteral("out.pdf"));
+    return pdf;
+}
 
-    // --help and --version are answered before the window system is reached, so that they work
-    // anywhere, with no display too.
-    const QStringList arguments = argumentsOf(argc, argv);
-    QCommandLineParser parser;
+void describeOptions(QCommandLineParser& parser)
+{
     parser.setApplicationDescription(QStringLiteral("Character sheets for the QOD role-playing system."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QStringLiteral("Write the sheets of the character files to <out.pdf>, a page each, "
-                                                "without a window (a fresh sheet when no file is named), and end."),
-                                 QStringLiteral("out.pdf"));
-    parser.addOption(pdf);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(pdfOption());
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A character file (.QOZ) to open; with --pdf, any number of them."),
                                  QStringLiteral("[file...]"));
-    parser.parse(arguments); // the toolkit's own options are not known yet: errors wait for the window
-    if (parser.isSet(help) || parser.isSet(version)) {
-        QCoreApplication core(argc, argv); // names the program in the help text
-        parser.process(core);               // prints and ends the program
-    }
-    // A sheet printed to a file needs no display and shows no window.
-    const bool toPdf = parser.isSet(pdf);
-    if (toPdf) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        // What the run says on standard error is its own: the toolkit's notices (a missing runtime
-        // folder, fonts) would only bury it.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "charac: %s\n", qPrintable(text));
-        });
-    }
-    if (!toPdf && !hasDisplay(arguments)) {
-        std::fprintf(stderr, "charac: Charac needs a graphical session, and this one has no display.\n");
-        return 1;
-    }
+}
 
-    QApplication app(argc, argv);
-    // The toolkit has taken its own options (-platform, -style ...) out of argv: what is left is ours,
-    // and an unknown option ends the program here with a message.
-    if (!parser.parse(argumentsOf(argc, argv))) {
-        std::fprintf(stderr, "charac: %s\n", qPrintable(parser.errorText()));
-        return 2;
-    }
-    QApplication::setStyle(new window::SheetStyle);
-    if (toPdf) {
-        QStringList files;
-        for (const QString& file : parser.positionalArguments()) files.append(absoluteFile(file));
-        return writeSheetsPdf(absoluteFile(parser.value(pdf)), files);
-    }
+// --help and --version are answered before the window system is reached, so that they work
+// anywhere, with no display too.
+void answerHelpOrVersion(QCommandLineParser& parser, int& argc, char* argv[])
+{
+    if (!parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("version"))) return;
+    QCoreApplication core(argc, argv); // names the program in the help text
+    parser.process(core);               // prints and ends the program
+}
+
+// A sheet printed to a file needs no display and shows no window. What the run says on standard
+// error is its own: the toolkit's notices (a missing runtime folder, fonts) would only bury it.
+void prepareForPdf()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "charac: %s\n", qPrintable(text));
+    });
+}
+
+int writePdf(const QCommandLineParser& parser)
+{
+    QStringList files;
+    for (const QString& file : parser.positionalArguments()) files.append(absoluteFile(file));
+    return writeSheetsPdf(absoluteFile(parser.value(pdfOption())), files);
+}
+
+int runWindow(const QCommandLineParser& parser)
+{
     const shell::ProgramFolder folder = window::realProgramFolder();
     if (!folder.failure.isEmpty()) {
         QMessageBox::critical(nullptr, QString::fromLatin1(window::kProgramTitle), folder.failure);
@@ -121,5 +118,32 @@ int main(int argc, char* argv[])
         const QString file = absoluteFile(parser.positionalArguments().constFirst());
         QTimer::singleShot(0, &form, [&form, file] { form.openCharacterFile(file); });
     }
-    return app.exec();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    window::identifyApplication();
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.parse(argumentsOf(argc, argv)); // errors wait for the toolkit's options to be taken
+    answerHelpOrVersion(parser, argc, argv);
+    const bool toPdf = parser.isSet(pdfOption());
+    if (toPdf) {
+        prepareForPdf();
+    } else if (!hasDisplay(argumentsOf(argc, argv))) {
+        std::fprintf(stderr, "charac: Charac needs a graphical session, and this one has no display.\n");
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    // What the toolkit left in argv is ours: an unknown option ends the program here with a message.
+    if (!parser.parse(argumentsOf(argc, argv))) {
+        std::fprintf(stderr, "charac: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    QApplication::setStyle(new window::SheetStyle);
+    return toPdf ? writePdf(parser) : runWindow(parser);
 }
