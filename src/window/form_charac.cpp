@@ -189,6 +189,6 @@ void FormCharac::startUp()
     folders_->focusCharacterFolderButton();
 }
 
-void FormCharac::openCharacterFile(const QString& path) { characterFiles_->openCharacterFile(path); }
+bool FormCharac::openCharacterFile(const QString& path) { return characterFiles_->openCharacterFile(path); }
 
 } // namespace window

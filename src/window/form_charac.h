@@ -46,8 +46,9 @@ public:
     CharacterFiles& characterFiles() { return *characterFiles_; }
     EventLog& eventLog() { return *eventLog_; }
 
-    // Opens the program on a character file given on the command line, as a click on it would.
-    void openCharacterFile(const QString& path);
+    // Opens the program on a character file given on the command line, as a click on it would;
+    // false when it could not (the user has had the message).
+    bool openCharacterFile(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

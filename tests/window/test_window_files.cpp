@@ -8,6 +8,7 @@
 #include "window/widgets/folder_list.h"
 #include "window/form_charac.h"
 
+#include "charfile/character_file.h"
 #include "common/files.h"
 
 #include <QDir>
@@ -223,6 +224,7 @@ private slots:
         QTest::newRow("random bytes") << "Noise.QOZ" << QByteArray("\x01\xff\"\r\n,,\x80") << "";
         QTest::newRow("missing file") << "Gone.QOZ" << QByteArray() << "";
         QTest::newRow("a folder") << "Sub" << QByteArray() << "";
+        QTest::newRow("a folder that is gone") << "Gone/Tessa.QOZ" << QByteArray() << "";
     }
     void characterFileFromTheCommandLine()
     {
@@ -232,10 +234,21 @@ private slots:
         QTemporaryDir other;
         if (!bytes.isEmpty()) writeFile(other.filePath(name), bytes);
         QVERIFY(QDir(other.path()).mkdir(u"Sub"_s));
-        form->openCharacterFile(other.filePath(name));
-        QCOMPARE(ui().DirA->path(), QDir::toNativeSeparators(other.path()));
+        // The folder shown before holds a character of every name: none of them may be taken instead.
+        const QString before = ui().DirA->path();
+        form->state().Character.CharText[slot::Name] = QStringLiteral("Decoy");
+        for (const QString& decoy : {u"Tessa.QOZ"_s, u"Gone.QOZ"_s}) {
+            writeFile(common::joinPath(before, decoy), charfile::characterFileBytes(form->state().Character));
+        }
+        QVERIFY(ui().DirA->reread(before));
+        form->state().Character.CharText[slot::Name].clear();
+
+        QCOMPARE(form->openCharacterFile(other.filePath(name)), !shown.isEmpty());
+        const bool folderThere = QFileInfo(QFileInfo(other.filePath(name)).absolutePath()).isDir();
+        QCOMPARE(ui().DirA->path(), folderThere ? QDir::toNativeSeparators(other.path()) : before);
         if (shown.isEmpty()) {
             QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
+            QVERIFY(ui().Labnam->caption() != u"Decoy"_s);
             return;
         }
         QCOMPARE(ui().FileD->selectedFileName(), name);

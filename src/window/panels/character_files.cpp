@@ -77,26 +77,30 @@ void CharacterFiles::loadCharacter()
     if (!fileName.isEmpty()) loadCharacterFile(fileName);
 }
 
-void CharacterFiles::openCharacterFile(const QString& path)
+bool CharacterFiles::openCharacterFile(const QString& path)
 {
     // As a click on the file in its folder: the folder list moves there and the file is chosen. A
-    // path that names no character file the list shows gets the load's own failure all the same.
+    // path that names no character file the list shows gets the load's own failure all the same,
+    // a folder that is gone too: the list still shows the one before, which may hold that name.
     const QFileInfo file(path);
-    folders_.goTo(file.absolutePath());
-    const bool listed = c_.FileD->chooseFile(file.fileName());
-    loadCharacterFile(listed ? file.fileName() : QString());
+    const bool listed = folders_.goTo(file.absolutePath()) && c_.FileD->chooseFile(file.fileName());
+    return loadCharacterFile(listed ? file.fileName() : QString());
 }
 
-void CharacterFiles::loadCharacterFile(const QString& fileName)
+bool CharacterFiles::loadCharacterFile(const QString& fileName)
 {
     emit aboutToLoad();
     stopBlinking();
     const auto bytes = fileName.isEmpty() ? std::nullopt
                                           : common::readWholeFile(common::joinPath(c_.FileD->folder(), fileName),
                                                                   common::kSmallFileLimit);
-    if (!bytes || !charfile::readCharacterFile(*bytes, character_)) return messages_.say(kAlienInvader);
+    if (!bytes || !charfile::readCharacterFile(*bytes, character_)) {
+        messages_.say(kAlienInvader);
+        return false;
+    }
     SaFiC();
     sheet_.Numero();
+    return true;
 }
 
 void CharacterFiles::Timer2Tick()

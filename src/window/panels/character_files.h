@@ -29,8 +29,9 @@ public:
     // SaFiC: the folder the character file is in becomes the character folder.
     void SaFiC();
 
-    // Opens a character file given on the command line, as a click on it in its folder would.
-    void openCharacterFile(const QString& path);
+    // Opens a character file given on the command line, as a click on it in its folder would;
+    // false, with the load's own message, when it is no character file the folder lists.
+    bool openCharacterFile(const QString& path);
 
     // The character list follows the folder list.
     void showFolder(const QString& folder, const QStringList& files);
@@ -50,7 +51,7 @@ private:
     void stopBlinking();
     void saveCharacter();
     void loadCharacter();
-    void loadCharacterFile(const QString& fileName);
+    bool loadCharacterFile(const QString& fileName);
 
     CharacterFileControls c_;
     sheet::Character& character_;
