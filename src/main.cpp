@@ -25,12 +25,16 @@ namespace {
 
 // Without a display the toolkit would abort with a page of its own; one line says what is missing.
 // A platform chosen by hand (QT_QPA_PLATFORM, -platform) needs none.
+bool namesPlatform(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("-platform")) || arguments.contains(QStringLiteral("--platform"));
+}
+
 bool hasDisplay(const QStringList& arguments)
 {
 #ifdef Q_OS_LINUX
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || arguments.contains(QStringLiteral("-platform"))
-           || arguments.contains(QStringLiteral("--platform"));
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || namesPlatform(arguments);
 #else
     Q_UNUSED(arguments);
     return true;
@@ -131,6 +135,10 @@ int main(int argc, char* argv[])
     parser.parse(argumentsOf(argc, argv)); // errors wait for the toolkit's options to be taken
     answerHelpOrVersion(parser, argc, argv);
     const bool toPdf = parser.isSet(pdfOption());
+    if (toPdf && namesPlatform(argumentsOf(argc, argv))) {
+        std::fprintf(stderr, "charac: --pdf draws without a display: -platform does not go with it.\n");
+        return 2;
+    }
     if (toPdf) {
         prepareForPdf();
     } else if (!hasDisplay(argumentsOf(argc, argv))) {

@@ -2,17 +2,21 @@
 
 #include "charfile/character_file.h"
 #include "common/files.h"
+#include "common/native_names.h"
 #include "window/form_charac.h"
 #include "window/panels/print_panel.h"
-#include "window/panels/sheet_panel.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,10 +28,13 @@ public:
     QStringList texts;
 };
 
+// The name as the system has it: one in another encoding prints as its own bytes, to be copied back.
 void complain(const QString& file, const QString& reason)
 {
-    std::fprintf(stderr, "charac: %s: %s\n", qPrintable(file), qPrintable(reason));
+    std::fprintf(stderr, "charac: %s: %s\n", common::nativePath(file).constData(), qPrintable(reason));
 }
+
+QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 // A file named for printing: the character's name, or why the file is no character file to print.
 struct Checked {
@@ -37,16 +44,41 @@ struct Checked {
 
 Checked check(const QString& path)
 {
-    const auto refused = [](const char* reason) { return Checked{QString(), QString::fromLatin1(reason)}; };
-    const QFileInfo file(path);
-    if (!file.exists()) return refused("no such file");
-    if (file.isDir()) return refused("is a folder, not a character file");
-    if (!file.isReadable()) return refused("cannot be read (permission denied)");
+    const auto refused = [](const QString& reason) { return Checked{QString(), reason}; };
+    const QByteArray native = common::nativePath(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) {
+        return refused(errno == ENOENT ? QStringLiteral("no such file") : systemReason());
+    }
+    if (S_ISDIR(info.st_mode)) return refused(QStringLiteral("is a folder, not a character file"));
+    // The sheet opens a character file as its folder list shows it, and the list shows only these.
+    if (!path.endsWith(QStringLiteral(".qoz"), Qt::CaseInsensitive)) {
+        return refused(QStringLiteral("is no character file: its name does not end in .QOZ"));
+    }
+    if (::access(native.constData(), R_OK) != 0) return refused(QStringLiteral("cannot be read (permission denied)"));
     const auto bytes = common::readWholeFile(path, common::kSmallFileLimit);
-    if (!bytes) return refused("cannot be read as a character file (too big, or not a plain file)");
+    if (!bytes) return refused(QStringLiteral("cannot be read as a character file (too big, or not a plain file)"));
     sheet::Character character;
-    if (!charfile::readCharacterFile(*bytes, character)) return refused("is no valid character file");
+    if (!charfile::readCharacterFile(*bytes, character)) return refused(QStringLiteral("is no valid character file"));
     return Checked{character.CharText[sheet::slot::Name], QString()};
+}
+
+// Whether a PDF may be written where the user named it: a new file, or a PDF replaced. Anything else
+// there is the user's own (a character file typed where the PDF's name belongs, a device, a folder)
+// and stays as it is.
+QString outputRefusal(const QString& out)
+{
+    const QByteArray native = common::nativePath(out);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) return QString(); // a new file; the write names any fault
+    if (S_ISDIR(info.st_mode)) return QStringLiteral("is a folder");
+    if (!S_ISREG(info.st_mode)) return QStringLiteral("is no plain file, and is left as it is");
+    char mark[5] = {};
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const bool isPdf = fd >= 0 && ::read(fd, mark, sizeof mark) == ssize_t(sizeof mark)
+                       && std::memcmp(mark, "%PDF-", sizeof mark) == 0;
+    if (fd >= 0) ::close(fd);
+    return isPdf ? QString() : QStringLiteral("is there already and is no PDF, so it is left as it is");
 }
 
 window::Services readOnlyServices(const std::shared_ptr<QuietMessages>& messages)
@@ -63,9 +95,9 @@ bool paintSheet(QPainter& painter, QPdfWriter& writer, const QString& file)
     const auto messages = std::make_shared<QuietMessages>();
     window::FormCharac form(readOnlyServices(messages));
     if (!file.isEmpty()) {
-        form.openCharacterFile(file);
-        if (messages->texts.contains(QStringLiteral("alien invader"))) {
-            complain(file, QStringLiteral("is no valid character file"));
+        // The file itself was read and found good: what failed is its folder's list.
+        if (!form.openCharacterFile(file)) {
+            complain(file, QStringLiteral("cannot be opened: its folder cannot be listed"));
             return false;
         }
     }
@@ -77,6 +109,10 @@ bool paintSheet(QPainter& painter, QPdfWriter& writer, const QString& file)
 
 int writeSheetsPdf(const QString& out, const QStringList& files)
 {
+    if (const QString refusal = outputRefusal(out); !refusal.isEmpty()) {
+        complain(out, refusal);
+        return 1;
+    }
     QStringList titles; // the document is named after its characters
     for (const QString& file : files) {
         const Checked checked = check(file);
@@ -102,7 +138,7 @@ int writeSheetsPdf(const QString& out, const QStringList& files)
         }
     }
     if (!common::writeFileAtomically(out, pdf.data())) {
-        complain(out, QStringLiteral("cannot be written"));
+        complain(out, QStringLiteral("cannot be written (%1)").arg(systemReason()));
         return 1;
     }
     return 0;

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,13 +41,21 @@ bool writeAll(int fd, const char* data, qint64 size)
     return true;
 }
 
-// The file a save replaces: the target itself, or the file a symbolic link at the target names.
-QByteArray replacedFile(const QByteArray& target)
+// The file a save replaces: the target itself, or the file a symbolic link at the target names,
+// made there when it does not exist yet, as writing through the link would. Nothing for a loop.
+QByteArray replacedFile(QByteArray target)
 {
-    struct stat link {};
-    if (::lstat(target.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
-    char resolved[PATH_MAX];
-    return ::realpath(target.constData(), resolved) ? QByteArray(resolved) : target;
+    constexpr int kMostLinks = 40; // as the system follows them
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        char named[PATH_MAX];
+        const ssize_t size = ::readlink(target.constData(), named, sizeof named);
+        if (size < 0 || size == sizeof named) return target;
+        QByteArray next(named, size);
+        if (!next.startsWith('/')) next.prepend(target.first(target.lastIndexOf('/') + 1));
+        target = next;
+    }
+    errno = ELOOP;
+    return QByteArray();
 }
 
 // A rename is on disk only once its folder is: without this, a power cut right after a save could
@@ -94,6 +101,7 @@ std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes)
 bool writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     const QByteArray target = replacedFile(nativePath(path));
+    if (target.isEmpty()) return false;
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = target.first(slash + 1);
     // A name near the system's limit leaves no room for the ending: its temporary name is cut short.
@@ -102,7 +110,13 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
     temporary.prepend(folder);
 
     struct stat old {};
-    const bool replacing = ::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool replacing = ::stat(target.constData(), &old) == 0;
+    // A folder, device or pipe of that name is no file to replace: the rename would put a plain file
+    // where the system had its own (a save as root over /dev/null, say).
+    if (replacing && !S_ISREG(old.st_mode)) {
+        errno = S_ISDIR(old.st_mode) ? EISDIR : EEXIST;
+        return false;
+    }
     // A rename needs only the folder to be writable: a file the user made read-only is refused here,
     // as writing it in place would be.
     if (replacing && ::access(target.constData(), W_OK) != 0) return false;
@@ -111,7 +125,11 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
     const bool written = (!replacing || ::fchmod(fd.get(), old.st_mode & 07777) == 0)
                          && writeAll(fd.get(), bytes.constData(), bytes.size()) && ::fsync(fd.get()) == 0
                          && fd.close() && ::rename(temporary.constData(), target.constData()) == 0;
-    if (!written) ::unlink(temporary.constData());
+    if (!written) {
+        const int reason = errno; // for the caller to name, not the clean-up's
+        ::unlink(temporary.constData());
+        errno = reason;
+    }
     return written && flushFolder(folder);
 }
 

@@ -22,8 +22,8 @@ std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 
 // Writes a temporary file beside the target and renames it over the target once it is complete
 // and on disk, then flushes the folder so that the rename survives a power cut. The target keeps its
-// permissions, and one the user cannot write is not replaced; a symbolic link is followed to the file
-// it names.
+// permissions, and one the user cannot write is not replaced, nor is a folder, device or pipe; a
+// symbolic link is followed to the file it names. On failure errno tells why.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // A character, possession or path file, written atomically. One bigger than such a file may be

@@ -130,6 +130,18 @@ private slots:
         QVERIFY(writeFileAtomically(link, "three"));
         QCOMPARE(*readWholeFile(path, kSmallFileLimit), QByteArray("three"));
         QVERIFY(QFileInfo(link).isSymLink());
+        // A link to a file not made yet makes it; a loop of links and a pipe are no files to replace.
+        QVERIFY(::symlink("New.QOZ", QFile::encodeName(dir.filePath(u"Ahead.QOZ"_s)).constData()) == 0);
+        QVERIFY(writeFileAtomically(dir.filePath(u"Ahead.QOZ"_s), "four"));
+        QCOMPARE(*readWholeFile(dir.filePath(u"New.QOZ"_s), kSmallFileLimit), QByteArray("four"));
+        QVERIFY(QFileInfo(dir.filePath(u"Ahead.QOZ"_s)).isSymLink());
+        QVERIFY(::symlink("Loop.QOZ", QFile::encodeName(dir.filePath(u"Loop.QOZ"_s)).constData()) == 0);
+        QVERIFY(!writeFileAtomically(dir.filePath(u"Loop.QOZ"_s), "looped"));
+        QVERIFY(QFileInfo(dir.filePath(u"Loop.QOZ"_s)).isSymLink());
+        const QString pipe = dir.filePath(u"Pipe.QOZ"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0644) == 0);
+        QVERIFY(!writeFileAtomically(pipe, "piped"));
+        QVERIFY(::lstat(QFile::encodeName(pipe).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
 
         // A name as long as the system allows still saves.
         const QString longest = dir.filePath(QString(251, u'n') + u".qod"_s);
@@ -137,7 +149,7 @@ private slots:
         QCOMPARE(*readWholeFile(longest, kSmallFileLimit), QByteArray("long"));
         QVERIFY(!writeFileAtomically(dir.filePath(u"Hero.QOZ/x"_s), "into a file"));
         QVERIFY(!writeFileAtomically(dir.path(), "over a folder"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 7);
     }
 };
 

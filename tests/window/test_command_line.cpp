@@ -3,12 +3,15 @@
 // file and the reason, ends with its status and leaves no PDF behind.
 #include "charfile/character_file.h"
 #include "common/files.h"
+#include "common/native_names.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +26,11 @@ QByteArray characterNamed(const QString& name)
     return charfile::characterFileBytes(c);
 }
 
+QByteArray contentOf(const QString& path)
+{
+    return common::readWholeFile(path, common::kCatalogueFileLimit).value_or(QByteArray());
+}
+
 int count(const QByteArray& pdf, const QString& pattern)
 {
     return int(QString::fromLatin1(pdf).count(QRegularExpression(pattern)));
@@ -35,54 +43,76 @@ class TestCommandLine : public QObject {
 private slots:
     void pdfOfSheets_data()
     {
-        QTest::addColumn<QStringList>("arguments"); // OUT stands for the PDF's path in a fresh folder
+        // The words after the program, as a shell reads them: a name in another encoding is made with
+        // printf. The PDF's own name is sheets.pdf in a fresh folder.
+        QTest::addColumn<QString>("words");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("said");   // what standard error holds
-        QTest::addColumn<int>("pages");      // of the PDF written; 0 for none
-        QTest::newRow("a fresh sheet") << QStringList{u"--pdf"_s, u"OUT"_s} << 0 << QString() << 1;
+        QTest::addColumn<QByteArray>("said"); // what standard error holds
+        QTest::addColumn<int>("pages");       // of sheets.pdf; 0 for none
+        QTest::newRow("a fresh sheet") << u"--pdf sheets.pdf"_s << 0 << QByteArray() << 1;
         QTest::newRow("two characters, a page each")
-            << QStringList{u"--pdf"_s, u"OUT"_s, u"Tessa.QOZ"_s, u"Дмитрий.QOZ"_s} << 0 << QString() << 2;
-        QTest::newRow("no character file") << QStringList{u"--pdf"_s, u"OUT"_s, u"Tessa.QOZ"_s, u"Bad.QOZ"_s} << 1
-                                           << u"Bad.QOZ: is no valid character file"_s << 0;
-        QTest::newRow("no such file") << QStringList{u"--pdf"_s, u"OUT"_s, u"Gone.QOZ"_s} << 1
-                                      << u"Gone.QOZ: no such file"_s << 0;
-        QTest::newRow("a PDF that cannot be written") << QStringList{u"--pdf"_s, u"missing/out.pdf"_s, u"Tessa.QOZ"_s}
-                                                      << 1 << u"out.pdf: cannot be written"_s << 0;
-        QTest::newRow("no PDF named") << QStringList{u"--pdf"_s} << 2 << u"Missing value after '--pdf'"_s << 0;
-        QTest::newRow("an unknown option") << QStringList{u"--pdf"_s, u"OUT"_s, u"--sheet"_s} << 2
-                                           << u"Unknown option 'sheet'"_s << 0;
+            << u"--pdf sheets.pdf Tessa.QOZ Дмитрий.QOZ"_s << 0 << QByteArray() << 2;
+        QTest::newRow("a folder named in another encoding")
+            << u"--pdf sheets.pdf \"$(printf 'd\\351r')/Tessa.QOZ\""_s << 0 << QByteArray() << 1;
+        QTest::newRow("no character file") << u"--pdf sheets.pdf Tessa.QOZ Bad.QOZ"_s << 1
+                                           << QByteArray("Bad.QOZ: is no valid character file") << 0;
+        QTest::newRow("no such file, its name in another encoding")
+            << u"--pdf sheets.pdf \"$(printf 'G\\351ne').QOZ\""_s << 1 << QByteArray("G\xe9ne.QOZ: no such file") << 0;
+        QTest::newRow("a file not named .QOZ") << u"--pdf sheets.pdf Tessa.txt"_s << 1
+                                               << QByteArray("Tessa.txt: is no character file") << 0;
+        QTest::newRow("a character file where the PDF's name belongs")
+            << u"--pdf Tessa.QOZ Дмитрий.QOZ"_s << 1 << QByteArray("Tessa.QOZ: is there already and is no PDF") << 0;
+        QTest::newRow("a pipe as the PDF") << u"--pdf pipe.pdf Tessa.QOZ"_s << 1
+                                           << QByteArray("pipe.pdf: is no plain file") << 0;
+        QTest::newRow("a PDF that cannot be written")
+            << u"--pdf missing/out.pdf Tessa.QOZ"_s << 1
+            << QByteArray("missing/out.pdf: cannot be written (No such file or directory)") << 0;
+        QTest::newRow("no PDF named") << u"--pdf"_s << 2 << QByteArray("Missing value after '--pdf'") << 0;
+        QTest::newRow("an unknown option") << u"--pdf sheets.pdf --sheet"_s << 2
+                                           << QByteArray("Unknown option 'sheet'") << 0;
+        QTest::newRow("a platform named") << u"-platform xcb --pdf sheets.pdf"_s << 2
+                                          << QByteArray("-platform does not go with it") << 0;
     }
     void pdfOfSheets()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, words);
         QFETCH(int, status);
-        QFETCH(QString, said);
+        QFETCH(QByteArray, said);
         QFETCH(int, pages);
         QTemporaryDir work;
+        const QByteArray here = QFile::encodeName(work.path());
         QVERIFY(QDir(work.path()).mkdir(u"home"_s));
-        QVERIFY(common::writeFileAtomically(work.filePath(u"Tessa.QOZ"_s), characterNamed(u"Tessa"_s)));
+        QVERIFY(::mkdir((here + "/d\xe9r").constData(), 0755) == 0);
+        QVERIFY(::mkfifo((here + "/pipe.pdf").constData(), 0644) == 0);
+        for (const QByteArray& file : {QByteArray("/Tessa.QOZ"), QByteArray("/Tessa.txt"), QByteArray("/d\xe9r/Tessa.QOZ")}) {
+            QVERIFY(common::writeFileAtomically(common::nameFromNative(here + file), characterNamed(u"Tessa"_s)));
+        }
         QVERIFY(common::writeFileAtomically(work.filePath(u"Дмитрий.QOZ"_s), characterNamed(u"Дмитрий"_s)));
         QVERIFY(common::writeFileAtomically(work.filePath(u"Bad.QOZ"_s), "not a character"));
         const QString out = work.filePath(u"sheets.pdf"_s);
-        arguments.replaceInStrings(QRegularExpression(u"^OUT$"_s), out);
 
         QProcess charac;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"HOME"_s, work.filePath(u"home"_s));
+        environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s); // the system's reasons in English
         environment.remove(u"CHARAC_HOME"_s);
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"QT_QPA_PLATFORM"_s);
         charac.setProcessEnvironment(environment);
         charac.setWorkingDirectory(work.path());
-        charac.start(QCoreApplication::applicationDirPath() + u"/charac"_s, arguments);
+        charac.start(u"sh"_s, {u"-c"_s, u"exec \"$0\" "_s + words, QCoreApplication::applicationDirPath() + u"/charac"_s});
         QVERIFY(charac.waitForFinished(30000));
         QCOMPARE(charac.exitCode(), status);
-        const QString error = QString::fromUtf8(charac.readAllStandardError());
-        QVERIFY2(said.isEmpty() ? error.isEmpty() : error.contains(said), qPrintable(error));
-        // It only reads: no program folder is made, and so no path file written.
+        const QByteArray error = charac.readAllStandardError();
+        QVERIFY2(said.isEmpty() ? error.isEmpty() : error.contains(said), error.constData());
+        // It only reads: no program folder is made, and so no path file written; what the user named
+        // as the PDF, when it is no PDF, stays as it was.
         QVERIFY(!QFileInfo::exists(work.filePath(u"home/QOD"_s)));
+        QCOMPARE(contentOf(work.filePath(u"Tessa.QOZ"_s)), characterNamed(u"Tessa"_s));
+        struct stat pipe {};
+        QVERIFY(::lstat((here + "/pipe.pdf").constData(), &pipe) == 0 && S_ISFIFO(pipe.st_mode));
 
-        const QByteArray pdf = common::readWholeFile(out, common::kCatalogueFileLimit).value_or(QByteArray());
+        const QByteArray pdf = contentOf(out);
         QCOMPARE(count(pdf, u"/Type\\s*/Page\\b"_s), pages);
         if (pages == 0) return;
         QVERIFY(pdf.size() < 300 * 1024 * pages);
@@ -93,9 +123,9 @@ private slots:
         QProcess text;
         text.start(pdftotext, {out, u"-"_s});
         QVERIFY(text.waitForFinished(30000));
-        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        const QString shownText = QString::fromUtf8(text.readAllStandardOutput());
         for (const QString& shown : {u"Tessa"_s, u"Дмитрий"_s, u"Sea Elf"_s, u"17"_s, u"save item"_s}) {
-            QVERIFY2(words.contains(shown), qPrintable(shown));
+            QVERIFY2(shownText.contains(shown), qPrintable(shown));
         }
     }
 };
