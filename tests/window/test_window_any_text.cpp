@@ -16,7 +16,6 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QPushButton>
 

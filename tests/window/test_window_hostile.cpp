@@ -11,7 +11,6 @@
 #include "window/widgets/folder_list.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
 #include <QTemporaryDir>
