@@ -10,8 +10,11 @@
 //   acquire  -> catalogue                           catalogueShown: the stuff frame opens and closes
 //   acquire  -> viewer                              taken: "Take" writes the panel's file
 //   character files -> viewer, event log, acquire   aboutToSave, aboutToLoad
-// and the named calls each panel is handed: the sheet's name() and captions, the folders'
-// currentFolder(), characterFolder(), goTo() and reread(), the acquire panel's boxes.
+// and the named calls each panel is handed:
+//   the sheet's    name(), showName(), shownIntellect(), showRolledAttributes(), Numero()
+//   the folders'   currentFolder(), characterFolder(), storeCharacterFolder(), goTo(), reread(),
+//                  goHome(), FindPlace()
+//   the acquire panel's showEmptyBoxes(), layOut()
 #include "window/form_charac.h"
 
 #include "window/layout/control_factory.h"
@@ -84,9 +87,10 @@ FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), se
 
 FormCharac::~FormCharac()
 {
-    // The controls are torn down after this body has run; an editor that loses the focus on the way
-    // out must not reach the handlers of a window that is already half gone. The panels are members:
-    // they go, and their connections with them, before the base class tears the controls down.
+    // The controls are torn down after this body has run. The panels are members: they go, and the
+    // handlers they connected with them, before the base class tears the controls down. What the
+    // window itself still hears from its controls (the exit button) is cut here, so that a control
+    // going away cannot reach a window that is already half gone.
     for (QWidget* control : std::as_const(widgets_)) control->disconnect(this);
 }
 

@@ -21,15 +21,27 @@
 
 using namespace Qt::StringLiterals;
 
+// A panel's struct holds its own group's controls; another group's, shared or not, are out of reach.
+static_assert(std::is_same_v<decltype(window::TeleportControls::LisE), window::TextList*>);
+static_assert(std::is_same_v<decltype(window::TeleportControls::DirA), window::NotInGroup>);
+static_assert(std::is_same_v<decltype(window::ViewerControls::DirA), window::NotInGroup>);
+static_assert(std::is_same_v<decltype(window::AcquireControls::FrameStuff), window::NotInGroup>);
+static_assert(std::is_same_v<decltype(window::CatalogueControls::FrameStuff), QFrame*>);
+
 class TestLonePanels : public QObject {
     Q_OBJECT
 
-    // Every control made on a plain widget, as the factory makes them for the window.
-    QWidget sheet;
+    // Every control made on a plain widget, as the factory makes them for the window; afresh for each
+    // test, so that no panel's connections or state carry over to the next.
+    std::unique_ptr<QWidget> sheet;
     window::ControlSet controls;
 
 private slots:
-    void initTestCase() { controls.bind(window::createControls(&sheet)); }
+    void init()
+    {
+        sheet = std::make_unique<QWidget>();
+        controls.bind(window::createControls(sheet.get()));
+    }
 
     void theTeleportRollerRollsARangeAndARow()
     {

@@ -17,7 +17,7 @@ enum class Kind {
     Button,     // push button
     CheckBox,   // two-state box with a caption
     Toggle,     // check box drawn as a toggle button
-    Option,     // one of a group of exclusive choices (the group is the container)
+    Option,     // one of a group of exclusive choices (the group is its control array)
     ListBox,    // rows of text
     FileList,   // files of one folder matching one pattern
     FolderList, // the current folder, its parents and its sub-folders

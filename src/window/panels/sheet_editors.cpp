@@ -49,7 +49,8 @@ void SheetPanel::commitAttributeEdit()
     c_.TXchedit->hide();
     // Initiative follows the attributes as the sheet shows them; the stored defense stays as it was
     // while its label shows the helm and shield with the current Nimbleness.
-    c_.LabPer[3]->setCaption(sheet::initiativeCaption(c_.Chakra[3]->caption(), c_.Chakra[5]->caption()));
+    c_.LabPer[3]->setCaption(sheet::initiativeCaption(c_.Chakra[sheet::slot::Perception]->caption(),
+                                                           c_.Chakra[sheet::slot::Nimbleness]->caption()));
     c.CharValue[sheet::slot::Initiative] = common::ToInt16(common::ParseNumber(c_.LabPer[3]->caption()));
     c_.LabPer[5]->setCaption(sheet::defenseValueCaption(state_.defense, c.CharValue[sheet::slot::Nimbleness]));
 }

@@ -16,6 +16,11 @@
 
 namespace window {
 
+namespace {
+// The attribute labels hold Spell Essence and the seven attributes at their slots, then the health.
+constexpr int kHealthLabel = 8;
+} // namespace
+
 SheetPanel::SheetPanel(const SheetControls& controls, SheetState state, QObject* parent)
     : QObject(parent), c_(controls), state_(state)
 {
@@ -50,7 +55,7 @@ void SheetPanel::Numero()
     c_.Labnam->setCaption(shown.name);
     c_.Labfull->setCaption(shown.race);
     c_.LabDetail->setCaption(shown.detail);
-    for (int i = 1; i <= 8; ++i) c_.Chakra[i]->setCaption(shown.attributes[i]);
+    for (int i = 1; i <= kHealthLabel; ++i) c_.Chakra[i]->setCaption(shown.attributes[i]);
     for (int row = 1; row < sheet::kAbilityRows; ++row) {
         c_.LabPer[row]->setCaption(shown.abilityValues[row]);
         c_.LabAb[row]->setCaption(shown.abilityNames[row]);
@@ -74,14 +79,14 @@ void SheetPanel::showRolledAttributes()
         c_.Chakra[i]->setCaption(common::FormatInteger(c.CharValue[i]));
     }
     // The health starts as the Power the sheet shows.
-    c_.Chakra[8]->setCaption(shownPower());
-    c.CharText[sheet::slot::Health] = c_.Chakra[8]->caption();
+    c_.Chakra[kHealthLabel]->setCaption(shownPower());
+    c.CharText[sheet::slot::Health] = c_.Chakra[kHealthLabel]->caption();
 }
 
 void SheetPanel::takeDamage()
 {
     sheet::applyDamage(state_.character, c_.TXdam->text());
-    c_.Chakra[8]->setCaption(state_.character.CharText[sheet::slot::Health]);
+    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::Health]);
     DScrip();
     Numero();
 }
@@ -89,7 +94,7 @@ void SheetPanel::takeDamage()
 void SheetPanel::healToFull()
 {
     sheet::healToFull(state_.character);
-    c_.Chakra[8]->setCaption(state_.character.CharText[sheet::slot::Health]);
+    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::Health]);
     DScrip();
     Numero();
 }

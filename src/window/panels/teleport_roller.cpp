@@ -54,8 +54,7 @@ void TeleportRoller::showRange(int range)
         numbers.append(QString::number(i + 1));
         markers.append(QStringLiteral("*"));
     }
-    // Refilling the text list must not show a row on the way: no row is chosen afterwards.
-    const QSignalBlocker quiet(c_.LisE);
+    // Refilling a list chooses no row and tells nothing: the shown detail stays as it was.
     c_.LisE->setTexts(texts);
     c_.ListTnum->setTexts(numbers);
     c_.ListWidget->setTexts(markers);

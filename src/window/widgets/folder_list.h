@@ -1,6 +1,6 @@
 // The current folder: the chain of folders down to it, then its sub-folders. Double-click or Return
-// on an entry opens that folder. pathChanged is emitted only when the path really changes, whether
-// the user opened a folder or code assigned one.
+// on an entry opens that folder. pathChanged is emitted when the path changes, whether the user
+// opened a folder or code assigned one, and by reread(), which reports the same folder read again.
 #pragma once
 
 #include <QListWidget>
