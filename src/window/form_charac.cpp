@@ -161,9 +161,9 @@ void FormCharac::wirePanels()
     connect(sheet_.get(), &SheetPanel::itemUseAsked, this, [this] { sheet_->useItem(viewer_->itemInHand()); });
 
     connect(viewer_.get(), &PossessionViewer::aboutToView, acquire_.get(), &AcquirePanel::hideFrames);
-    connect(viewer_.get(), &PossessionViewer::viewed, this, [this](int list, const possessions::PossessionView& view) {
+    connect(viewer_.get(), &PossessionViewer::viewed, this, [this](possessions::ListKind list, const possessions::PossessionView& view) {
         sheet_->showView(view);
-        if (list != int(possessions::ListKind::Items)) return;
+        if (list != possessions::ListKind::Items) return;
         eventLog_->append(view.eventText);
         if (view.valid) eventLog_->endEntry(view.shownLines);
     });

@@ -51,8 +51,8 @@ public:
 signals:
     // A file was chosen and is about to be shown.
     void aboutToView();
-    // A file of list `list` (0 abilities, 1 items, 2 notes) was shown, up to where it ran out.
-    void viewed(int list, const possessions::PossessionView& view);
+    // A file of that list was shown, up to where it ran out.
+    void viewed(possessions::ListKind list, const possessions::PossessionView& view);
 
 private:
     void connectControls();
