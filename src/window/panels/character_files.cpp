@@ -38,7 +38,7 @@ CharacterFiles::CharacterFiles(const CharacterFileControls& controls, sheet::Cha
 
 void CharacterFiles::showFolder(const QString& folder, const QStringList& files) { c_.FileD->showFolder(folder, files); }
 
-QString CharacterFiles::characterFolder() const { return c_.FileD->folder() + QDir::separator(); }
+QString CharacterFiles::listedFolder() const { return c_.FileD->folder() + QDir::separator(); }
 
 void CharacterFiles::startBlinking() { Timer2->start(); }
 
@@ -62,7 +62,7 @@ void CharacterFiles::SaCh()
     folders_.FindPlace();
 }
 
-void CharacterFiles::SaFiC() { folders_.storeCharacterFolder(characterFolder()); }
+void CharacterFiles::SaFiC() { folders_.storeCharacterFolder(listedFolder()); }
 
 void CharacterFiles::saveCharacter()
 {

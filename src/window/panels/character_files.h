@@ -47,7 +47,8 @@ signals:
     void aboutToLoad();
 
 private:
-    QString characterFolder() const;
+    // The folder of the character list, as the character folder is stored: with a closing separator.
+    QString listedFolder() const;
     void stopBlinking();
     void saveCharacter();
     void loadCharacter();
