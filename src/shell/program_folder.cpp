@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <unistd.h>
 
 namespace shell {
@@ -50,7 +51,13 @@ ProgramFolder prepareProgramFolder(const QString& characHome, const QString& exe
     const QString folder = chooseProgramFolder(characHome, executableFolder, home);
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) return failed(folder, QStringLiteral("that is a file, not a folder"));
-    if (!info.exists() && !QDir().mkpath(folder)) return failed(folder, QStringLiteral("it cannot be created"));
+    if (!info.exists()) {
+        std::error_code error;
+        std::filesystem::create_directories(common::nativePath(folder).toStdString(), error);
+        if (error) {
+            return failed(folder, QStringLiteral("it cannot be created (%1)").arg(QString::fromLocal8Bit(error.message())));
+        }
+    }
     // Asked of the system rather than tried with a file, which would cost every start a write.
     if (::access(common::nativePath(folder).constData(), W_OK | X_OK) != 0) {
         return failed(folder, QStringLiteral("it cannot be written (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));

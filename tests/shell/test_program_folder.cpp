@@ -69,7 +69,7 @@ private slots:
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("reason");
         QTest::newRow("CHARAC_HOME is a file") << "file" << "home" << "not a folder";
-        QTest::newRow("home below a file") << "" << "file" << "cannot be created";
+        QTest::newRow("home below a file") << "" << "file" << "cannot be created (Not a directory)";
     }
     void aFolderThatCannotBeUsedIsNamedWithTheReason()
     {
