@@ -2,91 +2,47 @@
 //
 //   charac [FILE]                      opens the sheet; with a character file, on that character
 //   charac --pdf OUT.pdf [FILE.QOZ...]  writes the sheets to a PDF, with no window (sheet_pdf.h)
-//   charac --help | --version
-// A bad command line ends the program with exit status 2.
+//   charac --help | --help-all | --version
+// A bad command line ends the program with exit status 2 (command_line.h).
+#include "command_line.h"
 #include "sheet_pdf.h"
 
-#include "common/native_names.h"
 #include "window/form_charac.h"
 #include "window/widgets/sheet_style.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTimer>
 
-#include <QDir>
-
-#include <climits>
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
+#include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// Without a display the toolkit would abort with a page of its own; one line says what is missing.
-// A platform chosen by hand (QT_QPA_PLATFORM, -platform) needs none.
-bool namesPlatform(const QStringList& arguments)
+constexpr const char* kNoDisplay = "Charac needs a graphical session, and this one has no display";
+
+int refuseCommandLine(const QString& error)
 {
-    return arguments.contains(QStringLiteral("-platform")) || arguments.contains(QStringLiteral("--platform"));
+    std::fprintf(stderr, "charac: %s\n", qPrintable(error));
+    return 2;
 }
 
-bool hasDisplay(const QStringList& arguments)
-{
-#ifdef Q_OS_LINUX
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || namesPlatform(arguments);
-#else
-    Q_UNUSED(arguments);
-    return true;
-#endif
-}
-
-// Taken as names on disk are, so that a file named in another encoding still opens.
-QStringList argumentsOf(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(common::nameFromNative(argv[i]));
-    return arguments;
-}
-
-// A file named on the command line, made absolute and clean from the texts alone: Qt's own
-// conversion would pass a folder named in another encoding through the system's encoding and lose it.
-QString absoluteFile(const QString& file)
-{
-    if (QDir::isAbsolutePath(file)) return QDir::cleanPath(file);
-    char here[PATH_MAX];
-    const QString folder = ::getcwd(here, sizeof here) ? common::nameFromNative(here) : QDir::currentPath();
-    return QDir::cleanPath(folder + u'/' + file);
-}
-
-// The program's own options. The toolkit's (-platform, -style ...) are only known once it has taken
-// them out of argv, so a first reading cannot tell an unknown option yet.
-const QCommandLineOption& pdfOption()
-{
-    static const QCommandLineOption pdf(
-        QStringLiteral("pdf"),
-        QStringLiteral("Write the sheets of the character files to <out.pdf>, a page each, "
-                       "without a window (a fresh sheet when no file is named), and end."),
-        QStringLiteral("out.pdf"));
-    return pdf;
-}
-
-void describeOptions(QCommandLineParser& parser)
-{
-    parser.setApplicationDescription(QStringLiteral("Character sheets for the QOD role-playing system."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption(pdfOption());
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A character file (.QOZ) to open; with --pdf, any number of them."),
-                                 QStringLiteral("[file...]"));
-}
-
-// --help and --version are answered before the window system is reached, so that they work
-// anywhere, with no display too.
+// --help, --help-all and --version are answered before the window system is reached, so that they
+// work anywhere, with no display too.
 void answerHelpOrVersion(QCommandLineParser& parser, int& argc, char* argv[])
 {
-    if (!parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("version"))) return;
+    if (parser.isSet(u"help-all"_s)) {
+        // The toolkit's options are listed by the toolkit's own application, which is started without
+        // a display for it, and without its notices.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        QApplication toolkit(argc, argv);
+        parser.process(toolkit); // prints and ends the program
+    }
+    if (!parser.isSet(u"help"_s) && !parser.isSet(u"version"_s)) return;
     QCoreApplication core(argc, argv); // names the program in the help text
     parser.process(core);               // prints and ends the program
 }
@@ -99,6 +55,38 @@ void prepareForPdf()
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "charac: %s\n", qPrintable(text));
     });
+}
+
+// A display that is named but cannot be reached (a closed remote session, a Wayland session without
+// the toolkit's Wayland plug-in) makes the toolkit end the program with a core dump, after a page
+// about plug-ins. Its notices are held while it starts: passed on once it has, or else replaced by
+// the one line and the status of a session with no display at all.
+struct HeldNotice {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldNotice> heldNotices;
+QtMessageHandler passNotice = nullptr;
+
+void holdNotice(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) return heldNotices.push_back({type, context.category, text});
+    std::fprintf(stderr, "charac: %s it can reach.\n", kNoDisplay);
+    std::_Exit(1);
+}
+
+void holdNoticesWhileStarting() { passNotice = qInstallMessageHandler(holdNotice); }
+
+void passHeldNotices()
+{
+    qInstallMessageHandler(passNotice);
+    for (const HeldNotice& notice : heldNotices) {
+        const QMessageLogContext context(nullptr, 0, nullptr, notice.category.constData());
+        if (passNotice) passNotice(notice.type, context, notice.text);
+        else std::fprintf(stderr, "%s\n", qPrintable(notice.text));
+    }
+    heldNotices.clear();
 }
 
 int writePdf(const QCommandLineParser& parser)
@@ -132,25 +120,25 @@ int main(int argc, char* argv[])
     window::identifyApplication();
     QCommandLineParser parser;
     describeOptions(parser);
-    parser.parse(argumentsOf(argc, argv)); // errors wait for the toolkit's options to be taken
+    if (const QString error = errorBeforeToolkit(parser, argumentsOf(argc, argv)); !error.isEmpty()) {
+        return refuseCommandLine(error);
+    }
     answerHelpOrVersion(parser, argc, argv);
     const bool toPdf = parser.isSet(pdfOption());
-    if (toPdf && namesPlatform(argumentsOf(argc, argv))) {
-        std::fprintf(stderr, "charac: --pdf draws without a display: -platform does not go with it.\n");
-        return 2;
-    }
     if (toPdf) {
         prepareForPdf();
-    } else if (!hasDisplay(argumentsOf(argc, argv))) {
-        std::fprintf(stderr, "charac: Charac needs a graphical session, and this one has no display.\n");
+    } else if (!namesDisplay(argumentsOf(argc, argv))) {
+        std::fprintf(stderr, "charac: %s.\n", kNoDisplay);
         return 1;
+    } else {
+        holdNoticesWhileStarting();
     }
 
     QApplication app(argc, argv);
-    // What the toolkit left in argv is ours: an unknown option ends the program here with a message.
-    if (!parser.parse(argumentsOf(argc, argv))) {
-        std::fprintf(stderr, "charac: %s\n", qPrintable(parser.errorText()));
-        return 2;
+    if (!toPdf) passHeldNotices();
+    // What the toolkit left in argv is the program's own, to be read whole now.
+    if (const QString error = errorAfterToolkit(parser, argumentsOf(argc, argv)); !error.isEmpty()) {
+        return refuseCommandLine(error);
     }
     QApplication::setStyle(new window::SheetStyle);
     return toPdf ? writePdf(parser) : runWindow(parser);

@@ -43,11 +43,11 @@ class TestCommandLine : public QObject {
 private slots:
     void pdfOfSheets_data()
     {
-        // The words after the program, as a shell reads them: a name in another encoding is made with
-        // printf. The PDF's own name is sheets.pdf in a fresh folder.
+        // The words after the program, as a shell reads them, after any settings of its environment: a
+        // name in another encoding is made with printf. The PDF's own name is sheets.pdf in a fresh folder.
         QTest::addColumn<QString>("words");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("said"); // what standard error holds
+        QTest::addColumn<QByteArray>("said"); // what the program prints; a success prints no error
         QTest::addColumn<int>("pages");       // of sheets.pdf; 0 for none
         QTest::newRow("a fresh sheet") << u"--pdf sheets.pdf"_s << 0 << QByteArray() << 1;
         QTest::newRow("two characters, a page each")
@@ -72,6 +72,19 @@ private slots:
                                            << QByteArray("Unknown option 'sheet'") << 0;
         QTest::newRow("a platform named") << u"-platform xcb --pdf sheets.pdf"_s << 2
                                           << QByteArray("-platform does not go with it") << 0;
+        QTest::newRow("two PDFs named") << u"--pdf other.pdf --pdf sheets.pdf"_s << 2
+                                        << QByteArray("--pdf names one PDF") << 0;
+        // Told before the display is looked for, and before help is given.
+        QTest::newRow("an unknown option for the window") << u"--sheet"_s << 2 << QByteArray("Unknown option 'sheet'") << 0;
+        QTest::newRow("help with an unknown option") << u"--help --sheet"_s << 2
+                                                     << QByteArray("charac: Unknown option 'sheet'") << 0;
+        QTest::newRow("the version, and --pdf without its PDF") << u"--version --pdf"_s << 2
+                                                                << QByteArray("Missing value after '--pdf'") << 0;
+        QTest::newRow("the toolkit's options listed") << u"--help-all"_s << 0 << QByteArray("--platform <") << 0;
+        QTest::newRow("two files for the window") << u"-platform offscreen Tessa.QOZ Дмитрий.QOZ"_s << 2
+                                                  << QByteArray("the window opens one character file") << 0;
+        QTest::newRow("a display that cannot be reached") << u"DISPLAY=:4711"_s << 1
+                                                          << QByteArray("no display it can reach") << 0;
     }
     void pdfOfSheets()
     {
@@ -100,11 +113,13 @@ private slots:
         environment.remove(u"QT_QPA_PLATFORM"_s);
         charac.setProcessEnvironment(environment);
         charac.setWorkingDirectory(work.path());
-        charac.start(u"sh"_s, {u"-c"_s, u"exec \"$0\" "_s + words, QCoreApplication::applicationDirPath() + u"/charac"_s});
+        const QString command = words.replace(QRegularExpression(u"^((?:[A-Z_]+=\\S* ?)*)"_s), u"exec env \\1 \"$0\" "_s);
+        charac.start(u"sh"_s, {u"-c"_s, command, QCoreApplication::applicationDirPath() + u"/charac"_s});
         QVERIFY(charac.waitForFinished(30000));
         QCOMPARE(charac.exitCode(), status);
         const QByteArray error = charac.readAllStandardError();
-        QVERIFY2(said.isEmpty() ? error.isEmpty() : error.contains(said), error.constData());
+        if (status == 0) QVERIFY2(error.isEmpty(), error.constData());
+        QVERIFY2((charac.readAllStandardOutput() + error).contains(said), error.constData());
         // It only reads: no program folder is made, and so no path file written; what the user named
         // as the PDF, when it is no PDF, stays as it was.
         QVERIFY(!QFileInfo::exists(work.filePath(u"home/QOD"_s)));

@@ -1,0 +1,114 @@
+#include "command_line.h"
+
+#include "common/native_names.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+#include <climits>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The options the toolkit takes out of the words when it starts (QGuiApplication, QApplication and
+// the X11 platform). Before then they are unknown to the program, and no error.
+bool isToolkitOption(const QString& name)
+{
+    static const QStringList kToolkitOptions{
+        u"platform"_s,    u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,     u"qmljsdebugger"_s,
+        u"qwindowgeometry"_s, u"geometry"_s,       u"qwindowicon"_s,   u"icon"_s,       u"qwindowtitle"_s,
+        u"title"_s,       u"reverse"_s,            u"session"_s,       u"testability"_s, u"display"_s,
+        u"name"_s,        u"visual"_s,             u"sync"_s,          u"nograb"_s,     u"dograb"_s,
+        u"style"_s,       u"stylesheet"_s,         u"widgetcount"_s,
+    };
+    return kToolkitOptions.contains(name);
+}
+
+bool namesPlatform(const QStringList& arguments)
+{
+    return arguments.contains(u"-platform"_s) || arguments.contains(u"--platform"_s);
+}
+
+// The errors both readings share: a second --pdf, and -platform with --pdf, which draws offscreen.
+QString errorOfKnownOptions(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    if (parser.values(pdfOption()).size() > 1) return u"--pdf names one PDF, and was given more than once."_s;
+    if (parser.isSet(pdfOption()) && namesPlatform(arguments)) {
+        return u"--pdf draws without a display: -platform does not go with it."_s;
+    }
+    return QString();
+}
+
+} // namespace
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(common::nameFromNative(argv[i]));
+    return arguments;
+}
+
+const QCommandLineOption& pdfOption()
+{
+    static const QCommandLineOption pdf(
+        u"pdf"_s,
+        u"Write the sheets of the character files to <out.pdf>, a page each, without a window (a fresh sheet "
+        "when no file is named), and end."_s,
+        u"out.pdf"_s);
+    return pdf;
+}
+
+void describeOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(u"Character sheets for the QOD role-playing system."_s);
+    // "-platform" is one option, as the toolkit reads it, not seven one-letter ones.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(pdfOption());
+    parser.addPositionalArgument(u"file"_s, u"A character file (.QOZ) to open; with --pdf, any number of them."_s,
+                                 u"[file...]"_s);
+}
+
+QString errorBeforeToolkit(QCommandLineParser& parser, const QStringList& arguments)
+{
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        // No unknown option means a known one without its value.
+        if (unknown.isEmpty() || !std::all_of(unknown.begin(), unknown.end(), isToolkitOption)) {
+            return parser.errorText();
+        }
+    }
+    return errorOfKnownOptions(parser, arguments);
+}
+
+QString errorAfterToolkit(QCommandLineParser& parser, const QStringList& arguments)
+{
+    if (!parser.parse(arguments)) return parser.errorText();
+    if (!parser.isSet(pdfOption()) && parser.positionalArguments().size() > 1) {
+        return u"the window opens one character file; --pdf prints any number of them."_s;
+    }
+    return errorOfKnownOptions(parser, arguments);
+}
+
+bool namesDisplay(const QStringList& arguments)
+{
+#ifdef Q_OS_LINUX
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || namesPlatform(arguments);
+#else
+    Q_UNUSED(arguments);
+    return true;
+#endif
+}
+
+QString absoluteFile(const QString& file)
+{
+    if (QDir::isAbsolutePath(file)) return QDir::cleanPath(file);
+    char here[PATH_MAX];
+    const QString folder = ::getcwd(here, sizeof here) ? common::nameFromNative(here) : QDir::currentPath();
+    return QDir::cleanPath(folder + u'/' + file);
+}
