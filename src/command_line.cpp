@@ -21,7 +21,7 @@ bool isToolkitOption(const QString& name)
         u"platform"_s,    u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,     u"qmljsdebugger"_s,
         u"qwindowgeometry"_s, u"geometry"_s,       u"qwindowicon"_s,   u"icon"_s,       u"qwindowtitle"_s,
         u"title"_s,       u"reverse"_s,            u"session"_s,       u"testability"_s, u"display"_s,
-        u"name"_s,        u"visual"_s,             u"sync"_s,          u"nograb"_s,     u"dograb"_s,
+        u"name"_s,        u"visual"_s,             u"nograb"_s,        u"dograb"_s,     u"qdevel"_s,
         u"style"_s,       u"stylesheet"_s,         u"widgetcount"_s,
     };
     return kToolkitOptions.contains(name);
