@@ -4,8 +4,6 @@
 
 #include <QDir>
 
-#include <algorithm>
-
 #include <climits>
 #include <unistd.h>
 
@@ -27,9 +25,18 @@ bool isToolkitOption(const QString& name)
     return kToolkitOptions.contains(name);
 }
 
-bool namesPlatform(const QStringList& arguments)
+bool namesOption(const QStringList& arguments, const QString& name)
 {
-    return arguments.contains(u"-platform"_s) || arguments.contains(u"--platform"_s);
+    return arguments.contains(u'-' + name) || arguments.contains(u"--"_s + name);
+}
+
+bool namesPlatform(const QStringList& arguments) { return namesOption(arguments, u"platform"_s); }
+
+// The words the parser would use, for the unknown options that are not the toolkit's.
+QString unknownOptionsError(const QStringList& names)
+{
+    if (names.size() == 1) return u"Unknown option '%1'."_s.arg(names.constFirst());
+    return u"Unknown options: %1."_s.arg(names.join(u", "_s));
 }
 
 // The errors both readings share: a second --pdf, and -platform with --pdf, which draws offscreen.
@@ -76,11 +83,11 @@ void describeOptions(QCommandLineParser& parser)
 QString errorBeforeToolkit(QCommandLineParser& parser, const QStringList& arguments)
 {
     if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
+        QStringList unknown = parser.unknownOptionNames();
         // No unknown option means a known one without its value.
-        if (unknown.isEmpty() || !std::all_of(unknown.begin(), unknown.end(), isToolkitOption)) {
-            return parser.errorText();
-        }
+        if (unknown.isEmpty()) return parser.errorText();
+        unknown.removeIf(isToolkitOption);
+        if (!unknown.isEmpty()) return unknownOptionsError(unknown);
     }
     return errorOfKnownOptions(parser, arguments);
 }
@@ -98,7 +105,8 @@ bool namesDisplay(const QStringList& arguments)
 {
 #ifdef Q_OS_LINUX
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || namesPlatform(arguments);
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || namesPlatform(arguments)
+           || namesOption(arguments, u"display"_s);
 #else
     Q_UNUSED(arguments);
     return true;

@@ -24,8 +24,8 @@ QString errorBeforeToolkit(QCommandLineParser& parser, const QStringList& argume
 // What is wrong with the words the toolkit left: as above, and more than one file for the window.
 QString errorAfterToolkit(QCommandLineParser& parser, const QStringList& arguments);
 
-// Whether a window can be shown at all: a display is named (DISPLAY, WAYLAND_DISPLAY) or a platform
-// is chosen by hand (QT_QPA_PLATFORM, -platform), which may need none.
+// Whether a window can be shown at all: a display is named (DISPLAY, WAYLAND_DISPLAY, -display) or a
+// platform is chosen by hand (QT_QPA_PLATFORM, -platform), which may need none.
 bool namesDisplay(const QStringList& arguments);
 
 // A file named on the command line, made absolute and clean from the texts alone: Qt's own

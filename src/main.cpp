@@ -5,6 +5,7 @@
 //   charac --help | --help-all | --version
 // A bad command line ends the program with exit status 2 (command_line.h).
 #include "command_line.h"
+#include "held_notices.h"
 #include "sheet_pdf.h"
 
 #include "window/form_charac.h"
@@ -15,8 +16,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -44,7 +43,9 @@ void answerHelpOrVersion(QCommandLineParser& parser, int& argc, char* argv[])
     }
     if (!parser.isSet(u"help"_s) && !parser.isSet(u"version"_s)) return;
     QCoreApplication core(argc, argv); // names the program in the help text
-    parser.process(core);               // prints and ends the program
+    // Shown, not processed again: the words were read already, the toolkit's options among them.
+    if (parser.isSet(u"help"_s)) parser.showHelp(0);
+    parser.showVersion();
 }
 
 // A sheet printed to a file needs no display and shows no window. What the run says on standard
@@ -55,38 +56,6 @@ void prepareForPdf()
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "charac: %s\n", qPrintable(text));
     });
-}
-
-// A display that is named but cannot be reached (a closed remote session, a Wayland session without
-// the toolkit's Wayland plug-in) makes the toolkit end the program with a core dump, after a page
-// about plug-ins. Its notices are held while it starts: passed on once it has, or else replaced by
-// the one line and the status of a session with no display at all.
-struct HeldNotice {
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
-std::vector<HeldNotice> heldNotices;
-QtMessageHandler passNotice = nullptr;
-
-void holdNotice(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type != QtFatalMsg) return heldNotices.push_back({type, context.category, text});
-    std::fprintf(stderr, "charac: %s it can reach.\n", kNoDisplay);
-    std::_Exit(1);
-}
-
-void holdNoticesWhileStarting() { passNotice = qInstallMessageHandler(holdNotice); }
-
-void passHeldNotices()
-{
-    qInstallMessageHandler(passNotice);
-    for (const HeldNotice& notice : heldNotices) {
-        const QMessageLogContext context(nullptr, 0, nullptr, notice.category.constData());
-        if (passNotice) passNotice(notice.type, context, notice.text);
-        else std::fprintf(stderr, "%s\n", qPrintable(notice.text));
-    }
-    heldNotices.clear();
 }
 
 int writePdf(const QCommandLineParser& parser)
@@ -131,7 +100,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "charac: %s.\n", kNoDisplay);
         return 1;
     } else {
-        holdNoticesWhileStarting();
+        holdNoticesWhileStarting(kNoDisplay);
     }
 
     QApplication app(argc, argv);

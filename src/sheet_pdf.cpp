@@ -63,9 +63,9 @@ Checked check(const QString& path)
     return Checked{character.CharText[sheet::slot::Name], QString()};
 }
 
-// Whether a PDF may be written where the user named it: a new file, or a PDF replaced. Anything else
-// there is the user's own (a character file typed where the PDF's name belongs, a device, a folder)
-// and stays as it is.
+// Whether a PDF may be written where the user named it: a new file, an empty one (made for it, as
+// mktemp does), or a PDF replaced. Anything else there is the user's own (a character file typed
+// where the PDF's name belongs, a device, a folder) and stays as it is.
 QString outputRefusal(const QString& out)
 {
     const QByteArray native = common::nativePath(out);
@@ -73,11 +73,12 @@ QString outputRefusal(const QString& out)
     if (::stat(native.constData(), &info) != 0) return QString(); // a new file; the write names any fault
     if (S_ISDIR(info.st_mode)) return QStringLiteral("is a folder");
     if (!S_ISREG(info.st_mode)) return QStringLiteral("is no plain file, and is left as it is");
-    char mark[5] = {};
+    if (info.st_size == 0) return QString();
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    const bool isPdf = fd >= 0 && ::read(fd, mark, sizeof mark) == ssize_t(sizeof mark)
-                       && std::memcmp(mark, "%PDF-", sizeof mark) == 0;
-    if (fd >= 0) ::close(fd);
+    if (fd < 0) return QStringLiteral("is there already and cannot be read, so it is left as it is");
+    char mark[5] = {};
+    const bool isPdf = ::read(fd, mark, sizeof mark) == ssize_t(sizeof mark) && std::memcmp(mark, "%PDF-", sizeof mark) == 0;
+    ::close(fd);
     return isPdf ? QString() : QStringLiteral("is there already and is no PDF, so it is left as it is");
 }
 
@@ -95,9 +96,10 @@ bool paintSheet(QPainter& painter, QPdfWriter& writer, const QString& file)
     const auto messages = std::make_shared<QuietMessages>();
     window::FormCharac form(readOnlyServices(messages));
     if (!file.isEmpty()) {
-        // The file itself was read and found good: what failed is its folder's list.
+        // The file itself was read and found good: what failed is opening it from its folder's list
+        // (a folder that cannot be listed, or a file gone meanwhile).
         if (!form.openCharacterFile(file)) {
-            complain(file, QStringLiteral("cannot be opened: its folder cannot be listed"));
+            complain(file, QStringLiteral("cannot be opened from its folder's list"));
             return false;
         }
     }

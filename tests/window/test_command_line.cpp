@@ -1,6 +1,7 @@
-// The program from its command line: charac --pdf writes the sheets of character files to a PDF,
-// a landscape page each with its text as text, without a window, reading only; a failure names the
-// file and the reason, ends with its status and leaves no PDF behind.
+// The program from its command line. charac --pdf writes the sheets of character files to a PDF, a
+// landscape page each with its text as text, without a window, reading only; a failure names the
+// file and the reason, ends with its status and leaves no PDF behind. A bad command line ends with
+// status 2 before any display is looked for, and a display that cannot be reached with one line.
 #include "charfile/character_file.h"
 #include "common/files.h"
 #include "common/native_names.h"
@@ -41,7 +42,7 @@ int count(const QByteArray& pdf, const QString& pattern)
 class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
-    void pdfOfSheets_data()
+    void commandLine_data()
     {
         // The words after the program, as a shell reads them, after any settings of its environment: a
         // name in another encoding is made with printf. The PDF's own name is sheets.pdf in a fresh folder.
@@ -62,6 +63,7 @@ private slots:
                                                << QByteArray("Tessa.txt: is no character file") << 0;
         QTest::newRow("a character file where the PDF's name belongs")
             << u"--pdf Tessa.QOZ Дмитрий.QOZ"_s << 1 << QByteArray("Tessa.QOZ: is there already and is no PDF") << 0;
+        QTest::newRow("an empty file made for the PDF") << u"--pdf empty.pdf Tessa.QOZ"_s << 0 << QByteArray() << 0;
         QTest::newRow("a pipe as the PDF") << u"--pdf pipe.pdf Tessa.QOZ"_s << 1
                                            << QByteArray("pipe.pdf: is no plain file") << 0;
         QTest::newRow("a PDF that cannot be written")
@@ -80,13 +82,18 @@ private slots:
                                                      << QByteArray("charac: Unknown option 'sheet'") << 0;
         QTest::newRow("the version, and --pdf without its PDF") << u"--version --pdf"_s << 2
                                                                 << QByteArray("Missing value after '--pdf'") << 0;
+        QTest::newRow("help with a toolkit option") << u"-style fusion --help"_s << 0 << QByteArray("Usage:") << 0;
+        QTest::newRow("an unknown option beside a toolkit option") << u"-style fusion --sheet"_s << 2
+                                                                   << QByteArray("Unknown option 'sheet'.") << 0;
         QTest::newRow("the toolkit's options listed") << u"--help-all"_s << 0 << QByteArray("--platform <") << 0;
         QTest::newRow("two files for the window") << u"-platform offscreen Tessa.QOZ Дмитрий.QOZ"_s << 2
                                                   << QByteArray("the window opens one character file") << 0;
         QTest::newRow("a display that cannot be reached") << u"DISPLAY=:4711"_s << 1
                                                           << QByteArray("no display it can reach") << 0;
+        QTest::newRow("a display named that cannot be reached") << u"-display :4711"_s << 1
+                                                                << QByteArray("no display it can reach") << 0;
     }
-    void pdfOfSheets()
+    void commandLine()
     {
         QFETCH(QString, words);
         QFETCH(int, status);
@@ -97,6 +104,7 @@ private slots:
         QVERIFY(QDir(work.path()).mkdir(u"home"_s));
         QVERIFY(::mkdir((here + "/d\xe9r").constData(), 0755) == 0);
         QVERIFY(::mkfifo((here + "/pipe.pdf").constData(), 0644) == 0);
+        QVERIFY(common::writeFileAtomically(work.filePath(u"empty.pdf"_s), QByteArray()));
         for (const QByteArray& file : {QByteArray("/Tessa.QOZ"), QByteArray("/Tessa.txt"), QByteArray("/d\xe9r/Tessa.QOZ")}) {
             QVERIFY(common::writeFileAtomically(common::nameFromNative(here + file), characterNamed(u"Tessa"_s)));
         }
@@ -110,12 +118,15 @@ private slots:
         environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s); // the system's reasons in English
         environment.remove(u"CHARAC_HOME"_s);
         environment.remove(u"DISPLAY"_s);
+        environment.remove(u"WAYLAND_DISPLAY"_s);
+        environment.remove(u"XDG_SESSION_TYPE"_s);
         environment.remove(u"QT_QPA_PLATFORM"_s);
         charac.setProcessEnvironment(environment);
         charac.setWorkingDirectory(work.path());
         const QString command = words.replace(QRegularExpression(u"^((?:[A-Z_]+=\\S* ?)*)"_s), u"exec env \\1 \"$0\" "_s);
         charac.start(u"sh"_s, {u"-c"_s, command, QCoreApplication::applicationDirPath() + u"/charac"_s});
         QVERIFY(charac.waitForFinished(30000));
+        QCOMPARE(charac.exitStatus(), QProcess::NormalExit); // never a crash, nor the toolkit's abort
         QCOMPARE(charac.exitCode(), status);
         const QByteArray error = charac.readAllStandardError();
         if (status == 0) QVERIFY2(error.isEmpty(), error.constData());
