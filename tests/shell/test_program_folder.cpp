@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 using namespace shell;
@@ -69,7 +72,8 @@ private slots:
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("reason");
         QTest::newRow("CHARAC_HOME is a file") << "file" << "home" << "not a folder";
-        QTest::newRow("home below a file") << "" << "file" << "cannot be created (Not a directory)";
+        QTest::newRow("home below a file") << "" << "file"
+                                           << u"cannot be created (%1)"_s.arg(QString::fromLocal8Bit(std::strerror(ENOTDIR)));
     }
     void aFolderThatCannotBeUsedIsNamedWithTheReason()
     {

