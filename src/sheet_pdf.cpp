@@ -34,8 +34,6 @@ void complain(const QString& file, const QString& reason)
     std::fprintf(stderr, "charac: %s: %s\n", common::nativePath(file).constData(), qPrintable(reason));
 }
 
-QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
-
 // A file named for printing: the character's name, or why the file is no character file to print.
 struct Checked {
     QString name;
@@ -48,7 +46,7 @@ Checked check(const QString& path)
     const QByteArray native = common::nativePath(path);
     struct stat info {};
     if (::stat(native.constData(), &info) != 0) {
-        return refused(errno == ENOENT ? QStringLiteral("no such file") : systemReason());
+        return refused(errno == ENOENT ? QStringLiteral("no such file") : common::systemReason());
     }
     if (S_ISDIR(info.st_mode)) return refused(QStringLiteral("is a folder, not a character file"));
     // The sheet opens a character file as its folder list shows it, and the list shows only these.
@@ -140,7 +138,7 @@ int writeSheetsPdf(const QString& out, const QStringList& files)
         }
     }
     if (!common::writeFileAtomically(out, pdf.data())) {
-        complain(out, QStringLiteral("cannot be written (%1)").arg(systemReason()));
+        complain(out, QStringLiteral("cannot be written (%1)").arg(common::systemReason()));
         return 1;
     }
     return 0;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -137,6 +138,8 @@ bool writeSmallFile(const QString& path, const QByteArray& bytes)
 {
     return bytes.size() <= kSmallFileLimit && writeFileAtomically(path, bytes);
 }
+
+QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 QString interruptedSaveName(const QString& name) { return u'.' + name + kSaveEnding; }
 

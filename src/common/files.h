@@ -36,6 +36,9 @@ bool writeSmallFile(const QString& path, const QByteArray& bytes);
 QString interruptedSaveName(const QString& name);
 bool isInterruptedSave(const QString& name);
 
+// The system's words for why the last call failed (errno), to name in a message.
+QString systemReason();
+
 bool isFolder(const QString& path);
 bool makeFolder(const QString& path);
 

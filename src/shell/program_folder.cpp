@@ -2,14 +2,13 @@
 
 #include "shell/paths.h"
 
+#include "common/files.h"
 #include "common/native_names.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <unistd.h>
 
@@ -60,7 +59,7 @@ ProgramFolder prepareProgramFolder(const QString& characHome, const QString& exe
     }
     // Asked of the system rather than tried with a file, which would cost every start a write.
     if (::access(common::nativePath(folder).constData(), W_OK | X_OK) != 0) {
-        return failed(folder, QStringLiteral("it cannot be written (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return failed(folder, QStringLiteral("it cannot be written (%1)").arg(common::systemReason()));
     }
 
     const QString starter = QDir(folder).filePath(kStarterCatalogue);
