@@ -20,6 +20,19 @@ inline constexpr qint64 kCatalogueFileLimit = qint64{64} << 20; // catalogues
 // file, a folder, or a device or pipe (which could block the program or never end).
 std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 
+// What a path names, as a reader asks before it reads: nothing, a folder, a plain file, or something
+// else (a device, a pipe, a socket). Unreachable when the system cannot tell; errno then says why.
+enum class PathKind { Missing, Unreachable, Folder, File, Other };
+struct PathFacts {
+    PathKind kind = PathKind::Missing;
+    qint64 size = 0;
+    bool readable = false; // whether this user may read it
+};
+PathFacts inspectPath(const QString& path);
+
+// The first bytes of a plain file, at most count of them; nothing when it cannot be opened and read.
+std::optional<QByteArray> readFileStart(const QString& path, qint64 count);
+
 // Writes a temporary file beside the target and renames it over the target once it is complete
 // and on disk, then flushes the folder so that the rename survives a power cut. The target keeps its
 // permissions, and one the user cannot write is not replaced, nor is a folder, device or pipe; a

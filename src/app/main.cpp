@@ -4,9 +4,9 @@
 //   charac --pdf OUT.pdf [FILE.QOZ...]  writes the sheets to a PDF, with no window (sheet_pdf.h)
 //   charac --help | --help-all | --version
 // A bad command line ends the program with exit status 2 (command_line.h).
-#include "command_line.h"
-#include "held_notices.h"
-#include "sheet_pdf.h"
+#include "app/command_line.h"
+#include "app/held_notices.h"
+#include "app/sheet_pdf.h"
 
 #include "window/form_charac.h"
 #include "window/widgets/sheet_style.h"

@@ -1,4 +1,4 @@
-#include "held_notices.h"
+#include "app/held_notices.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "sheet_pdf.h"
+#include "app/sheet_pdf.h"
 
 #include "charfile/character_file.h"
 #include "common/files.h"
@@ -11,12 +11,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -43,17 +38,15 @@ struct Checked {
 Checked check(const QString& path)
 {
     const auto refused = [](const QString& reason) { return Checked{QString(), reason}; };
-    const QByteArray native = common::nativePath(path);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0) {
-        return refused(errno == ENOENT ? QStringLiteral("no such file") : common::systemReason());
-    }
-    if (S_ISDIR(info.st_mode)) return refused(QStringLiteral("is a folder, not a character file"));
+    const common::PathFacts facts = common::inspectPath(path);
+    if (facts.kind == common::PathKind::Missing) return refused(QStringLiteral("no such file"));
+    if (facts.kind == common::PathKind::Unreachable) return refused(common::systemReason());
+    if (facts.kind == common::PathKind::Folder) return refused(QStringLiteral("is a folder, not a character file"));
     // The sheet opens a character file as its folder list shows it, and the list shows only these.
     if (!path.endsWith(QStringLiteral(".qoz"), Qt::CaseInsensitive)) {
         return refused(QStringLiteral("is no character file: its name does not end in .QOZ"));
     }
-    if (::access(native.constData(), R_OK) != 0) return refused(QStringLiteral("cannot be read (permission denied)"));
+    if (!facts.readable) return refused(QStringLiteral("cannot be read (permission denied)"));
     const auto bytes = common::readWholeFile(path, common::kSmallFileLimit);
     if (!bytes) return refused(QStringLiteral("cannot be read as a character file (too big, or not a plain file)"));
     sheet::Character character;
@@ -66,18 +59,19 @@ Checked check(const QString& path)
 // where the PDF's name belongs, a device, a folder) and stays as it is.
 QString outputRefusal(const QString& out)
 {
-    const QByteArray native = common::nativePath(out);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0) return QString(); // a new file; the write names any fault
-    if (S_ISDIR(info.st_mode)) return QStringLiteral("is a folder");
-    if (!S_ISREG(info.st_mode)) return QStringLiteral("is no plain file, and is left as it is");
-    if (info.st_size == 0) return QString();
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return QStringLiteral("is there already and cannot be read, so it is left as it is");
-    char mark[5] = {};
-    const bool isPdf = ::read(fd, mark, sizeof mark) == ssize_t(sizeof mark) && std::memcmp(mark, "%PDF-", sizeof mark) == 0;
-    ::close(fd);
-    return isPdf ? QString() : QStringLiteral("is there already and is no PDF, so it is left as it is");
+    const common::PathFacts facts = common::inspectPath(out);
+    switch (facts.kind) {
+    case common::PathKind::Missing:
+    case common::PathKind::Unreachable: return QString(); // a new file; the write names any fault
+    case common::PathKind::Folder: return QStringLiteral("is a folder");
+    case common::PathKind::Other: return QStringLiteral("is no plain file, and is left as it is");
+    case common::PathKind::File: break;
+    }
+    if (facts.size == 0) return QString();
+    const QByteArray mark("%PDF-");
+    const auto start = common::readFileStart(out, mark.size());
+    if (!start) return QStringLiteral("is there already and cannot be read, so it is left as it is");
+    return *start == mark ? QString() : QStringLiteral("is there already and is no PDF, so it is left as it is");
 }
 
 window::Services readOnlyServices(const std::shared_ptr<QuietMessages>& messages)
