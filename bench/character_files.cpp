@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)) return 1;
         const sheet::Character character = aCharacter();
-        form.state().Character = character;
+        form.sheet().setCharacter(character);
         form.sheet().Numero();
         const QString path = folder + QStringLiteral("/Aaron.QOZ");
         const QString copy = folder + QStringLiteral("/copy.bin"); // a name no list shows
@@ -75,13 +75,13 @@ int main(int argc, char* argv[])
             times[1].push_back(microseconds([&] {
                 if (!common::writeFileAtomically(copy, bytes)) std::abort();
             }));
-            form.state().Character = sheet::Character{}; // so that the load has something to do
+            form.sheet().setCharacter(sheet::Character{}); // so that the load has something to do
             const QListWidgetItem* item = form.controls().FileD->item(0);
             if (!item || item->text() != QStringLiteral("Aaron.QOZ")) return 1;
             times[2].push_back(actionMicroseconds([&] {
                 QTest::mouseClick(form.controls().FileD->viewport(), Qt::LeftButton, {}, form.controls().FileD->visualItemRect(item).center());
             }));
-            if (form.state().Character.CharText[sheet::slot::Name] != QStringLiteral("Aaron")) return 1;
+            if (form.sheet().character().CharText[sheet::slot::Name] != QStringLiteral("Aaron")) return 1;
             times[3].push_back(microseconds([&] {
                 sheet::Character read;
                 if (!charfile::readCharacterFile(*common::readWholeFile(path, common::kSmallFileLimit), read)) std::abort();

@@ -125,7 +125,7 @@ void FormCharac::makePanels()
     const ControlSet& c = controls_;
     Messages& messages = *services_.messages;
     sheet_ = std::make_unique<SheetPanel>(c.group<Group::Sheet>(),
-                                          SheetState{mod_.Character, mod_.Defense, mod_.EditAttr, mod_.EditRow}, this);
+                                          SheetState{mod_.Character, mod_.Defense}, this);
     eventLog_ = std::make_unique<EventLog>(c.group<Group::EventLog>(), this);
     folders_ = std::make_unique<FolderPanel>(c.group<Group::Folders>(), [this] { return sheet_->name(); }, messages,
                                              FolderPlaces{services_.programFolder, services_.startFolder, services_.readOnly}, this);
@@ -135,8 +135,7 @@ void FormCharac::makePanels()
     catalogue_ = std::make_unique<CatalogueBrowser>(c.group<Group::Catalogue>(), mod_.Character, *acquire_,
                                                     *folders_, messages, this);
     teleport_ = std::make_unique<TeleportRoller>(c.group<Group::Teleport>(), mod_.TeleportError, services_.random, this);
-    const CreationState creation{mod_.Character, mod_.RaceName, mod_.RaceChakra, mod_.RaceCount,
-                                 mod_.Syllables, mod_.GeneratedName, mod_.SeedTicker};
+    const CreationState creation{mod_.Character, mod_.RaceName, mod_.RaceChakra, mod_.RaceCount, mod_.Syllables};
     creation_ = std::make_unique<CreationPanel>(c.group<Group::Creation>(), creation, *sheet_, services_.random, this);
     characterFiles_ = std::make_unique<CharacterFiles>(c.group<Group::CharacterFiles>(), mod_.Character, *folders_,
                                                        *sheet_, messages, this);

@@ -33,7 +33,7 @@ public:
     explicit FormCharac(Services services, QWidget* parent = nullptr);
     ~FormCharac() override;
 
-    ModCharac& state() { return mod_; }
+    // What the parts share, for reading: the record is changed through the sheet.
     const ModCharac& state() const { return mod_; }
     const Services& services() const { return services_; }
 

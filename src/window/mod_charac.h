@@ -1,7 +1,7 @@
-// The program's module-level state: everything that lives for the whole run besides the controls and
-// the state the window's panels keep of their own (the viewer's amount and marker, the event
-// log's next row, the catalogue listed). One instance is held by the window, which hands each panel
-// the parts it shows and edits.
+// The program's module-level state: what several parts of the window share for the whole run. What
+// only one part uses lives in that part's panel (the editors' row and attribute, the seed count and
+// the name built last, the viewer's amount and marker, the event log's next row, the catalogue
+// listed). One instance is held by the window, which hands each panel the parts it shows and edits.
 #pragma once
 
 #include "creation/names.h"
@@ -25,19 +25,11 @@ struct ModCharac {
     reference::RaceChakraTable RaceChakra{};
     std::int16_t RaceCount = 0;
 
-    // The syllables names are built from, and the name Moniker built last.
+    // The syllables names are built from.
     creation::SyllableTables Syllables;
-    QString GeneratedName;
 
     // Helm (entry 1) and shield (entry 2) in use: DefenseBonus and DefenseBonusName.
     sheet::DefenseInUse Defense;
-
-    // What the in-place editors were opened for.
-    std::int16_t EditAttr = 0;
-    std::int16_t EditRow = 0;
-
-    // The counter shown in the seed box until the first roll.
-    std::int16_t SeedTicker = 0;
 };
 
 } // namespace window

@@ -41,6 +41,16 @@ public:
     // The window's controls, by their names on the sheet.
     const window::ControlSet& ui() const { return form->controls(); }
 
+    // The record the sheet holds, and the record changed by edit and handed to the sheet whole, as a
+    // load hands it over; the labels show it from the next refresh.
+    const sheet::Character& record() const { return form->sheet().character(); }
+    template <typename Edit> void changeRecord(Edit edit)
+    {
+        sheet::Character changed = record();
+        edit(changed);
+        form->sheet().setCharacter(changed);
+    }
+
     std::unique_ptr<TestServices> env;
     std::unique_ptr<window::FormCharac> form;
     QString program; // the program folder

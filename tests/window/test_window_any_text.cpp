@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
         QCOMPARE(ui().TXpath[0]->text(), home);
 
-        form->state().Character.CharText[sheet::slot::Name] = u"Дмитрий"_s;
+        changeRecord([](sheet::Character& c) { c.CharText[sheet::slot::Name] = u"Дмитрий"_s; });
         form->sheet().Numero();
         click(ui().CDmake);
         const QString folder = home + u"/Дмитрий"_s;
@@ -139,8 +139,10 @@ private slots:
             QCOMPARE(ui().TXnew[2]->text().size(), length);
             click(ui().CMtake);
         } else {
-            form->state().Character.CharText[sheet::slot::Race] = line;
-            form->state().Character.CharText[sheet::slot::Name] = u"Long"_s;
+            changeRecord([&](sheet::Character& c) {
+                c.CharText[sheet::slot::Race] = line;
+                c.CharText[sheet::slot::Name] = u"Long"_s;
+            });
             form->sheet().Numero();
             click(ui().CDsaveCH);
         }

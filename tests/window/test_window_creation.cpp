@@ -26,7 +26,8 @@ private slots:
         form->creation().Timer1Tick();
         form->creation().Timer1Tick();
         QCOMPARE(ui().TXseed->text(), QStringLiteral("2"));
-        form->state().SeedTicker = 32000;
+        for (int tick = 2; tick < 32000; ++tick) form->creation().Timer1Tick();
+        QCOMPARE(ui().TXseed->text(), QStringLiteral("32000"));
         form->creation().Timer1Tick();
         QCOMPARE(ui().TXseed->text(), QStringLiteral("-32000"));
     }
@@ -47,9 +48,9 @@ private slots:
     void rollShowsTheRecord()
     {
         env->random->script({0.0}); // race 1, every die 1, female, the name "Abababa"
-        form->state().Character.CharText[slot::Row0Name] = QStringLiteral("juggling");
+        changeRecord([](Character& c) { c.CharText[slot::Row0Name] = QStringLiteral("juggling"); });
         ui().CMran->click();
-        const Character& c = form->state().Character;
+        const Character& c = record();
         QCOMPARE(ui().txDice->text(), QStringLiteral("1"));
         QCOMPARE(c.CharText[slot::Race], QStringLiteral("Dwarf of Valley"));
         QCOMPARE(ui().Labfull->caption(), c.CharText[slot::Race]);
@@ -78,7 +79,7 @@ private slots:
             window.controls().TXseed->setText(seed);
             window.controls().CMran->click();
             window.controls().CMran->click(); // the second roll goes on with the sequence
-            return window.state().Character;
+            return window.sheet().character();
         };
         const Character first = rollWithSeed(QStringLiteral("4711"));
         const Character again = rollWithSeed(QStringLiteral("4711"));
@@ -107,7 +108,7 @@ private slots:
         ui().txDice->setText(box);
         ui().CMran->click();
         QCOMPARE(ui().txDice->text(), after);
-        QCOMPARE(form->state().Character.CharText[slot::Race], form->state().RaceName[after.toInt()]);
+        QCOMPARE(record().CharText[slot::Race], form->state().RaceName[after.toInt()]);
     }
 
     void doubleClickDrawsARaceNumber()
@@ -127,7 +128,7 @@ private slots:
         QTest::keyClick(ui().TXchedit, Qt::Key_Return);
         QVERIFY(!ui().TXchedit->isVisible());
         QCOMPARE(ui().Chakra[6]->caption(), QStringLiteral("12.5"));
-        QCOMPARE(int(form->state().Character.CharValue[slot::Strength]), 12);
+        QCOMPARE(int(record().CharValue[slot::Strength]), 12);
         QCOMPARE(ui().LabPer[3]->caption(), QStringLiteral("6"));
         form->sheet().Numero();
         QCOMPARE(ui().Chakra[6]->caption(), QStringLiteral("12"));
@@ -135,18 +136,18 @@ private slots:
 
     void healthEditIsCappedAtPower()
     {
-        form->state().Character.CharValue[slot::Power] = 14;
+        changeRecord([](Character& c) { c.CharValue[slot::Power] = 14; });
         QTest::mouseClick(ui().Chakra[8], Qt::LeftButton);
         ui().TXchedit->setText(QStringLiteral("20"));
         QTest::keyClick(ui().TXchedit, Qt::Key_Return);
-        QCOMPARE(form->state().Character.CharText[slot::Health], QStringLiteral("14"));
+        QCOMPARE(record().CharText[slot::Health], QStringLiteral("14"));
         QCOMPARE(ui().TXchedit->text(), QStringLiteral("14"));
         QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("14"));
     }
 
     void healthTextIsKeptAsTyped()
     {
-        form->state().Character.CharValue[slot::Power] = 14;
+        changeRecord([](Character& c) { c.CharValue[slot::Power] = 14; });
         QTest::mouseClick(ui().Chakra[8], Qt::LeftButton);
         ui().TXchedit->setText(QStringLiteral("7 hp"));
         QTest::keyClick(ui().TXchedit, Qt::Key_Return);
@@ -171,10 +172,12 @@ private slots:
         QTest::mouseClick(ui().LabPer[4], Qt::LeftButton);
         ui().TXedit->setText(QStringLiteral("3"));
         QTest::mouseClick(ui().Chakra[5], Qt::LeftButton); // the attribute editor takes the focus
-        QCOMPARE(int(form->state().Character.CharValue[slot::Armour]), 3);
+        QCOMPARE(int(record().CharValue[slot::Armour]), 3);
         QCOMPARE(ui().LabPer[4]->caption(), QStringLiteral("3"));
         QVERIFY(!ui().TXedit->isVisible());
-        QCOMPARE(int(form->state().EditAttr), 5);
+        ui().TXchedit->setText(QStringLiteral("13")); // and stores into the attribute it was opened for
+        QTest::keyClick(ui().TXchedit, Qt::Key_Return);
+        QCOMPARE(int(record().CharValue[slot::Nimbleness]), 13);
     }
 
     void secondNameClickMovesTheBoxWithoutStoring()
@@ -186,7 +189,7 @@ private slots:
         QCOMPARE(ui().TXab->text(), QStringLiteral("armour"));
         ui().TXab->setText(QStringLiteral("chain"));
         QTest::keyClick(ui().TXab, Qt::Key_Return);
-        const Character& c = form->state().Character;
+        const Character& c = record();
         QCOMPARE(c.CharText[slot::Prayer], QString());
         QCOMPARE(c.CharText[slot::Armour], QStringLiteral("chain"));
         QCOMPARE(ui().LabAb[1]->caption(), QStringLiteral("prayer"));
@@ -199,24 +202,26 @@ private slots:
         QCOMPARE(ui().TXrename->text(), QStringLiteral("Name"));
         ui().TXrename->setText(QStringLiteral("Tessa"));
         QTest::keyClick(ui().TXrename, Qt::Key_Return);
-        QCOMPARE(form->state().Character.CharText[slot::Name], QStringLiteral("Tessa"));
+        QCOMPARE(record().CharText[slot::Name], QStringLiteral("Tessa"));
         QCOMPARE(ui().Labnam->caption(), QStringLiteral("Tessa"));
 
-        form->state().Character.CharText[slot::Race] = QStringLiteral("Imp");
+        changeRecord([](Character& c) { c.CharText[slot::Race] = QStringLiteral("Imp"); });
         ui().Labfull->setCaption(QStringLiteral("Imp"));
         env->random->script({0.9999});
         QTest::mouseClick(ui().Labfull, Qt::LeftButton);
         QCOMPARE(ui().Labnam->caption(), QStringLiteral("Susus"));
-        QCOMPARE(form->state().Character.CharText[slot::Name], QStringLiteral("Susus"));
+        QCOMPARE(record().CharText[slot::Name], QStringLiteral("Susus"));
         QCOMPARE(ui().Labfull->caption(), QStringLiteral("Imp"));
     }
 
     void tileStripPutsTheItemInHandToUse()
     {
-        Character& c = form->state().Character;
-        c.CharValue[slot::Nimbleness] = 12;
-        c.CharValue[slot::Strength] = 15;
-        c.CharValue[slot::Power] = 14;
+        changeRecord([](Character& c) {
+            c.CharValue[slot::Nimbleness] = 12;
+            c.CharValue[slot::Strength] = 15;
+            c.CharValue[slot::Power] = 14;
+        });
+        const Character& c = record();
         const auto use = [&](const char* kind, const char* name, const char* value) {
             ui().TXline[0]->setText(QString::fromLatin1(kind));
             ui().TXline[1]->setText(QString::fromLatin1(name));

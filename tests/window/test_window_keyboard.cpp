@@ -82,21 +82,21 @@ private slots:
         auto* box = control<window::EditBox>(editor);
         auto* over = control<window::CaptionLabel>(label);
         const QString caption = over->caption();
-        const Character record = form->state().Character;
+        const Character before = record();
 
         typeOver(over, box, typed);
         QTest::keyClick(box, Qt::Key_Escape);
         QVERIFY(box->isHidden());
         QCOMPARE(over->caption(), caption);
-        QVERIFY(sameRecord(form->state().Character, record));
+        QVERIFY(sameRecord(record(), before));
         ui().TXdam->setFocus(); // nothing is left open to commit later
-        QVERIFY(sameRecord(form->state().Character, record));
+        QVERIFY(sameRecord(record(), before));
 
         typeOver(over, box, typed);
         QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(box->isHidden());
         QCOMPARE(over->caption(), typed);
-        QVERIFY(!sameRecord(form->state().Character, record));
+        QVERIFY(!sameRecord(record(), before));
     }
 
     void escapeLeavesOtherTextBoxesAlone_data()

@@ -64,7 +64,7 @@ private slots:
 
     void savedCharacterLoadsBack()
     {
-        Character& c = form->state().Character;
+        Character c;
         c.CharText[slot::Race] = QStringLiteral("Dwarf, Farmer");
         c.CharText[slot::Name] = QStringLiteral("Tessa");
         c.CharText[slot::Row0Name] = QStringLiteral("  juggling");
@@ -73,6 +73,7 @@ private slots:
         c.CharText[18] = QStringLiteral("carried");
         c.CharValue[slot::Power] = -32768;
         c.CharValue[slot::SystemShock] = 32767;
+        form->sheet().setCharacter(c);
         form->sheet().Numero();
         ui().CDsaveCH->click();
         const Character saved = c;
@@ -80,12 +81,14 @@ private slots:
         c = Character{};
         c.CharValue[0] = 9; // Spell Essence is not in the file and survives the load
         c.CharText[25] = QStringLiteral("memory only");
+        form->sheet().setCharacter(c);
         form->sheet().Numero();
         clickEntry(ui().FileD, QStringLiteral("Tessa.QOZ"));
-        for (int i = 1; i <= 21; ++i) QCOMPARE(c.CharText[i], saved.CharText[i]);
-        for (int i = 1; i <= 14; ++i) QCOMPARE(c.CharValue[i], saved.CharValue[i]);
-        QCOMPARE(int(c.CharValue[0]), 9);
-        QCOMPARE(c.CharText[25], QStringLiteral("memory only"));
+        const Character& loaded = record();
+        for (int i = 1; i <= 21; ++i) QCOMPARE(loaded.CharText[i], saved.CharText[i]);
+        for (int i = 1; i <= 14; ++i) QCOMPARE(loaded.CharValue[i], saved.CharValue[i]);
+        QCOMPARE(int(loaded.CharValue[0]), 9);
+        QCOMPARE(loaded.CharText[25], QStringLiteral("memory only"));
         QCOMPARE(ui().Labnam->caption(), QStringLiteral("Tessa"));
         QCOMPARE(ui().LabAb[5]->caption(), QStringLiteral("helm\rshield"));
     }
@@ -117,12 +120,12 @@ private slots:
         QVERIFY(QDir(other.path()).mkdir(u"Sub"_s));
         // The folder shown before holds a character of every name: none of them may be taken instead.
         const QString before = ui().DirA->path();
-        form->state().Character.CharText[slot::Name] = QStringLiteral("Decoy");
-        for (const QString& decoy : {u"Tessa.QOZ"_s, u"Gone.QOZ"_s}) {
-            writeFile(common::joinPath(before, decoy), charfile::characterFileBytes(form->state().Character));
+        Character decoy;
+        decoy.CharText[slot::Name] = QStringLiteral("Decoy");
+        for (const QString& name : {u"Tessa.QOZ"_s, u"Gone.QOZ"_s}) {
+            writeFile(common::joinPath(before, name), charfile::characterFileBytes(decoy));
         }
         QVERIFY(ui().DirA->reread(before));
-        form->state().Character.CharText[slot::Name].clear();
 
         QCOMPARE(form->openCharacterFile(other.filePath(name)), !shown.isEmpty());
         const bool folderThere = QFileInfo(QFileInfo(other.filePath(name)).absolutePath()).isDir();
@@ -139,7 +142,7 @@ private slots:
 
     void failedSaveKeepsTheEarlierFile()
     {
-        form->state().Character.CharText[slot::Name] = QStringLiteral("Tessa");
+        changeRecord([](Character& c) { c.CharText[slot::Name] = QStringLiteral("Tessa"); });
         form->sheet().Numero();
         ui().CDsaveCH->click();
         const QByteArray earlier = contentOf(program + u"/Tessa.QOZ"_s);
@@ -147,7 +150,7 @@ private slots:
         QTemporaryDir other;
         QVERIFY(ui().DirA->setPath(other.path()));
         writeFile(other.path() + u"/Tessa.QOZ"_s, earlier);
-        form->state().Character.CharText[slot::Race] = QStringLiteral("a much longer race name than before");
+        changeRecord([](Character& c) { c.CharText[slot::Race] = QStringLiteral("a much longer race name than before"); });
         {
             FullDisk full;
             ui().CDsaveCH->click();
@@ -182,7 +185,7 @@ private slots:
         const QString characterPath = ui().LaChPath->caption();
         clickEntry(ui().FileD, QStringLiteral("Half.qoz"));
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
-        const Character& c = form->state().Character;
+        const Character& c = record();
         QCOMPARE(c.CharText[slot::Race], QStringLiteral("Imp"));
         QCOMPARE(int(c.CharValue[slot::Power]), 7);
         QCOMPARE(ui().Labfull->caption(), QStringLiteral("Name")); // the sheet still shows what it showed

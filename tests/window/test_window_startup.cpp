@@ -123,13 +123,14 @@ private slots:
 
     void damageThenHeal()
     {
-        Character& c = form->state().Character;
-        c.CharValue[slot::Power] = 14;
-        c.CharValue[slot::Wisdom] = 9;
-        c.CharValue[slot::Armour] = 1;
-        c.CharText[slot::Health] = QStringLiteral("12");
-        c.CharText[slot::Sex] = QStringLiteral("female");
-        c.CharText[slot::Kind] = QStringLiteral("humanoid");
+        changeRecord([](Character& c) {
+            c.CharValue[slot::Power] = 14;
+            c.CharValue[slot::Wisdom] = 9;
+            c.CharValue[slot::Armour] = 1;
+            c.CharText[slot::Health] = QStringLiteral("12");
+            c.CharText[slot::Sex] = QStringLiteral("female");
+            c.CharText[slot::Kind] = QStringLiteral("humanoid");
+        });
         form->sheet().Numero();
 
         ui().TXdam->setText(QStringLiteral("5"));
@@ -144,16 +145,16 @@ private slots:
 
         QTest::mouseClick(ui().CDheal, Qt::LeftButton);
         QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("14"));
-        QCOMPARE(c.CharText[slot::Health], QStringLiteral("14"));
+        QCOMPARE(record().CharText[slot::Health], QStringLiteral("14"));
         QCOMPARE(ui().LabDetail->caption(), QStringLiteral("female, humanoid, being"));
     }
 
     void healingBeforeAnyRefreshTakesThePowerCaptionShown()
     {
-        form->state().Character.CharValue[slot::Power] = 14;
+        changeRecord([](Character& c) { c.CharValue[slot::Power] = 14; });
         QTest::mouseClick(ui().CDheal, Qt::LeftButton);
         // The sheet still showed the design caption "00" for Power when the health was capped.
-        QCOMPARE(form->state().Character.CharText[slot::Health], QStringLiteral("00"));
+        QCOMPARE(record().CharText[slot::Health], QStringLiteral("00"));
         QCOMPARE(ui().Chakra[7]->caption(), QStringLiteral("14"));
     }
 

@@ -39,10 +39,10 @@ void CreationPanel::AlfaB() { creation::fillSyllableTables(state_.syllables); }
 
 void CreationPanel::Moniker()
 {
-    state_.generatedName.clear();
+    GeneratedName.clear();
     sheet_.showName(QString());
-    state_.generatedName = creation::buildName(state_.syllables, *random_);
-    sheet_.showName(state_.generatedName);
+    GeneratedName = creation::buildName(state_.syllables, *random_);
+    sheet_.showName(GeneratedName);
 }
 
 void CreationPanel::Populate() { sheet::populate(state_.character, sheet_.shownIntellect()); }
@@ -50,17 +50,17 @@ void CreationPanel::Populate() { sheet::populate(state_.character, sheet_.shownI
 void CreationPanel::renameFromRace()
 {
     Moniker();
-    sheet_.showName(state_.generatedName);
-    state_.character.CharText[sheet::slot::Name] = state_.generatedName;
+    sheet_.showName(GeneratedName);
+    state_.character.CharText[sheet::slot::Name] = GeneratedName;
 }
 
 void CreationPanel::startSeedTicker() { Timer1->start(); }
 
 void CreationPanel::Timer1Tick()
 {
-    ++state_.seedTicker;
-    if (state_.seedTicker > kSeedWrapAbove) state_.seedTicker = -kSeedWrapAbove;
-    c_.TXseed->setText(FormatInteger(state_.seedTicker));
+    ++SeedTicker;
+    if (SeedTicker > kSeedWrapAbove) SeedTicker = -kSeedWrapAbove;
+    c_.TXseed->setText(FormatInteger(SeedTicker));
 }
 
 void CreationPanel::freezeSeed()

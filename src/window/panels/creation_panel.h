@@ -28,8 +28,6 @@ struct CreationState {
     const reference::RaceChakraTable& raceChakra;
     const std::int16_t& raceCount;
     creation::SyllableTables& syllables;
-    QString& generatedName; // GeneratedName: the name Moniker built last
-    std::int16_t& seedTicker; // SeedTicker: the count the seed box shows
 };
 
 class CreationPanel : public QObject {
@@ -62,6 +60,8 @@ private:
     SheetPanel& sheet_;
     std::shared_ptr<common::RandomSource> random_;
     QTimer* Timer1;
+    QString GeneratedName;     // the name Moniker built last
+    std::int16_t SeedTicker = 0; // the count the seed box shows until the first roll or seeding
 };
 
 } // namespace window

@@ -18,7 +18,7 @@ void SheetPanel::openAttributeEditor(int index)
     c_.TXchedit->show();
     c_.TXchedit->setFocus();
     c_.TXchedit->beginEdit();
-    state_.editAttr = std::int16_t(index);
+    EditAttr = std::int16_t(index);
 }
 
 void SheetPanel::openRowEditor(EditBox* box, const CaptionLabel* label, int row)
@@ -28,7 +28,7 @@ void SheetPanel::openRowEditor(EditBox* box, const CaptionLabel* label, int row)
     box->setFocus();
     box->setText(label->caption());
     box->beginEdit();
-    state_.editRow = std::int16_t(row);
+    EditRow = std::int16_t(row);
 }
 
 void SheetPanel::openRenameEditor()
@@ -41,7 +41,7 @@ void SheetPanel::openRenameEditor()
 
 void SheetPanel::commitAttributeEdit()
 {
-    const int k = state_.editAttr;
+    const int k = EditAttr;
     sheet::Character& c = state_.character;
     const sheet::AttributeEdit edit = sheet::commitAttributeEdit(c, k, c_.TXchedit->text());
     c_.TXchedit->setText(edit.boxText);
@@ -57,7 +57,7 @@ void SheetPanel::commitAttributeEdit()
 
 void SheetPanel::commitAbilityNameEdit()
 {
-    const int row = state_.editRow;
+    const int row = EditRow;
     const QString typed = c_.TXab->text();
     c_.LabAb[row]->setCaption(typed);
     c_.TXab->hide();
@@ -66,7 +66,7 @@ void SheetPanel::commitAbilityNameEdit()
 
 void SheetPanel::commitAbilityValueEdit()
 {
-    const int row = state_.editRow;
+    const int row = EditRow;
     c_.LabPer[row]->setCaption(sheet::commitAbilityValue(state_.character, row, c_.TXedit->text()));
     c_.TXedit->hide();
 }

@@ -47,6 +47,8 @@ void SheetPanel::connectControls()
     connect(c_.Pcha, &TileStrip::clicked, this, &SheetPanel::itemUseAsked);
 }
 
+void SheetPanel::setCharacter(const sheet::Character& character) { state_.character = character; }
+
 void SheetPanel::Numero()
 {
     const sheet::SheetCaptions shown = sheet::sheetCaptions(state_.character);

@@ -20,14 +20,17 @@ namespace window {
 struct SheetState {
     sheet::Character& character;
     sheet::DefenseInUse& defense; // DefenseBonus, DefenseBonusName
-    std::int16_t& editAttr;       // EditAttr: the attribute the editor was opened for
-    std::int16_t& editRow;        // EditRow: the ability row the editor was opened for
 };
 
 class SheetPanel : public QObject {
     Q_OBJECT
 public:
     SheetPanel(const SheetControls& controls, SheetState state, QObject* parent = nullptr);
+
+    // The record the sheet shows, and the record replaced whole, as a load replaces it; the labels
+    // show it from the next Numero.
+    const sheet::Character& character() const { return state_.character; }
+    void setCharacter(const sheet::Character& character);
 
     // Numero: rewrites every sheet label from the record.
     void Numero();
@@ -70,6 +73,8 @@ private:
 
     SheetControls c_;
     SheetState state_;
+    std::int16_t EditAttr = 0; // the attribute the attribute editor was opened for
+    std::int16_t EditRow = 0;  // the ability row the name or value editor was opened for
 };
 
 } // namespace window
