@@ -34,10 +34,10 @@ sheet::Character aCharacter()
 {
     sheet::Character c;
     for (int i = 0; i < 31; ++i) {
-        c.CharText[i] = QStringLiteral("text of slot %1").arg(i);
-        c.CharValue[i] = std::int16_t(i * 7);
+        c.CharText.numbered(i) = QStringLiteral("text of slot %1").arg(i);
+        c.CharValue.numbered(i) = std::int16_t(i * 7);
     }
-    c.CharText[sheet::slot::Name] = QStringLiteral("Aaron"); // listed first, where a click finds it
+    c.CharText[sheet::TextSlot::Name] = QStringLiteral("Aaron"); // listed first, where a click finds it
     return c;
 }
 
@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
             times[2].push_back(actionMicroseconds([&] {
                 QTest::mouseClick(form.controls().FileD->viewport(), Qt::LeftButton, {}, form.controls().FileD->visualItemRect(item).center());
             }));
-            if (form.sheet().character().CharText[sheet::slot::Name] != QStringLiteral("Aaron")) return 1;
+            if (form.sheet().character().CharText[sheet::TextSlot::Name] != QStringLiteral("Aaron")) return 1;
             times[3].push_back(microseconds([&] {
                 sheet::Character read;
                 if (!charfile::readCharacterFile(*common::readWholeFile(path, common::kSmallFileLimit), read)) std::abort();

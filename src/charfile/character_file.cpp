@@ -71,8 +71,8 @@ QByteArray characterFileBytes(const sheet::Character& c)
     for (const Record& r : kRecords) {
         QStringList fields;
         for (int slot = r.firstSlot; slot < r.firstSlot + kFieldsPerRecord; ++slot) {
-            fields.append(r.kind == Kind::Text ? common::quotedField(c.CharText[slot])
-                                               : common::FormatInteger(c.CharValue[slot]));
+            fields.append(r.kind == Kind::Text ? common::quotedField(c.CharText.numbered(slot))
+                                               : common::FormatInteger(c.CharValue.numbered(slot)));
         }
         text += common::record(fields);
     }
@@ -87,11 +87,11 @@ bool readCharacterFile(const QByteArray& bytes, sheet::Character& c)
             const std::optional<QString> field = reader.next();
             if (!field) return false;
             if (r.kind == Kind::Text) {
-                c.CharText[slot] = *field;
+                c.CharText.numbered(slot) = *field;
             } else {
                 const std::optional<std::int16_t> value = integerField(*field);
                 if (!value) return false;
-                c.CharValue[slot] = *value;
+                c.CharValue.numbered(slot) = *value;
             }
         }
     }

@@ -25,19 +25,19 @@ int die(common::RandomSource& random) { return int(std::floor(6 * random.draw())
 
 void rollCharacter(Character& c, int race, const RaceTables& races, common::RandomSource& random)
 {
-    for (int i = slot::Wisdom; i <= slot::Power; ++i) {
+    for (int i = int(ValueSlot::Wisdom); i <= int(ValueSlot::Power); ++i) {
         const int a = die(random);
         const int b = die(random);
         const int d = die(random);
         int roll = a + b + d + 3;
         if (roll < 10 && races.favoured[race] == i) roll = 10;
-        c.CharValue[i] = std::int16_t(roll + 2);
+        c.CharValue.numbered(i) = std::int16_t(roll + 2);
     }
-    c.CharText[slot::Health] = common::FormatInteger(c.CharValue[slot::Power]);
-    c.CharText[slot::Race] = races.names[race];
-    c.CharText[slot::Condition] = QStringLiteral("being");
-    c.CharText[slot::Sex] = std::floor(2 * random.draw()) == 0 ? QStringLiteral("female") : QStringLiteral("male");
-    c.CharText[slot::Kind] = QStringLiteral("humanoid");
+    c.CharText[TextSlot::Health] = common::FormatInteger(c.CharValue[ValueSlot::Power]);
+    c.CharText[TextSlot::Race] = races.names[race];
+    c.CharText[TextSlot::Condition] = QStringLiteral("being");
+    c.CharText[TextSlot::Sex] = std::floor(2 * random.draw()) == 0 ? QStringLiteral("female") : QStringLiteral("male");
+    c.CharText[TextSlot::Kind] = QStringLiteral("humanoid");
 }
 
 } // namespace creation

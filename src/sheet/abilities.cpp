@@ -13,10 +13,7 @@ namespace {
 constexpr int kHelm = 1;
 constexpr int kShield = 2;
 
-int attribute(const Character& c, int slotNumber)
-{
-    return c.CharValue[slotNumber];
-}
+int attribute(const Character& c, ValueSlot slot) { return c.CharValue[slot]; }
 
 std::int16_t fieldValue(const QString& text)
 {
@@ -45,15 +42,15 @@ long long intellectPart(int intellect)
 // Intellect part instead.
 long long openLocks(const Character& c)
 {
-    long long a = intellectPart(attribute(c, slot::Intellect));
+    long long a = intellectPart(attribute(c, ValueSlot::Intellect));
     long long p = 0;
     long long n = 0;
-    if (attribute(c, slot::Perception) > 10)
-        p = (attribute(c, slot::Perception) - 10LL) * 2;
+    if (attribute(c, ValueSlot::Perception) > 10)
+        p = (attribute(c, ValueSlot::Perception) - 10LL) * 2;
     else
         a = halveToEven(a);
-    if (attribute(c, slot::Nimbleness) > 10)
-        n = (attribute(c, slot::Nimbleness) - 10LL) * 2;
+    if (attribute(c, ValueSlot::Nimbleness) > 10)
+        n = (attribute(c, ValueSlot::Nimbleness) - 10LL) * 2;
     else
         a = halveToEven(a);
     const long long total = a + p + n;
@@ -64,28 +61,28 @@ long long openLocks(const Character& c)
 std::int16_t initiative(const Character& c, int threshold)
 {
     long long value = 6;
-    if (attribute(c, slot::Perception) > threshold) value += attribute(c, slot::Perception) - 10;
-    if (attribute(c, slot::Nimbleness) > threshold) value += attribute(c, slot::Nimbleness) - 10;
+    if (attribute(c, ValueSlot::Perception) > threshold) value += attribute(c, ValueSlot::Perception) - 10;
+    if (attribute(c, ValueSlot::Nimbleness) > threshold) value += attribute(c, ValueSlot::Nimbleness) - 10;
     return Saturate16(value);
 }
 
 void setPrayer(Character& c)
 {
-    const int wisdom = attribute(c, slot::Wisdom);
-    c.CharValue[slot::Prayer] = Saturate16(wisdom > 11 ? wisdom - 10 : 1);
-    c.CharText[slot::Prayer] = QStringLiteral("prayer");
+    const int wisdom = attribute(c, ValueSlot::Wisdom);
+    c.CharValue[ValueSlot::Prayer] = Saturate16(wisdom > 11 ? wisdom - 10 : 1);
+    c.CharText[TextSlot::Prayer] = QStringLiteral("prayer");
 }
 
 void setInitiative(Character& c, int threshold)
 {
-    c.CharValue[slot::Initiative] = initiative(c, threshold);
-    c.CharText[slot::Initiative] = QStringLiteral("initiative");
+    c.CharValue[ValueSlot::Initiative] = initiative(c, threshold);
+    c.CharText[TextSlot::Initiative] = QStringLiteral("initiative");
 }
 
 void setSystemShock(Character& c)
 {
-    c.CharValue[slot::SystemShock] = Saturate16(2LL * attribute(c, slot::Power) + 60);
-    c.CharText[slot::SystemShock] = QStringLiteral("system shock");
+    c.CharValue[ValueSlot::SystemShock] = Saturate16(2LL * attribute(c, ValueSlot::Power) + 60);
+    c.CharText[TextSlot::SystemShock] = QStringLiteral("system shock");
 }
 
 // A new helm or shield replaces the earlier one; the defense row shows the sum of both with
@@ -94,9 +91,9 @@ void useDefense(Character& c, DefenseInUse& defense, int entry, const ItemInHand
 {
     defense.DefenseBonus[entry] = fieldValue(item.value);
     defense.DefenseBonusName[entry] = item.name;
-    c.CharValue[slot::Defense] =
-        fieldValue(defenseValueCaption(defense, attribute(c, slot::Nimbleness)));
-    c.CharText[slot::Defense] = defenseNameCaption(defense);
+    c.CharValue[ValueSlot::Defense] =
+        fieldValue(defenseValueCaption(defense, attribute(c, ValueSlot::Nimbleness)));
+    c.CharText[TextSlot::Defense] = defenseNameCaption(defense);
 }
 
 } // namespace
@@ -106,27 +103,27 @@ void populate(Character& c, const QString& intellectCaption)
     setPrayer(c);
 
     if (ParseNumber(intellectCaption) > 10) {
-        c.CharText[slot::OpenLocks] = QStringLiteral("open locks");
-        c.CharValue[slot::OpenLocks] = Saturate16(openLocks(c));
+        c.CharText[TextSlot::OpenLocks] = QStringLiteral("open locks");
+        c.CharValue[ValueSlot::OpenLocks] = Saturate16(openLocks(c));
     } else {
-        c.CharText[slot::OpenLocks] = QStringLiteral("climbing");
-        c.CharValue[slot::OpenLocks] =
-            Saturate16(3LL * attribute(c, slot::Nimbleness) + attribute(c, slot::Strength) +
-                       attribute(c, slot::Heart));
+        c.CharText[TextSlot::OpenLocks] = QStringLiteral("climbing");
+        c.CharValue[ValueSlot::OpenLocks] =
+            Saturate16(3LL * attribute(c, ValueSlot::Nimbleness) + attribute(c, ValueSlot::Strength) +
+                       attribute(c, ValueSlot::Heart));
     }
 
     setInitiative(c, 10);
 
     // Armour 1 takes damage in full.
-    c.CharText[slot::Armour] = QStringLiteral("no armour");
-    c.CharValue[slot::Armour] = 1;
+    c.CharText[TextSlot::Armour] = QStringLiteral("no armour");
+    c.CharValue[ValueSlot::Armour] = 1;
 
-    c.CharText[slot::Defense] = QStringLiteral("defense");
-    c.CharValue[slot::Defense] = c.CharValue[slot::Nimbleness];
+    c.CharText[TextSlot::Defense] = QStringLiteral("defense");
+    c.CharValue[ValueSlot::Defense] = c.CharValue[ValueSlot::Nimbleness];
 
-    const int strength = attribute(c, slot::Strength);
-    c.CharText[slot::Weapon] = QStringLiteral("weapon: hand");
-    c.CharValue[slot::Weapon] = Saturate16(strength > 11 ? strength - 10 : 1);
+    const int strength = attribute(c, ValueSlot::Strength);
+    c.CharText[TextSlot::Weapon] = QStringLiteral("weapon: hand");
+    c.CharValue[ValueSlot::Weapon] = Saturate16(strength > 11 ? strength - 10 : 1);
 
     setSystemShock(c);
 }
@@ -138,8 +135,8 @@ ItemUse useItem(Character& c, const ItemInHand& item, DefenseInUse& defense)
 
     ItemUse use = ItemUse::None;
     if (item.kind == QLatin1String("a")) {
-        c.CharValue[slot::Armour] = fieldValue(item.value);
-        c.CharText[slot::Armour] = item.name;
+        c.CharValue[ValueSlot::Armour] = fieldValue(item.value);
+        c.CharText[TextSlot::Armour] = item.name;
         use = ItemUse::Armour;
     } else if (item.kind == QLatin1String("h")) {
         useDefense(c, defense, kHelm, item);
@@ -149,10 +146,10 @@ ItemUse useItem(Character& c, const ItemInHand& item, DefenseInUse& defense)
         use = ItemUse::Shield;
     } else if (item.kind == QLatin1String("w")) {
         long long value = fieldValue(item.value);
-        const int strength = attribute(c, slot::Strength);
+        const int strength = attribute(c, ValueSlot::Strength);
         if (strength > 13) value += strength - 10;
-        c.CharValue[slot::Weapon] = Saturate16(value);
-        c.CharText[slot::Weapon] = item.name;
+        c.CharValue[ValueSlot::Weapon] = Saturate16(value);
+        c.CharText[TextSlot::Weapon] = item.name;
         use = ItemUse::Weapon;
     }
 
@@ -169,6 +166,12 @@ QString defenseValueCaption(const DefenseInUse& defense, int nimbleness)
 QString defenseNameCaption(const DefenseInUse& defense)
 {
     return defense.DefenseBonusName[kHelm] + QChar(u'\r') + defense.DefenseBonusName[kShield];
+}
+
+void takeIntoRowTwo(Character& c, const std::optional<QString>& name, std::optional<std::int16_t> value)
+{
+    if (name) c.CharText[TextSlot::OpenLocks] = *name;
+    if (value) c.CharValue[ValueSlot::OpenLocks] = *value;
 }
 
 } // namespace sheet

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace sheet {
 
@@ -16,6 +17,11 @@ namespace sheet {
 // new random character. intellectCaption is the Intellect the sheet shows: it decides between open
 // locks and climbing, while the values are worked out from the attribute slots.
 void populate(Character& c, const QString& intellectCaption);
+
+// Ability row 2 is the row that things from outside the sheet write into the record: the name and the
+// value of a viewed ability file, or of a catalogue skill whose formula worked the value out. Either
+// may be missing, and its slot keeps what it held.
+void takeIntoRowTwo(Character& c, const std::optional<QString>& name, std::optional<std::int16_t> value);
 
 // What the kind code in the viewer's first line made of the item in hand.
 enum class ItemUse { None, Armour, Helm, Shield, Weapon };

@@ -6,50 +6,92 @@
 //            16..21 carried through the character file unread.
 // CharValue: 0 Spell Essence, 1..7 Wisdom, Intellect, Perception, Heart, Nimbleness, Strength,
 //            Power; 8..14 values of ability rows 1..7.
+//
+// Each array is indexed by its own kind of slot name, so that a value slot cannot pick a text (both
+// number their slots from the same 0, and Wisdom is the race's number). Loops over the slots in file
+// order go through numbered().
 #pragma once
 
 #include <QString>
 
 #include <array>
+#include <concepts>
 #include <cstdint>
 
 namespace sheet {
 
 inline constexpr int kSlotCount = 31;
 
-struct Character {
-    std::array<QString, kSlotCount> CharText{};
-    std::array<std::int16_t, kSlotCount> CharValue{};
+// The text slots with a name of their own.
+enum class TextSlot : int {
+    Race = 1,
+    Condition = 2,
+    Name = 3,
+    Sex = 4,
+    Kind = 5,
+    Row0Name = 6,
+    Row0Value = 7, // ability row 0 keeps its value as text
+    // The names of ability rows 1..7.
+    Prayer = 8,
+    OpenLocks = 9,
+    Initiative = 10,
+    Armour = 11,
+    Defense = 12,
+    Weapon = 13,
+    SystemShock = 14,
+    Health = 15, // kept as text, as typed
 };
 
-// Slot numbers with a name of their own.
-namespace slot {
-inline constexpr int Race = 1;
-inline constexpr int Condition = 2;
-inline constexpr int Name = 3;
-inline constexpr int Sex = 4;
-inline constexpr int Kind = 5;
-inline constexpr int Row0Name = 6;
-inline constexpr int Row0Value = 7;
-inline constexpr int Health = 15;
+// The value slots with a name of their own.
+enum class ValueSlot : int {
+    SpellEssence = 0,
+    Wisdom = 1,
+    Intellect = 2,
+    Perception = 3,
+    Heart = 4,
+    Nimbleness = 5,
+    Strength = 6,
+    Power = 7,
+    // The values of ability rows 1..7.
+    Prayer = 8,
+    OpenLocks = 9,
+    Initiative = 10,
+    Armour = 11,
+    Defense = 12,
+    Weapon = 13,
+    SystemShock = 14,
+};
 
-inline constexpr int Wisdom = 1;
-inline constexpr int Intellect = 2;
-inline constexpr int Perception = 3;
-inline constexpr int Heart = 4;
-inline constexpr int Nimbleness = 5;
-inline constexpr int Strength = 6;
-inline constexpr int Power = 7;
-
-// Ability rows 1..7 keep their name in CharText(row + 7) and their value in CharValue(row + 7).
+// Ability rows 1..7 keep their name in CharText(row + 7) and their value in CharValue(row + 7); row 0
+// keeps both as texts.
 inline constexpr int kRowOffset = 7;
-inline constexpr int Prayer = 8;
-inline constexpr int OpenLocks = 9;
-inline constexpr int Initiative = 10;
-inline constexpr int Armour = 11;
-inline constexpr int Defense = 12;
-inline constexpr int Weapon = 13;
-inline constexpr int SystemShock = 14;
-} // namespace slot
+constexpr TextSlot rowNameSlot(int row) { return row == 0 ? TextSlot::Row0Name : TextSlot(row + kRowOffset); }
+constexpr ValueSlot rowValueSlot(int row) { return ValueSlot(row + kRowOffset); } // rows 1..7
+
+// 31 slots, indexed by their names of one kind, or by number for the loops in file order.
+template <typename Slot, typename Item> class Slots {
+public:
+    Item& operator[](Slot slot) { return items_[std::size_t(slot)]; }
+    const Item& operator[](Slot slot) const { return items_[std::size_t(slot)]; }
+    Item& numbered(int number) { return items_[std::size_t(number)]; }
+    const Item& numbered(int number) const { return items_[std::size_t(number)]; }
+    bool operator==(const Slots&) const = default;
+
+private:
+    std::array<Item, kSlotCount> items_{};
+};
+
+struct Character {
+    Slots<TextSlot, QString> CharText;
+    Slots<ValueSlot, std::int16_t> CharValue;
+};
+
+template <typename Array, typename Index>
+concept IndexedBy = requires(Array array, Index index) { array[index]; };
+static_assert(IndexedBy<decltype(Character::CharText), TextSlot>);
+static_assert(IndexedBy<decltype(Character::CharValue), ValueSlot>);
+static_assert(!IndexedBy<decltype(Character::CharText), ValueSlot>, "a value slot names no text");
+static_assert(!IndexedBy<decltype(Character::CharValue), TextSlot>, "a text slot names no value");
+static_assert(!IndexedBy<decltype(Character::CharText), int>, "numbers go through numbered()");
 
 } // namespace sheet

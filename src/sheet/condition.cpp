@@ -18,13 +18,13 @@ QString conditionWord(double health, int wisdom)
 
 void updateCondition(Character& c, const QString& powerCaption)
 {
-    const double health = common::ParseNumber(c.CharText[slot::Health]);
-    if (health >= c.CharValue[slot::Power]) {
-        c.CharText[slot::Health] = powerCaption;
-        c.CharText[slot::Condition] = QStringLiteral("being");
+    const double health = common::ParseNumber(c.CharText[TextSlot::Health]);
+    if (health >= c.CharValue[ValueSlot::Power]) {
+        c.CharText[TextSlot::Health] = powerCaption;
+        c.CharText[TextSlot::Condition] = QStringLiteral("being");
         return;
     }
-    c.CharText[slot::Condition] = conditionWord(health, c.CharValue[slot::Wisdom]);
+    c.CharText[TextSlot::Condition] = conditionWord(health, c.CharValue[ValueSlot::Wisdom]);
 }
 
 } // namespace sheet

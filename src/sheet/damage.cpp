@@ -12,8 +12,8 @@ using common::ToInt16;
 void applyDamage(Character& c, const QString& damageText)
 {
     const int damage = ToInt16(ParseNumber(damageText));
-    const int health = ToInt16(ParseNumber(c.CharText[slot::Health]));
-    const int armour = c.CharValue[slot::Armour];
+    const int health = ToInt16(ParseNumber(c.CharText[TextSlot::Health]));
+    const int armour = c.CharValue[ValueSlot::Armour];
 
     long long after = health;
     if (armour > 0) {
@@ -21,12 +21,12 @@ void applyDamage(Character& c, const QString& damageText)
     } else if (armour < 0 && damage > -armour) {
         after = health - damage;
     }
-    c.CharText[slot::Health] = common::FormatInteger(common::Saturate16(after));
+    c.CharText[TextSlot::Health] = common::FormatInteger(common::Saturate16(after));
 }
 
 void healToFull(Character& c)
 {
-    c.CharText[slot::Health] = common::FormatInteger(c.CharValue[slot::Power]);
+    c.CharText[TextSlot::Health] = common::FormatInteger(c.CharValue[ValueSlot::Power]);
 }
 
 } // namespace sheet

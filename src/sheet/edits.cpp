@@ -12,10 +12,10 @@ AttributeEdit commitAttributeEdit(Character& c, int label, const QString& typed)
 {
     AttributeEdit edit{typed, {}};
     if (label == kHealthLabel) {
-        if (ParseNumber(typed) > c.CharValue[slot::Power]) edit.boxText = common::FormatInteger(c.CharValue[slot::Power]);
-        c.CharText[slot::Health] = edit.boxText;
+        if (ParseNumber(typed) > c.CharValue[ValueSlot::Power]) edit.boxText = common::FormatInteger(c.CharValue[ValueSlot::Power]);
+        c.CharText[TextSlot::Health] = edit.boxText;
     } else {
-        c.CharValue[label] = ToInt16(ParseNumber(typed));
+        c.CharValue[ValueSlot(label)] = ToInt16(ParseNumber(typed));
     }
     edit.caption = FormatNumber(ParseNumber(edit.boxText));
     return edit;
@@ -33,14 +33,14 @@ QString initiativeCaption(const QString& perceptionCaption, const QString& nimbl
 
 void commitAbilityName(Character& c, int row, const QString& typed)
 {
-    c.CharText[row == 0 ? slot::Row0Name : row + slot::kRowOffset] = typed;
+    c.CharText[rowNameSlot(row)] = typed;
 }
 
 QString commitAbilityValue(Character& c, int row, const QString& typed)
 {
     const QString caption = FormatNumber(ParseNumber(typed));
-    if (row == 0) c.CharText[slot::Row0Value] = caption;
-    else c.CharValue[row + slot::kRowOffset] = ToInt16(ParseNumber(typed));
+    if (row == 0) c.CharText[TextSlot::Row0Value] = caption;
+    else c.CharValue[rowValueSlot(row)] = ToInt16(ParseNumber(typed));
     return caption;
 }
 

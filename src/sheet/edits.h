@@ -15,7 +15,7 @@ struct AttributeEdit {
     QString caption; // what the attribute label shows until the next refresh
 };
 
-// Attribute label k (0..7: the slot of that number; 8: the health text).
+// Attribute label k (0..7: the value slot of that number; 8: the health text).
 AttributeEdit commitAttributeEdit(Character& character, int label, const QString& typed);
 
 // The initiative caption worked out from the Perception and Nimbleness captions on the sheet: 6, plus

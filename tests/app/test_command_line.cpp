@@ -21,9 +21,9 @@ namespace {
 QByteArray characterNamed(const QString& name)
 {
     sheet::Character c;
-    c.CharText[sheet::slot::Name] = name;
-    c.CharText[sheet::slot::Race] = u"Sea Elf"_s;
-    for (int k = 1; k <= 7; ++k) c.CharValue[k] = std::int16_t(10 + k);
+    c.CharText[sheet::TextSlot::Name] = name;
+    c.CharText[sheet::TextSlot::Race] = u"Sea Elf"_s;
+    for (int k = 1; k <= 7; ++k) c.CharValue.numbered(k) = std::int16_t(10 + k);
     return charfile::characterFileBytes(c);
 }
 

@@ -27,9 +27,9 @@ Character example()
     const QStringList texts = {u"Sea Elf"_s, u"being"_s, u"Susus"_s, u"male"_s, u"humanoid"_s, u""_s, u""_s,
                                u"prayer"_s, u"open locks"_s, u"initiative"_s, u"no armour"_s, u"defense"_s,
                                u"weapon: hand"_s, u"system shock"_s, u"13"_s};
-    for (int i = 0; i < texts.size(); ++i) c.CharText[i + 1] = texts[i];
+    for (int i = 0; i < texts.size(); ++i) c.CharText.numbered(i + 1) = texts[i];
     const int values[14] = {12, 9, 14, 8, 11, 15, 13, 36, 52, 29, 1, 26, 43, 65};
-    for (int i = 0; i < 14; ++i) c.CharValue[i + 1] = std::int16_t(values[i]);
+    for (int i = 0; i < 14; ++i) c.CharValue.numbered(i + 1) = std::int16_t(values[i]);
     return c;
 }
 
@@ -58,8 +58,8 @@ Character oldCharacter()
 {
     Character c;
     for (int i = 0; i < sheet::kSlotCount; ++i) {
-        c.CharText[i] = QStringLiteral("old %1").arg(i);
-        c.CharValue[i] = std::int16_t(1000 + i);
+        c.CharText.numbered(i) = QStringLiteral("old %1").arg(i);
+        c.CharValue.numbered(i) = std::int16_t(1000 + i);
     }
     return c;
 }
@@ -85,17 +85,17 @@ QString firstDifference(const Character& got, const Character& read, const Chara
     const auto order = fileOrder();
     for (int i = 0; i < taken; ++i) {
         const auto [text, slot] = order[i];
-        if (text) want.CharText[slot] = read.CharText[slot];
-        else want.CharValue[slot] = read.CharValue[slot];
+        if (text) want.CharText.numbered(slot) = read.CharText.numbered(slot);
+        else want.CharValue.numbered(slot) = read.CharValue.numbered(slot);
     }
     for (int i = 0; i < sheet::kSlotCount; ++i) {
-        if (got.CharText[i] != want.CharText[i]) {
+        if (got.CharText.numbered(i) != want.CharText.numbered(i)) {
             return QStringLiteral("CharText(%1) is \"%2\", expected \"%3\"")
-                .arg(i).arg(got.CharText[i], want.CharText[i]);
+                .arg(i).arg(got.CharText.numbered(i), want.CharText.numbered(i));
         }
-        if (got.CharValue[i] != want.CharValue[i]) {
+        if (got.CharValue.numbered(i) != want.CharValue.numbered(i)) {
             return QStringLiteral("CharValue(%1) is %2, expected %3")
-                .arg(i).arg(got.CharValue[i]).arg(want.CharValue[i]);
+                .arg(i).arg(got.CharValue.numbered(i)).arg(want.CharValue.numbered(i));
         }
     }
     return {};
@@ -114,10 +114,10 @@ private slots:
 
         // Slots outside the file must not leak into it.
         Character ex = example();
-        ex.CharText[0] = u"zero"_s;
-        ex.CharText[22] = u"twenty-two"_s;
-        ex.CharValue[0] = 5;
-        ex.CharValue[15] = 7;
+        ex.CharText.numbered(0) = u"zero"_s;
+        ex.CharText.numbered(22) = u"twenty-two"_s;
+        ex.CharValue.numbered(0) = 5;
+        ex.CharValue.numbered(15) = 7;
         QTest::newRow("example") << ex << kExample;
 
         QTest::newRow("empty character")
@@ -127,14 +127,14 @@ private slots:
                           "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
 
         Character edges;
-        edges.CharText[1] = QStringLiteral(" Dwarf, Farmer");
-        edges.CharText[7] = QString::fromUtf8("café €5");
-        edges.CharText[12] = QStringLiteral("helm\rshield");
-        edges.CharText[21] = QStringLiteral("say \"hi\"");
-        edges.CharValue[1] = -32768;
-        edges.CharValue[7] = -3;
-        edges.CharValue[8] = 32767;
-        edges.CharValue[14] = 17;
+        edges.CharText.numbered(1) = QStringLiteral(" Dwarf, Farmer");
+        edges.CharText.numbered(7) = QString::fromUtf8("café €5");
+        edges.CharText.numbered(12) = QStringLiteral("helm\rshield");
+        edges.CharText.numbered(21) = QStringLiteral("say \"hi\"");
+        edges.CharValue.numbered(1) = -32768;
+        edges.CharValue.numbered(7) = -3;
+        edges.CharValue.numbered(8) = 32767;
+        edges.CharValue.numbered(14) = 17;
         QTest::newRow("raw texts, code page, signs")
             << edges
             << QByteArray("\" Dwarf, Farmer\",\"\",\"\",\"\",\"\",\"\",\"caf\xE9 \x80" "5\"\r\n"
@@ -144,7 +144,7 @@ private slots:
                           "\"\",\"\",\"\",\"\",\"\",\"\",\"say 'hi'\"\r\n");
 
         Character foreign;
-        foreign.CharText[3] = u"Дмитрий"_s;
+        foreign.CharText.numbered(3) = u"Дмитрий"_s;
         QTest::newRow("a name the code page cannot hold")
             << foreign
             << QByteArray("\xef\xbb\xbf\"\",\"\",\"" + u"Дмитрий"_s.toUtf8() + "\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
@@ -162,16 +162,16 @@ private slots:
     void roundTrip()
     {
         Character c;
-        c.CharText[1] = QStringLiteral("Dwarf, Farmer");
-        c.CharText[2] = QStringLiteral("  wounded");
-        c.CharText[3] = QString::fromUtf8("Zoë €uro");
-        c.CharText[5] = QStringLiteral("two\r\nlines");
-        c.CharText[12] = QStringLiteral("helm\rshield");
-        c.CharText[13] = QStringLiteral("weapon: hand, left");
-        c.CharText[15] = QStringLiteral("-4");
-        for (int slot = 16; slot <= 21; ++slot) c.CharText[slot] = QStringLiteral("spare %1").arg(slot);
+        c.CharText.numbered(1) = QStringLiteral("Dwarf, Farmer");
+        c.CharText.numbered(2) = QStringLiteral("  wounded");
+        c.CharText.numbered(3) = QString::fromUtf8("Zoë €uro");
+        c.CharText.numbered(5) = QStringLiteral("two\r\nlines");
+        c.CharText.numbered(12) = QStringLiteral("helm\rshield");
+        c.CharText.numbered(13) = QStringLiteral("weapon: hand, left");
+        c.CharText.numbered(15) = QStringLiteral("-4");
+        for (int slot = 16; slot <= 21; ++slot) c.CharText.numbered(slot) = QStringLiteral("spare %1").arg(slot);
         const int values[15] = {0, -1, 2, -32768, 32767, 0, 100, -7, 8, 9, -10, 11, 12, 13, -14};
-        for (int slot = 1; slot <= 14; ++slot) c.CharValue[slot] = std::int16_t(values[slot]);
+        for (int slot = 1; slot <= 14; ++slot) c.CharValue.numbered(slot) = std::int16_t(values[slot]);
 
         const Character old = oldCharacter();
         Character got = old;
@@ -183,12 +183,12 @@ private slots:
     void doubleQuoteKeepsFieldsInPlace()
     {
         Character c = example();
-        c.CharText[3] = QStringLiteral("\"Susus\" the \"quick\"");
-        c.CharText[8] = QStringLiteral("\"");
+        c.CharText.numbered(3) = QStringLiteral("\"Susus\" the \"quick\"");
+        c.CharText.numbered(8) = QStringLiteral("\"");
         Character got = oldCharacter();
         QVERIFY(readCharacterFile(characterFileBytes(c), got));
-        c.CharText[3] = QStringLiteral("'Susus' the 'quick'");
-        c.CharText[8] = QStringLiteral("'");
+        c.CharText.numbered(3) = QStringLiteral("'Susus' the 'quick'");
+        c.CharText.numbered(8) = QStringLiteral("'");
         const QString difference = firstDifference(got, c, oldCharacter(), 35);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(readCharacterFile(asRecords(fields), got), ok);
 
         Character expected = example();
-        if (ok) expected.CharValue[fileOrder()[index].second] = std::int16_t(value);
+        if (ok) expected.CharValue.numbered(fileOrder()[index].second) = std::int16_t(value);
         const QString difference = firstDifference(got, expected, old, ok ? 35 : index);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }

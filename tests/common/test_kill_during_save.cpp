@@ -29,9 +29,9 @@ const QString kPossessionName = u"Rope.qod"_s;
 QByteArray characterVersion(int version)
 {
     sheet::Character c;
-    c.CharText[1] = version == 0 ? u"Sea Elf"_s : u"Mountain Dwarf of the Deep Halls"_s;
-    c.CharValue[1] = static_cast<std::int16_t>(version == 0 ? 12 : 17);
-    for (int i = 2; i < 20; ++i) c.CharText[static_cast<std::size_t>(i)] = QString(40 * (version + 1), QChar(u'a' + i));
+    c.CharText.numbered(1) = version == 0 ? u"Sea Elf"_s : u"Mountain Dwarf of the Deep Halls"_s;
+    c.CharValue.numbered(1) = static_cast<std::int16_t>(version == 0 ? 12 : 17);
+    for (int i = 2; i < 20; ++i) c.CharText.numbered(i) = QString(40 * (version + 1), QChar(u'a' + i));
     return charfile::characterFileBytes(c);
 }
 

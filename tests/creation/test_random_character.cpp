@@ -55,18 +55,18 @@ private slots:
         draws.append(0.6);
         ScriptedRandom random(draws);
         Character c;
-        c.CharText[slot::Row0Name] = QStringLiteral("kept");
+        c.CharText[TextSlot::Row0Name] = QStringLiteral("kept");
         rollCharacter(c, 82, {names, favoured, reference::kRaceCount}, random);
         QCOMPARE(random.drawn, 22);
-        const QList<int> attributes{c.CharValue[1], c.CharValue[2], c.CharValue[3], c.CharValue[4],
-                                    c.CharValue[5], c.CharValue[6], c.CharValue[7]};
+        const QList<int> attributes{c.CharValue.numbered(1), c.CharValue.numbered(2), c.CharValue.numbered(3), c.CharValue.numbered(4),
+                                    c.CharValue.numbered(5), c.CharValue.numbered(6), c.CharValue.numbered(7)};
         QCOMPARE(attributes, (QList<int>{5, 5, 5, 20, 5, 12, 5}));
-        QCOMPARE(c.CharText[slot::Health], QStringLiteral("5"));
-        QCOMPARE(c.CharText[slot::Race], QStringLiteral("Minotaur"));
-        QCOMPARE(c.CharText[slot::Sex], QStringLiteral("male"));
-        QCOMPARE(c.CharText[slot::Kind], QStringLiteral("humanoid"));
-        QCOMPARE(c.CharText[slot::Condition], QStringLiteral("being"));
-        QCOMPARE(c.CharText[slot::Row0Name], QStringLiteral("kept"));
+        QCOMPARE(c.CharText[TextSlot::Health], QStringLiteral("5"));
+        QCOMPARE(c.CharText[TextSlot::Race], QStringLiteral("Minotaur"));
+        QCOMPARE(c.CharText[TextSlot::Sex], QStringLiteral("male"));
+        QCOMPARE(c.CharText[TextSlot::Kind], QStringLiteral("humanoid"));
+        QCOMPARE(c.CharText[TextSlot::Condition], QStringLiteral("being"));
+        QCOMPARE(c.CharText[TextSlot::Row0Name], QStringLiteral("kept"));
     }
 
     void thousandsOfSeeds()
@@ -78,13 +78,13 @@ private slots:
             QVERIFY(race >= 1 && race <= 120);
             Character c;
             rollCharacter(c, race, {names, favoured, reference::kRaceCount}, random);
-            for (int i = 1; i <= 7; ++i) QVERIFY2(c.CharValue[i] >= 5 && c.CharValue[i] <= 20, qPrintable(QString::number(seed)));
-            QVERIFY(c.CharValue[favoured[race]] >= 12);
-            QCOMPARE(c.CharText[slot::Health], QString::number(c.CharValue[slot::Power]));
-            QVERIFY(c.CharText[slot::Sex] == u"male" || c.CharText[slot::Sex] == u"female");
-            QCOMPARE(c.CharText[slot::Kind], QStringLiteral("humanoid"));
-            QCOMPARE(c.CharText[slot::Condition], QStringLiteral("being"));
-            QCOMPARE(c.CharText[slot::Race], names[race]);
+            for (int i = 1; i <= 7; ++i) QVERIFY2(c.CharValue.numbered(i) >= 5 && c.CharValue.numbered(i) <= 20, qPrintable(QString::number(seed)));
+            QVERIFY(c.CharValue.numbered(favoured[race]) >= 12);
+            QCOMPARE(c.CharText[TextSlot::Health], QString::number(c.CharValue[ValueSlot::Power]));
+            QVERIFY(c.CharText[TextSlot::Sex] == u"male" || c.CharText[TextSlot::Sex] == u"female");
+            QCOMPARE(c.CharText[TextSlot::Kind], QStringLiteral("humanoid"));
+            QCOMPARE(c.CharText[TextSlot::Condition], QStringLiteral("being"));
+            QCOMPARE(c.CharText[TextSlot::Race], names[race]);
         }
     }
 

@@ -42,8 +42,8 @@ Character marked(char16_t mark, int base)
 {
     Character c;
     for (int i = 0; i < sheet::kSlotCount; ++i) {
-        c.CharText[static_cast<std::size_t>(i)] = QChar(mark) + QStringLiteral(" old %1").arg(i);
-        c.CharValue[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(base + i);
+        c.CharText.numbered(i) = QChar(mark) + QStringLiteral(" old %1").arg(i);
+        c.CharValue.numbered(i) = static_cast<std::int16_t>(base + i);
     }
     return c;
 }
@@ -51,8 +51,8 @@ Character marked(char16_t mark, int base)
 QString describe(const Character& c)
 {
     QString out;
-    for (int i = 1; i <= 21; ++i) out += fuzz::shown(c.CharText[static_cast<std::size_t>(i)]) + u' ';
-    for (int i = 1; i <= 14; ++i) out += QString::number(c.CharValue[static_cast<std::size_t>(i)]) + u' ';
+    for (int i = 1; i <= 21; ++i) out += fuzz::shown(c.CharText.numbered(i)) + u' ';
+    for (int i = 1; i <= 14; ++i) out += QString::number(c.CharValue.numbered(i)) + u' ';
     return out;
 }
 
@@ -72,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The slots outside the file are never written.
     for (std::size_t i = 0; i < static_cast<std::size_t>(sheet::kSlotCount); ++i) {
         const int slot = static_cast<int>(i);
-        if (!inFile(true, slot)) FUZZ_CHECK(a.CharText[i] == oldA.CharText[i], QStringLiteral("CharText %1").arg(slot));
+        if (!inFile(true, slot)) FUZZ_CHECK(a.CharText.numbered(i) == oldA.CharText.numbered(i), QStringLiteral("CharText %1").arg(slot));
         if (!inFile(false, slot))
-            FUZZ_CHECK(a.CharValue[i] == oldA.CharValue[i], QStringLiteral("CharValue %1").arg(slot));
+            FUZZ_CHECK(a.CharValue.numbered(i) == oldA.CharValue.numbered(i), QStringLiteral("CharValue %1").arg(slot));
     }
 
     // The slots read are the first ones in file order, and what they read does not depend on what
@@ -83,12 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t read = 0;
     for (const Slot& s : order) {
         const auto i = static_cast<std::size_t>(s.index);
-        const bool kept = s.text ? a.CharText[i] == oldA.CharText[i] && b.CharText[i] == oldB.CharText[i]
-                                 : a.CharValue[i] == oldA.CharValue[i] && b.CharValue[i] == oldB.CharValue[i];
+        const bool kept = s.text ? a.CharText.numbered(i) == oldA.CharText.numbered(i) && b.CharText.numbered(i) == oldB.CharText.numbered(i)
+                                 : a.CharValue.numbered(i) == oldA.CharValue.numbered(i) && b.CharValue.numbered(i) == oldB.CharValue.numbered(i);
         if (kept) continue;
         FUZZ_CHECK(read == static_cast<std::size_t>(&s - order.data()),
                    QStringLiteral("slot %1 written after an earlier one was left: %2").arg(s.index).arg(describe(a)));
-        FUZZ_CHECK(s.text ? a.CharText[i] == b.CharText[i] : a.CharValue[i] == b.CharValue[i],
+        FUZZ_CHECK(s.text ? a.CharText.numbered(i) == b.CharText.numbered(i) : a.CharValue.numbered(i) == b.CharValue.numbered(i),
                    QStringLiteral("slot %1 depends on the old character: %2").arg(s.index).arg(describe(a)));
         ++read;
     }
@@ -113,15 +113,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Slot& s : fileOrder()) {
         const auto i = static_cast<std::size_t>(s.index);
         if (s.text) {
-            FUZZ_CHECK(reread.CharText[i] == fuzz::storedText(a.CharText[i]),
+            FUZZ_CHECK(reread.CharText.numbered(i) == fuzz::storedText(a.CharText.numbered(i)),
                        QStringLiteral("CharText %1: %2 read back as %3")
                            .arg(s.index)
-                           .arg(fuzz::shown(a.CharText[i]), fuzz::shown(reread.CharText[i])));
+                           .arg(fuzz::shown(a.CharText.numbered(i)), fuzz::shown(reread.CharText.numbered(i))));
         } else {
-            FUZZ_CHECK(reread.CharValue[i] == a.CharValue[i], QStringLiteral("CharValue %1: %2 read back as %3")
+            FUZZ_CHECK(reread.CharValue.numbered(i) == a.CharValue.numbered(i), QStringLiteral("CharValue %1: %2 read back as %3")
                                                                   .arg(s.index)
-                                                                  .arg(a.CharValue[i])
-                                                                  .arg(reread.CharValue[i]));
+                                                                  .arg(a.CharValue.numbered(i))
+                                                                  .arg(reread.CharValue.numbered(i)));
         }
     }
     FUZZ_CHECK(charfile::characterFileBytes(reread) == saved, describe(reread));

@@ -14,7 +14,7 @@ Character withAttributes(int wisdom, int intellect, int perception, int heart, i
 {
     Character c;
     const int values[] = {wisdom, intellect, perception, heart, nimbleness, strength, power};
-    for (int i = 0; i < 7; ++i) c.CharValue[slot::Wisdom + i] = std::int16_t(values[i]);
+    for (int i = 0; i < 7; ++i) c.CharValue.numbered(int(ValueSlot::Wisdom) + i) = std::int16_t(values[i]);
     return c;
 }
 
@@ -37,8 +37,8 @@ private slots:
                                 u"defense"_s,   u"weapon: hand"_s, u"system shock"_s};
         const QList<int> values{3, 4 + 2 + 4, 6 + 1 + 2, 1, 12, 4, 88};
         for (int row = 1; row <= 7; ++row) {
-            QCOMPARE(c.CharText[row + slot::kRowOffset], names[row - 1]);
-            QCOMPARE(int(c.CharValue[row + slot::kRowOffset]), values[row - 1]);
+            QCOMPARE(c.CharText[rowNameSlot(row)], names[row - 1]);
+            QCOMPARE(int(c.CharValue[rowValueSlot(row)]), values[row - 1]);
         }
     }
 
@@ -59,14 +59,14 @@ private slots:
         QFETCH(int, wisdom);
         QFETCH(int, prayer);
         Character full = average();
-        full.CharValue[slot::Wisdom] = std::int16_t(wisdom);
+        full.CharValue[ValueSlot::Wisdom] = std::int16_t(wisdom);
         Character click = full;
         DefenseInUse defense;
         populate(full, QStringLiteral("10"));
         useItem(click, {}, defense);
-        QCOMPARE(int(full.CharValue[slot::Prayer]), prayer);
-        QCOMPARE(int(click.CharValue[slot::Prayer]), prayer);
-        QCOMPARE(click.CharText[slot::Prayer], QStringLiteral("prayer"));
+        QCOMPARE(int(full.CharValue[ValueSlot::Prayer]), prayer);
+        QCOMPARE(int(click.CharValue[ValueSlot::Prayer]), prayer);
+        QCOMPARE(click.CharText[TextSlot::Prayer], QStringLiteral("prayer"));
     }
 
     void rowTwo_data()
@@ -110,8 +110,8 @@ private slots:
         QFETCH(int, value);
         Character c = withAttributes(10, intellect, perception, 14, nimbleness, 9, 10);
         populate(c, caption);
-        QCOMPARE(c.CharText[slot::OpenLocks], name);
-        QCOMPARE(int(c.CharValue[slot::OpenLocks]), value);
+        QCOMPARE(c.CharText[TextSlot::OpenLocks], name);
+        QCOMPARE(int(c.CharValue[ValueSlot::OpenLocks]), value);
     }
 
     void initiative_data()
@@ -139,9 +139,9 @@ private slots:
         DefenseInUse defense;
         populate(derived, QStringLiteral("10"));
         useItem(clicked, {}, defense);
-        QCOMPARE(int(derived.CharValue[slot::Initiative]), full);
-        QCOMPARE(int(clicked.CharValue[slot::Initiative]), click);
-        QCOMPARE(clicked.CharText[slot::Initiative], QStringLiteral("initiative"));
+        QCOMPARE(int(derived.CharValue[ValueSlot::Initiative]), full);
+        QCOMPARE(int(clicked.CharValue[ValueSlot::Initiative]), click);
+        QCOMPARE(clicked.CharText[TextSlot::Initiative], QStringLiteral("initiative"));
     }
 
     void systemShock_data()
@@ -159,14 +159,14 @@ private slots:
         QFETCH(int, power);
         QFETCH(int, shock);
         Character derived = average();
-        derived.CharValue[slot::Power] = std::int16_t(power);
+        derived.CharValue[ValueSlot::Power] = std::int16_t(power);
         Character clicked = derived;
         DefenseInUse defense;
         populate(derived, QStringLiteral("10"));
         useItem(clicked, {}, defense);
-        QCOMPARE(int(derived.CharValue[slot::SystemShock]), shock);
-        QCOMPARE(int(clicked.CharValue[slot::SystemShock]), shock);
-        QCOMPARE(clicked.CharText[slot::SystemShock], QStringLiteral("system shock"));
+        QCOMPARE(int(derived.CharValue[ValueSlot::SystemShock]), shock);
+        QCOMPARE(int(clicked.CharValue[ValueSlot::SystemShock]), shock);
+        QCOMPARE(clicked.CharText[TextSlot::SystemShock], QStringLiteral("system shock"));
     }
 
     void bareHandWeapon_data()
@@ -183,9 +183,9 @@ private slots:
         QFETCH(int, strength);
         QFETCH(int, weapon);
         Character c = average();
-        c.CharValue[slot::Strength] = std::int16_t(strength);
+        c.CharValue[ValueSlot::Strength] = std::int16_t(strength);
         populate(c, QStringLiteral("10"));
-        QCOMPARE(int(c.CharValue[slot::Weapon]), weapon);
+        QCOMPARE(int(c.CharValue[ValueSlot::Weapon]), weapon);
     }
 
     // Kind code, name and value typed into the viewer, and what the click makes of them.
@@ -199,15 +199,15 @@ private slots:
         QTest::addColumn<int>("stored");
         const int armour = int(ItemUse::Armour);
         const int weapon = int(ItemUse::Weapon);
-        QTest::newRow("armour") << "a" << "3" << 10 << armour << slot::Armour << 3;
-        QTest::newRow("armour threshold") << "a" << "-4" << 10 << armour << slot::Armour << -4;
-        QTest::newRow("armour without value") << "a" << "" << 10 << armour << slot::Armour << 0;
-        QTest::newRow("armour too large") << "a" << "99999" << 10 << armour << slot::Armour << 32767;
-        QTest::newRow("weapon, Strength 12") << "w" << "3" << 12 << weapon << slot::Weapon << 3;
-        QTest::newRow("weapon, Strength 13") << "w" << "3" << 13 << weapon << slot::Weapon << 3;
-        QTest::newRow("weapon, Strength 14") << "w" << "3" << 14 << weapon << slot::Weapon << 7;
-        QTest::newRow("weapon, Strength 15") << "w" << "3 hp" << 15 << weapon << slot::Weapon << 8;
-        QTest::newRow("weapon sum saturates") << "w" << "32767" << 20 << weapon << slot::Weapon
+        QTest::newRow("armour") << "a" << "3" << 10 << armour << int(ValueSlot::Armour) << 3;
+        QTest::newRow("armour threshold") << "a" << "-4" << 10 << armour << int(ValueSlot::Armour) << -4;
+        QTest::newRow("armour without value") << "a" << "" << 10 << armour << int(ValueSlot::Armour) << 0;
+        QTest::newRow("armour too large") << "a" << "99999" << 10 << armour << int(ValueSlot::Armour) << 32767;
+        QTest::newRow("weapon, Strength 12") << "w" << "3" << 12 << weapon << int(ValueSlot::Weapon) << 3;
+        QTest::newRow("weapon, Strength 13") << "w" << "3" << 13 << weapon << int(ValueSlot::Weapon) << 3;
+        QTest::newRow("weapon, Strength 14") << "w" << "3" << 14 << weapon << int(ValueSlot::Weapon) << 7;
+        QTest::newRow("weapon, Strength 15") << "w" << "3 hp" << 15 << weapon << int(ValueSlot::Weapon) << 8;
+        QTest::newRow("weapon sum saturates") << "w" << "32767" << 20 << weapon << int(ValueSlot::Weapon)
                                               << 32767;
         QTest::newRow("upper-case A") << "A" << "3" << 15 << int(ItemUse::None) << 0 << 0;
         QTest::newRow("a and a blank") << "a " << "3" << 15 << int(ItemUse::None) << 0 << 0;
@@ -224,22 +224,22 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, stored);
         Character before = average();
-        before.CharValue[slot::Strength] = std::int16_t(strength);
+        before.CharValue[ValueSlot::Strength] = std::int16_t(strength);
         populate(before, QStringLiteral("10"));
         Character c = before;
         DefenseInUse defense;
         QCOMPARE(int(useItem(c, {kind, QStringLiteral("the item"), value}, defense)), use);
         // Only the applied row changes among rows 4, 5 and 6.
-        for (int s : {slot::Armour, slot::Defense, slot::Weapon}) {
+        for (int s : {int(ValueSlot::Armour), int(ValueSlot::Defense), int(ValueSlot::Weapon)}) {
             if (s == slot) {
-                QCOMPARE(int(c.CharValue[s]), stored);
-                QCOMPARE(c.CharText[s], QStringLiteral("the item"));
+                QCOMPARE(int(c.CharValue.numbered(s)), stored);
+                QCOMPARE(c.CharText.numbered(s), QStringLiteral("the item"));
             } else {
-                QCOMPARE(c.CharValue[s], before.CharValue[s]);
-                QCOMPARE(c.CharText[s], before.CharText[s]);
+                QCOMPARE(c.CharValue.numbered(s), before.CharValue.numbered(s));
+                QCOMPARE(c.CharText.numbered(s), before.CharText.numbered(s));
             }
         }
-        QCOMPARE(c.CharValue[slot::OpenLocks], before.CharValue[slot::OpenLocks]);
+        QCOMPARE(c.CharValue[ValueSlot::OpenLocks], before.CharValue[ValueSlot::OpenLocks]);
         QCOMPARE(defense.DefenseBonusName[1], QString());
         QCOMPARE(defense.DefenseBonusName[2], QString());
     }
@@ -247,21 +247,21 @@ private slots:
     void helmThenShield()
     {
         Character c = average();
-        c.CharValue[slot::Nimbleness] = 12;
+        c.CharValue[ValueSlot::Nimbleness] = 12;
         DefenseInUse defense;
         QCOMPARE(useItem(c, {u"h"_s, u"helm"_s, u"2"_s}, defense), ItemUse::Helm);
-        QCOMPARE(int(c.CharValue[slot::Defense]), 14);
-        QCOMPARE(c.CharText[slot::Defense], QStringLiteral("helm\r"));
+        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 14);
+        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("helm\r"));
         QCOMPARE(useItem(c, {u"d"_s, u"shield"_s, u"3"_s}, defense), ItemUse::Shield);
-        QCOMPARE(int(c.CharValue[slot::Defense]), 17);
-        QCOMPARE(c.CharText[slot::Defense], QStringLiteral("helm\rshield"));
+        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 17);
+        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("helm\rshield"));
         QCOMPARE(defenseValueCaption(defense, 12), QStringLiteral("17"));
         QCOMPARE(defenseNameCaption(defense), QStringLiteral("helm\rshield"));
 
         // A new helm replaces the old one; the shield stays.
         QCOMPARE(useItem(c, {u"h"_s, u"cap"_s, u"1"_s}, defense), ItemUse::Helm);
-        QCOMPARE(int(c.CharValue[slot::Defense]), 16);
-        QCOMPARE(c.CharText[slot::Defense], QStringLiteral("cap\rshield"));
+        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 16);
+        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("cap\rshield"));
     }
 
     void shieldBeforeAnyHelm()
@@ -269,21 +269,21 @@ private slots:
         Character c = average();
         DefenseInUse defense;
         useItem(c, {u"d"_s, u"buckler"_s, u"3"_s}, defense);
-        QCOMPARE(c.CharText[slot::Defense], QStringLiteral("\rbuckler"));
-        QCOMPARE(int(c.CharValue[slot::Defense]), 13);
+        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("\rbuckler"));
+        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 13);
         QCOMPARE(int(defense.DefenseBonus[2]), 3);
     }
 
     void defenseSumBeyondTheSlot()
     {
         Character c = average();
-        c.CharValue[slot::Nimbleness] = 12;
+        c.CharValue[ValueSlot::Nimbleness] = 12;
         DefenseInUse defense;
         useItem(c, {u"h"_s, u"helm"_s, u"30000"_s}, defense);
         useItem(c, {u"d"_s, u"shield"_s, u"30000"_s}, defense);
         // The caption shows the whole sum; the slot keeps what fits.
         QCOMPARE(defenseValueCaption(defense, 12), QStringLiteral("60012"));
-        QCOMPARE(int(c.CharValue[slot::Defense]), 32767);
+        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 32767);
     }
 };
 

@@ -11,10 +11,10 @@ namespace {
 Character withHealth(const QString& health, int power, int wisdom = 9, int armour = 1)
 {
     Character c;
-    c.CharText[slot::Health] = health;
-    c.CharValue[slot::Power] = std::int16_t(power);
-    c.CharValue[slot::Wisdom] = std::int16_t(wisdom);
-    c.CharValue[slot::Armour] = std::int16_t(armour);
+    c.CharText[TextSlot::Health] = health;
+    c.CharValue[ValueSlot::Power] = std::int16_t(power);
+    c.CharValue[ValueSlot::Wisdom] = std::int16_t(wisdom);
+    c.CharValue[ValueSlot::Armour] = std::int16_t(armour);
     return c;
 }
 } // namespace
@@ -36,13 +36,13 @@ private slots:
     void captions()
     {
         Character c;
-        c.CharText[slot::Sex] = QStringLiteral("female");
-        c.CharText[slot::Kind] = QStringLiteral("humanoid");
-        c.CharText[slot::Condition] = QStringLiteral("wounded");
-        c.CharText[slot::Health] = QStringLiteral("12.0");
-        c.CharValue[slot::Perception] = -3;
-        c.CharValue[slot::Armour] = 2;
-        c.CharText[slot::Armour] = QStringLiteral("chain");
+        c.CharText[TextSlot::Sex] = QStringLiteral("female");
+        c.CharText[TextSlot::Kind] = QStringLiteral("humanoid");
+        c.CharText[TextSlot::Condition] = QStringLiteral("wounded");
+        c.CharText[TextSlot::Health] = QStringLiteral("12.0");
+        c.CharValue[ValueSlot::Perception] = -3;
+        c.CharValue[ValueSlot::Armour] = 2;
+        c.CharText[TextSlot::Armour] = QStringLiteral("chain");
         const SheetCaptions s = sheetCaptions(c);
         QCOMPARE(s.detail, QStringLiteral("female, humanoid, wounded"));
         QCOMPARE(s.attributes[8], QStringLiteral("12.0")); // health verbatim
@@ -66,7 +66,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, shown);
         Character c;
-        c.CharText[slot::Row0Value] = stored;
+        c.CharText[TextSlot::Row0Value] = stored;
         QCOMPARE(sheetCaptions(c).row0Value, shown);
     }
 
@@ -103,8 +103,8 @@ private slots:
         QFETCH(QString, healthAfter);
         Character c = withHealth(health, power, wisdom);
         updateCondition(c, powerCaption);
-        QCOMPARE(c.CharText[slot::Condition], word);
-        QCOMPARE(c.CharText[slot::Health], healthAfter);
+        QCOMPARE(c.CharText[TextSlot::Condition], word);
+        QCOMPARE(c.CharText[TextSlot::Health], healthAfter);
     }
 
     void damage_data()
@@ -138,14 +138,14 @@ private slots:
         QFETCH(QString, after);
         Character c = withHealth(health, 14, 9, armour);
         applyDamage(c, damage);
-        QCOMPARE(c.CharText[slot::Health], after);
+        QCOMPARE(c.CharText[TextSlot::Health], after);
     }
 
     void heal()
     {
         Character c = withHealth(QStringLiteral("-3"), 14);
         healToFull(c);
-        QCOMPARE(c.CharText[slot::Health], QStringLiteral("14"));
+        QCOMPARE(c.CharText[TextSlot::Health], QStringLiteral("14"));
     }
 };
 

@@ -26,7 +26,7 @@ namespace {
 QByteArray characterBytes(const QString& name)
 {
     sheet::Character c;
-    c.CharText[sheet::slot::Name] = name;
+    c.CharText[sheet::TextSlot::Name] = name;
     return charfile::characterFileBytes(c);
 }
 

@@ -65,30 +65,30 @@ private slots:
     void savedCharacterLoadsBack()
     {
         Character c;
-        c.CharText[slot::Race] = QStringLiteral("Dwarf, Farmer");
-        c.CharText[slot::Name] = QStringLiteral("Tessa");
-        c.CharText[slot::Row0Name] = QStringLiteral("  juggling");
-        c.CharText[slot::Defense] = QStringLiteral("helm\rshield");
-        c.CharText[slot::Health] = QStringLiteral("7 hp");
-        c.CharText[18] = QStringLiteral("carried");
-        c.CharValue[slot::Power] = -32768;
-        c.CharValue[slot::SystemShock] = 32767;
+        c.CharText[TextSlot::Race] = QStringLiteral("Dwarf, Farmer");
+        c.CharText[TextSlot::Name] = QStringLiteral("Tessa");
+        c.CharText[TextSlot::Row0Name] = QStringLiteral("  juggling");
+        c.CharText[TextSlot::Defense] = QStringLiteral("helm\rshield");
+        c.CharText[TextSlot::Health] = QStringLiteral("7 hp");
+        c.CharText.numbered(18) = QStringLiteral("carried");
+        c.CharValue[ValueSlot::Power] = -32768;
+        c.CharValue[ValueSlot::SystemShock] = 32767;
         form->sheet().setCharacter(c);
         form->sheet().Numero();
         ui().CDsaveCH->click();
         const Character saved = c;
 
         c = Character{};
-        c.CharValue[0] = 9; // Spell Essence is not in the file and survives the load
-        c.CharText[25] = QStringLiteral("memory only");
+        c.CharValue[ValueSlot::SpellEssence] = 9; // Spell Essence is not in the file and survives the load
+        c.CharText.numbered(25) = QStringLiteral("memory only");
         form->sheet().setCharacter(c);
         form->sheet().Numero();
         clickEntry(ui().FileD, QStringLiteral("Tessa.QOZ"));
         const Character& loaded = record();
-        for (int i = 1; i <= 21; ++i) QCOMPARE(loaded.CharText[i], saved.CharText[i]);
-        for (int i = 1; i <= 14; ++i) QCOMPARE(loaded.CharValue[i], saved.CharValue[i]);
-        QCOMPARE(int(loaded.CharValue[0]), 9);
-        QCOMPARE(loaded.CharText[25], QStringLiteral("memory only"));
+        for (int i = 1; i <= 21; ++i) QCOMPARE(loaded.CharText.numbered(i), saved.CharText.numbered(i));
+        for (int i = 1; i <= 14; ++i) QCOMPARE(loaded.CharValue.numbered(i), saved.CharValue.numbered(i));
+        QCOMPARE(int(loaded.CharValue[ValueSlot::SpellEssence]), 9);
+        QCOMPARE(loaded.CharText.numbered(25), QStringLiteral("memory only"));
         QCOMPARE(ui().Labnam->caption(), QStringLiteral("Tessa"));
         QCOMPARE(ui().LabAb[5]->caption(), QStringLiteral("helm\rshield"));
     }
@@ -121,7 +121,7 @@ private slots:
         // The folder shown before holds a character of every name: none of them may be taken instead.
         const QString before = ui().DirA->path();
         Character decoy;
-        decoy.CharText[slot::Name] = QStringLiteral("Decoy");
+        decoy.CharText[TextSlot::Name] = QStringLiteral("Decoy");
         for (const QString& name : {u"Tessa.QOZ"_s, u"Gone.QOZ"_s}) {
             writeFile(common::joinPath(before, name), charfile::characterFileBytes(decoy));
         }
@@ -142,7 +142,7 @@ private slots:
 
     void failedSaveKeepsTheEarlierFile()
     {
-        changeRecord([](Character& c) { c.CharText[slot::Name] = QStringLiteral("Tessa"); });
+        changeRecord([](Character& c) { c.CharText[TextSlot::Name] = QStringLiteral("Tessa"); });
         form->sheet().Numero();
         ui().CDsaveCH->click();
         const QByteArray earlier = contentOf(program + u"/Tessa.QOZ"_s);
@@ -150,7 +150,7 @@ private slots:
         QTemporaryDir other;
         QVERIFY(ui().DirA->setPath(other.path()));
         writeFile(other.path() + u"/Tessa.QOZ"_s, earlier);
-        changeRecord([](Character& c) { c.CharText[slot::Race] = QStringLiteral("a much longer race name than before"); });
+        changeRecord([](Character& c) { c.CharText[TextSlot::Race] = QStringLiteral("a much longer race name than before"); });
         {
             FullDisk full;
             ui().CDsaveCH->click();
@@ -186,8 +186,8 @@ private slots:
         clickEntry(ui().FileD, QStringLiteral("Half.qoz"));
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
         const Character& c = record();
-        QCOMPARE(c.CharText[slot::Race], QStringLiteral("Imp"));
-        QCOMPARE(int(c.CharValue[slot::Power]), 7);
+        QCOMPARE(c.CharText[TextSlot::Race], QStringLiteral("Imp"));
+        QCOMPARE(int(c.CharValue[ValueSlot::Power]), 7);
         QCOMPARE(ui().Labfull->caption(), QStringLiteral("Name")); // the sheet still shows what it showed
         QCOMPARE(ui().LaChPath->caption(), characterPath);
         QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());

@@ -14,6 +14,7 @@
 #include "common/files.h"
 #include "common/numbers.h"
 #include "reference/reference_tables.h"
+#include "sheet/abilities.h"
 
 #include <QFrame>
 #include <QScopeGuard>
@@ -81,13 +82,10 @@ void CatalogueBrowser::entryChosen()
     if (!entry) return;
     acquire_.showEmptyBoxes();
     catalogue::Attributes attributes{};
-    for (int k = 1; k < int(attributes.size()); ++k) attributes[k] = character_.CharValue[k];
+    for (int k = 1; k < int(attributes.size()); ++k) attributes[k] = character_.CharValue.numbered(k);
     const catalogue::Choice choice = catalogue::chooseEntry(*entry, attributes);
     acquire_.layOut(choice);
-    if (choice.formula) {
-        character_.CharText[sheet::slot::OpenLocks] = entry->name;
-        character_.CharValue[sheet::slot::OpenLocks] = *choice.formula;
-    }
+    if (choice.formula) sheet::takeIntoRowTwo(character_, entry->name, *choice.formula);
 }
 
 bool CatalogueBrowser::load(const QString& path)

@@ -51,7 +51,7 @@ void CreationPanel::renameFromRace()
 {
     Moniker();
     sheet_.showName(GeneratedName);
-    state_.character.CharText[sheet::slot::Name] = GeneratedName;
+    state_.character.CharText[sheet::TextSlot::Name] = GeneratedName;
 }
 
 void CreationPanel::startSeedTicker() { Timer1->start(); }
@@ -90,7 +90,7 @@ void CreationPanel::rollCharacter()
     sheet_.showRolledAttributes();
     Moniker();
     // The name as the sheet shows it is the character's name.
-    c.CharText[sheet::slot::Name] = sheet_.name();
+    c.CharText[sheet::TextSlot::Name] = sheet_.name();
     Populate();
     sheet_.Numero();
 }

@@ -70,25 +70,27 @@ QString SheetPanel::name() const { return c_.Labnam->caption(); }
 
 void SheetPanel::showName(const QString& name) { c_.Labnam->setCaption(name); }
 
-QString SheetPanel::shownPower() const { return c_.Chakra[sheet::slot::Power]->caption(); }
+QString SheetPanel::shownAttribute(sheet::ValueSlot slot) const { return c_.Chakra[int(slot)]->caption(); }
 
-QString SheetPanel::shownIntellect() const { return c_.Chakra[sheet::slot::Intellect]->caption(); }
+QString SheetPanel::shownPower() const { return shownAttribute(sheet::ValueSlot::Power); }
+
+QString SheetPanel::shownIntellect() const { return shownAttribute(sheet::ValueSlot::Intellect); }
 
 void SheetPanel::showRolledAttributes()
 {
     sheet::Character& c = state_.character;
-    for (int i = sheet::slot::Wisdom; i <= sheet::slot::Power; ++i) {
-        c_.Chakra[i]->setCaption(common::FormatInteger(c.CharValue[i]));
+    for (int i = int(sheet::ValueSlot::Wisdom); i <= int(sheet::ValueSlot::Power); ++i) {
+        c_.Chakra[i]->setCaption(common::FormatInteger(c.CharValue.numbered(i)));
     }
     // The health starts as the Power the sheet shows.
     c_.Chakra[kHealthLabel]->setCaption(shownPower());
-    c.CharText[sheet::slot::Health] = c_.Chakra[kHealthLabel]->caption();
+    c.CharText[sheet::TextSlot::Health] = c_.Chakra[kHealthLabel]->caption();
 }
 
 void SheetPanel::takeDamage()
 {
     sheet::applyDamage(state_.character, c_.TXdam->text());
-    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::Health]);
+    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::TextSlot::Health]);
     DScrip();
     Numero();
 }
@@ -96,7 +98,7 @@ void SheetPanel::takeDamage()
 void SheetPanel::healToFull()
 {
     sheet::healToFull(state_.character);
-    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::Health]);
+    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::TextSlot::Health]);
     DScrip();
     Numero();
 }
@@ -109,8 +111,7 @@ void SheetPanel::showView(const possessions::PossessionView& view)
         if (view.abilityNames[row]) c_.LabAb[row]->setCaption(*view.abilityNames[row]);
         if (view.abilityValues[row]) c_.LabPer[row]->setCaption(*view.abilityValues[row]);
     }
-    if (view.rowTwoName) state_.character.CharText[sheet::slot::OpenLocks] = *view.rowTwoName;
-    if (view.rowTwoValue) state_.character.CharValue[sheet::slot::OpenLocks] = *view.rowTwoValue;
+    sheet::takeIntoRowTwo(state_.character, view.rowTwoName, view.rowTwoValue);
 }
 
 // Prayer, initiative and system shock are worked out again, and the armour, helm, shield or weapon
@@ -128,7 +129,7 @@ void SheetPanel::useItem(const sheet::ItemInHand& item)
     if (use == sheet::ItemUse::Armour) showRow(4);
     if (use == sheet::ItemUse::Helm || use == sheet::ItemUse::Shield) {
         c_.LabPer[5]->setCaption(
-            sheet::defenseValueCaption(state_.defense, state_.character.CharValue[sheet::slot::Nimbleness]));
+            sheet::defenseValueCaption(state_.defense, state_.character.CharValue[sheet::ValueSlot::Nimbleness]));
         c_.LabAb[5]->setCaption(sheet::defenseNameCaption(state_.defense));
     }
     if (use == sheet::ItemUse::Weapon) showRow(6);

@@ -60,6 +60,8 @@ signals:
     void itemUseAsked();
 
 private:
+    // The caption of the attribute label that shows that slot.
+    QString shownAttribute(sheet::ValueSlot slot) const;
     void connectControls();
     void takeDamage();
     void healToFull();
