@@ -17,26 +17,32 @@ bool isEscapedByte(QStringView text, qsizetype i)
     return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF && (i == 0 || !text[i - 1].isHighSurrogate());
 }
 
-// The length of the valid UTF-8 sequence at the start of bytes, or 0 when it is not one: overlong
-// forms, encoded surrogates and code points past U+10FFFF are not valid.
+// The lead bytes of UTF-8 sequences: how long a sequence is, and the range its second byte must lie
+// in. The narrower ranges after E0, ED, F0 and F4 keep out overlong forms, encoded surrogates and
+// code points past U+10FFFF.
+struct LeadBytes {
+    unsigned char first, last;
+    qsizetype length;
+    unsigned char low, high;
+};
+constexpr LeadBytes kLeadBytes[] = {
+    {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF},
+    {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
+    {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
+};
+
+// The length of the valid UTF-8 sequence at the start of bytes, or 0 when it is not one.
 qsizetype validSequenceLength(const unsigned char* p, qsizetype left)
 {
-    const unsigned char lead = p[0];
-    qsizetype length = 0;
-    unsigned char low = 0x80, high = 0xBF; // the allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead == 0xE0) { length = 3; low = 0xA0; }
-    else if (lead == 0xED) { length = 3; high = 0x9F; }
-    else if (lead >= 0xE1 && lead <= 0xEF) length = 3;
-    else if (lead == 0xF0) { length = 4; low = 0x90; }
-    else if (lead >= 0xF1 && lead <= 0xF3) length = 4;
-    else if (lead == 0xF4) { length = 4; high = 0x8F; }
-    else return 0;
-    if (left < length || p[1] < low || p[1] > high) return 0;
-    for (qsizetype i = 2; i < length; ++i) {
-        if ((p[i] & 0xC0) != 0x80) return 0;
+    for (const LeadBytes& lead : kLeadBytes) {
+        if (p[0] < lead.first || p[0] > lead.last) continue;
+        if (left < lead.length || p[1] < lead.low || p[1] > lead.high) return 0;
+        for (qsizetype i = 2; i < lead.length; ++i) {
+            if ((p[i] & 0xC0) != 0x80) return 0;
+        }
+        return lead.length;
     }
-    return length;
+    return 0;
 }
 
 // UTF-8 that keeps a byte-order mark at its start: it is part of a name (or of a file's text after

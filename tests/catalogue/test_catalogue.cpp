@@ -166,19 +166,19 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<int>("formula"); // -1: none
         const int ab = int(Kind::Ability), it = int(Kind::Item), no = int(Kind::None);
-        QTest::newRow("skill keeps no number") << "s" << 3.0 << ab << "X.qoa" << "" << -1;
-        QTest::newRow("skill with formula") << "s" << -14.0 << ab << "X.qoa" << "30" << 30;
-        QTest::newRow("m copies number") << "m" << 2.5 << ab << "X.qoa" << "2.5" << -1;
-        QTest::newRow("weapon") << "w" << 4.0 << it << "X.qod" << "4" << -1;
-        QTest::newRow("item formula -11") << "i" << -11.0 << it << "X.qod" << "57" << 57;
-        QTest::newRow("item formula -28") << "o" << -28.0 << it << "X.qod" << "48" << 48;
-        QTest::newRow("-11.5 no formula") << "h" << -11.5 << it << "X.qod" << "-11.5" << -1;
-        QTest::newRow("-10 no formula") << "a" << -10.0 << it << "X.qod" << "-10" << -1;
-        QTest::newRow("-29 no formula") << "d" << -29.0 << it << "X.qod" << "-29" << -1;
-        QTest::newRow("11 no formula") << "i" << 11.0 << it << "X.qod" << "11" << -1;
-        QTest::newRow("unknown code") << "q" << 4.0 << no << "" << "" << -1;
-        QTest::newRow("upper case is unknown") << "W" << 4.0 << no << "" << "" << -1;
-        QTest::newRow("unknown code, formula") << "q" << -19.0 << no << "" << "9" << 9;
+        QTest::newRow("skill keeps no number") << u"s"_s << 3.0 << ab << u"X.qoa"_s << u""_s << -1;
+        QTest::newRow("skill with formula") << u"s"_s << -14.0 << ab << u"X.qoa"_s << u"30"_s << 30;
+        QTest::newRow("m copies number") << u"m"_s << 2.5 << ab << u"X.qoa"_s << u"2.5"_s << -1;
+        QTest::newRow("weapon") << u"w"_s << 4.0 << it << u"X.qod"_s << u"4"_s << -1;
+        QTest::newRow("item formula -11") << u"i"_s << -11.0 << it << u"X.qod"_s << u"57"_s << 57;
+        QTest::newRow("item formula -28") << u"o"_s << -28.0 << it << u"X.qod"_s << u"48"_s << 48;
+        QTest::newRow("-11.5 no formula") << u"h"_s << -11.5 << it << u"X.qod"_s << u"-11.5"_s << -1;
+        QTest::newRow("-10 no formula") << u"a"_s << -10.0 << it << u"X.qod"_s << u"-10"_s << -1;
+        QTest::newRow("-29 no formula") << u"d"_s << -29.0 << it << u"X.qod"_s << u"-29"_s << -1;
+        QTest::newRow("11 no formula") << u"i"_s << 11.0 << it << u"X.qod"_s << u"11"_s << -1;
+        QTest::newRow("unknown code") << u"q"_s << 4.0 << no << u""_s << u""_s << -1;
+        QTest::newRow("upper case is unknown") << u"W"_s << 4.0 << no << u""_s << u""_s << -1;
+        QTest::newRow("unknown code, formula") << u"q"_s << -19.0 << no << u""_s << u"9"_s << 9;
     }
     void choose()
     {

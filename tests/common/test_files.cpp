@@ -176,7 +176,8 @@ private slots:
             if (words[0] == u"pipe"_s) QVERIFY(::mkfifo(path.constData(), 0644) == 0);
             if (words[0] == u"link"_s) QVERIFY(::symlink(QFile::encodeName(words[2]).constData(), path.constData()) == 0);
         }
-        struct stat before {}, after {};
+        struct stat before {};
+        struct stat after {};
         const bool targetThere = ::lstat(native(target).constData(), &before) == 0;
 
         errno = 0;

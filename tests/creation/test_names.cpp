@@ -37,14 +37,14 @@ class TestNames : public QObject {
     Q_OBJECT
 
 private:
-    SyllableTables tables;
+    SyllableTables tables_;
 
 private slots:
     void initTestCase()
     {
         // Stale rows must be cleared by the fill, not left past the filled ones.
-        tables.NameConsonantGroups.fill(QStringLiteral("stale"));
-        creation::fillSyllableTables(tables);
+        tables_.NameConsonantGroups.fill(QStringLiteral("stale"));
+        creation::fillSyllableTables(tables_);
     }
 
     void filledRows_data()
@@ -61,8 +61,8 @@ private slots:
     {
         QFETCH(int, table);
         QFETCH(int, filled);
-        const QString* rows[] = {tables.NameVowels.data(), tables.NameConsonants.data(),
-                                 tables.NameVowelGroups.data(), tables.NameConsonantGroups.data()};
+        const QString* rows[] = {tables_.NameVowels.data(), tables_.NameConsonants.data(),
+                                 tables_.NameVowelGroups.data(), tables_.NameConsonantGroups.data()};
         const int sizes[] = {51, 51, 101, 101};
         for (int i = 0; i < sizes[table]; ++i)
             QVERIFY2(rows[table][i].isEmpty() == (i >= filled), qPrintable(QString::number(i)));
@@ -88,7 +88,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, drawn);
         ScriptedRandom random({draw});
-        QCOMPARE(buildName(tables, random), name);
+        QCOMPARE(buildName(tables_, random), name);
         QCOMPARE(random.drawn, drawn);
     }
 
@@ -129,7 +129,7 @@ private slots:
             0.5,               // end check 1 with n = 1: the name ends here
             0.0,               // must not be reached
         });
-        QCOMPARE(buildName(tables, random), name);
+        QCOMPARE(buildName(tables_, random), name);
         QCOMPARE(random.drawn, 14);
     }
 
@@ -140,24 +140,24 @@ private slots:
         // ends the name as n reaches 0.
         ScriptedRandom random({0.0, 0.5, 0.5, 0.0, 0.5, 0.9, rowDraw(3, 5), 0.0,
                                rowDraw(36, 61), 0.0, 0.0, rowDraw(17, 25), 0.0});
-        QCOMPARE(buildName(tables, random), QStringLiteral("Oshoeu"));
+        QCOMPARE(buildName(tables_, random), QStringLiteral("Oshoeu"));
         QCOMPARE(random.drawn, 12);
     }
 
     void consecutiveNamesAreIndependent()
     {
         ScriptedRandom constant({0.0});
-        QCOMPARE(buildName(tables, constant), QStringLiteral("Abababa"));
-        QCOMPARE(buildName(tables, constant), QStringLiteral("Abababa"));
+        QCOMPARE(buildName(tables_, constant), QStringLiteral("Abababa"));
+        QCOMPARE(buildName(tables_, constant), QStringLiteral("Abababa"));
 
         // The second name depends only on the draws after the first name's.
         RecordingRandom random;
         random.reseed(7);
-        const QString first = buildName(tables, random);
+        const QString first = buildName(tables_, random);
         const qsizetype used = random.draws.size();
-        const QString second = buildName(tables, random);
+        const QString second = buildName(tables_, random);
         ScriptedRandom replay(random.draws.mid(used));
-        QCOMPARE(buildName(tables, replay), second);
+        QCOMPARE(buildName(tables_, replay), second);
         QCOMPARE(replay.drawn, random.draws.size() - used);
         QVERIFY(!second.startsWith(first));
     }
@@ -165,15 +165,15 @@ private slots:
     void seededNamesUseOnlyTableCharacters()
     {
         QString allowed;
-        for (const auto* table : {&tables.NameVowelGroups, &tables.NameConsonantGroups})
+        for (const auto* table : {&tables_.NameVowelGroups, &tables_.NameConsonantGroups})
             for (const QString& row : *table) allowed += row;
-        for (const QString& row : tables.NameConsonants) allowed += row;
+        for (const QString& row : tables_.NameConsonants) allowed += row;
 
         common::SeededRandom random;
         random.reseed(2024);
         bool sawMarkFirst = false;
         for (int i = 0; i < 5000; ++i) {
-            const QString name = buildName(tables, random);
+            const QString name = buildName(tables_, random);
             // 2 to 10 parts of 1 to 3 characters; consonant parts have at most 2.
             QVERIFY2(name.size() >= 2 && name.size() <= 25, qPrintable(name));
             const QChar first = name[0];

@@ -12,7 +12,7 @@ using namespace sheet;
 class TestRandomCharacter : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { reference::fillRaces(names, favoured); }
+    void initTestCase() { reference::fillRaces(names_, favoured_); }
 
     void raceChoice_data()
     {
@@ -56,7 +56,7 @@ private slots:
         ScriptedRandom random(draws);
         Character c;
         c.CharText[TextSlot::Row0Name] = QStringLiteral("kept");
-        rollCharacter(c, 82, {names, favoured, reference::kRaceCount}, random);
+        rollCharacter(c, 82, {names_, favoured_, reference::kRaceCount}, random);
         QCOMPARE(random.drawn, 22);
         const QList<int> attributes{c.CharValue.numbered(1), c.CharValue.numbered(2), c.CharValue.numbered(3), c.CharValue.numbered(4),
                                     c.CharValue.numbered(5), c.CharValue.numbered(6), c.CharValue.numbered(7)};
@@ -77,14 +77,14 @@ private slots:
             const int race = drawRace(random, reference::kRaceCount);
             QVERIFY(race >= 1 && race <= 120);
             Character c;
-            rollCharacter(c, race, {names, favoured, reference::kRaceCount}, random);
+            rollCharacter(c, race, {names_, favoured_, reference::kRaceCount}, random);
             for (int i = 1; i <= 7; ++i) QVERIFY2(c.CharValue.numbered(i) >= 5 && c.CharValue.numbered(i) <= 20, qPrintable(QString::number(seed)));
-            QVERIFY(c.CharValue.numbered(favoured[race]) >= 12);
+            QVERIFY(c.CharValue.numbered(favoured_[race]) >= 12);
             QCOMPARE(c.CharText[TextSlot::Health], QString::number(c.CharValue[ValueSlot::Power]));
             QVERIFY(c.CharText[TextSlot::Sex] == u"male" || c.CharText[TextSlot::Sex] == u"female");
             QCOMPARE(c.CharText[TextSlot::Kind], QStringLiteral("humanoid"));
             QCOMPARE(c.CharText[TextSlot::Condition], QStringLiteral("being"));
-            QCOMPARE(c.CharText[TextSlot::Race], names[race]);
+            QCOMPARE(c.CharText[TextSlot::Race], names_[race]);
         }
     }
 
@@ -104,8 +104,8 @@ private slots:
     }
 
 private:
-    reference::RaceNameTable names;
-    reference::RaceChakraTable favoured{};
+    reference::RaceNameTable names_;
+    reference::RaceChakraTable favoured_{};
 };
 
 QTEST_APPLESS_MAIN(TestRandomCharacter)

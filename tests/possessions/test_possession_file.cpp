@@ -186,13 +186,13 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("result");
-        QTest::newRow("step down") << AmountButton::Step << "3" << "-1" << "2";
-        QTest::newRow("half step") << AmountButton::Step << "3" << "0.5" << "3.5";
-        QTest::newRow("up") << AmountButton::Up << "2" << "x" << "3";
-        QTest::newRow("down on unit text") << AmountButton::Down << "12 arrows" << "" << "11";
-        QTest::newRow("down on no number") << AmountButton::Down << "abc" << "" << "-1";
-        QTest::newRow("zero") << AmountButton::Zero << "17" << "" << "0";
-        QTest::newRow("restore") << AmountButton::Restore << "17" << "" << "2.25";
+        QTest::newRow("step down") << AmountButton::Step << u"3"_s << u"-1"_s << u"2"_s;
+        QTest::newRow("half step") << AmountButton::Step << u"3"_s << u"0.5"_s << u"3.5"_s;
+        QTest::newRow("up") << AmountButton::Up << u"2"_s << u"x"_s << u"3"_s;
+        QTest::newRow("down on unit text") << AmountButton::Down << u"12 arrows"_s << u""_s << u"11"_s;
+        QTest::newRow("down on no number") << AmountButton::Down << u"abc"_s << u""_s << u"-1"_s;
+        QTest::newRow("zero") << AmountButton::Zero << u"17"_s << u""_s << u"0"_s;
+        QTest::newRow("restore") << AmountButton::Restore << u"17"_s << u""_s << u"2.25"_s;
     }
     void amountButtons()
     {

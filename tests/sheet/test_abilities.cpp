@@ -199,20 +199,20 @@ private slots:
         QTest::addColumn<int>("stored");
         const int armour = int(ItemUse::Armour);
         const int weapon = int(ItemUse::Weapon);
-        QTest::newRow("armour") << "a" << "3" << 10 << armour << int(ValueSlot::Armour) << 3;
-        QTest::newRow("armour threshold") << "a" << "-4" << 10 << armour << int(ValueSlot::Armour) << -4;
-        QTest::newRow("armour without value") << "a" << "" << 10 << armour << int(ValueSlot::Armour) << 0;
-        QTest::newRow("armour too large") << "a" << "99999" << 10 << armour << int(ValueSlot::Armour) << 32767;
-        QTest::newRow("weapon, Strength 12") << "w" << "3" << 12 << weapon << int(ValueSlot::Weapon) << 3;
-        QTest::newRow("weapon, Strength 13") << "w" << "3" << 13 << weapon << int(ValueSlot::Weapon) << 3;
-        QTest::newRow("weapon, Strength 14") << "w" << "3" << 14 << weapon << int(ValueSlot::Weapon) << 7;
-        QTest::newRow("weapon, Strength 15") << "w" << "3 hp" << 15 << weapon << int(ValueSlot::Weapon) << 8;
-        QTest::newRow("weapon sum saturates") << "w" << "32767" << 20 << weapon << int(ValueSlot::Weapon)
+        QTest::newRow("armour") << u"a"_s << u"3"_s << 10 << armour << int(ValueSlot::Armour) << 3;
+        QTest::newRow("armour threshold") << u"a"_s << u"-4"_s << 10 << armour << int(ValueSlot::Armour) << -4;
+        QTest::newRow("armour without value") << u"a"_s << u""_s << 10 << armour << int(ValueSlot::Armour) << 0;
+        QTest::newRow("armour too large") << u"a"_s << u"99999"_s << 10 << armour << int(ValueSlot::Armour) << 32767;
+        QTest::newRow("weapon, Strength 12") << u"w"_s << u"3"_s << 12 << weapon << int(ValueSlot::Weapon) << 3;
+        QTest::newRow("weapon, Strength 13") << u"w"_s << u"3"_s << 13 << weapon << int(ValueSlot::Weapon) << 3;
+        QTest::newRow("weapon, Strength 14") << u"w"_s << u"3"_s << 14 << weapon << int(ValueSlot::Weapon) << 7;
+        QTest::newRow("weapon, Strength 15") << u"w"_s << u"3 hp"_s << 15 << weapon << int(ValueSlot::Weapon) << 8;
+        QTest::newRow("weapon sum saturates") << u"w"_s << u"32767"_s << 20 << weapon << int(ValueSlot::Weapon)
                                               << 32767;
-        QTest::newRow("upper-case A") << "A" << "3" << 15 << int(ItemUse::None) << 0 << 0;
-        QTest::newRow("a and a blank") << "a " << "3" << 15 << int(ItemUse::None) << 0 << 0;
-        QTest::newRow("item") << "i" << "3" << 15 << int(ItemUse::None) << 0 << 0;
-        QTest::newRow("empty viewer") << "" << "" << 15 << int(ItemUse::None) << 0 << 0;
+        QTest::newRow("upper-case A") << u"A"_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
+        QTest::newRow("a and a blank") << u"a "_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
+        QTest::newRow("item") << u"i"_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
+        QTest::newRow("empty viewer") << u""_s << u""_s << 15 << int(ItemUse::None) << 0 << 0;
     }
 
     void itemKind()

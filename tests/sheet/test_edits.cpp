@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using namespace sheet;
 
 class TestEdits : public QObject {
@@ -38,10 +39,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("above Power becomes Power") << "20" << "14" << "14";
-        QTest::newRow("unit kept in the record") << "7 hp" << "7 hp" << "7";
-        QTest::newRow("at Power kept") << "14" << "14" << "14";
-        QTest::newRow("fraction kept") << "3.5" << "3.5" << "3.5";
+        QTest::newRow("above Power becomes Power") << u"20"_s << u"14"_s << u"14"_s;
+        QTest::newRow("unit kept in the record") << u"7 hp"_s << u"7 hp"_s << u"7"_s;
+        QTest::newRow("at Power kept") << u"14"_s << u"14"_s << u"14"_s;
+        QTest::newRow("fraction kept") << u"3.5"_s << u"3.5"_s << u"3.5"_s;
     }
     void health()
     {
@@ -64,11 +65,11 @@ private slots:
         QTest::addColumn<QString>("perception");
         QTest::addColumn<QString>("nimbleness");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("only Perception above 13") << "15" << "11" << "11";
-        QTest::newRow("both above 13") << "14" << "16" << "16";
-        QTest::newRow("13 is not above") << "13" << "13" << "6";
-        QTest::newRow("shown fraction counts") << "14.5" << "0" << "10.5";
-        QTest::newRow("design captions") << "00" << "00" << "6";
+        QTest::newRow("only Perception above 13") << u"15"_s << u"11"_s << u"11"_s;
+        QTest::newRow("both above 13") << u"14"_s << u"16"_s << u"16"_s;
+        QTest::newRow("13 is not above") << u"13"_s << u"13"_s << u"6"_s;
+        QTest::newRow("shown fraction counts") << u"14.5"_s << u"0"_s << u"10.5"_s;
+        QTest::newRow("design captions") << u"00"_s << u"00"_s << u"6"_s;
     }
     void initiative()
     {

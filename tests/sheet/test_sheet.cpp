@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using namespace sheet;
 
 namespace {
@@ -55,11 +56,11 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("number") << "45" << "45";
-        QTest::newRow("fraction") << "12.5" << "12.5";
-        QTest::newRow("percent") << "45%" << "45";
-        QTest::newRow("text") << "abc" << "0";
-        QTest::newRow("empty") << "" << "0";
+        QTest::newRow("number") << u"45"_s << u"45"_s;
+        QTest::newRow("fraction") << u"12.5"_s << u"12.5"_s;
+        QTest::newRow("percent") << u"45%"_s << u"45"_s;
+        QTest::newRow("text") << u"abc"_s << u"0"_s;
+        QTest::newRow("empty") << u""_s << u"0"_s;
     }
     void row0Value()
     {
@@ -78,20 +79,20 @@ private slots:
         QTest::addColumn<QString>("powerCaption");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("healthAfter");
-        QTest::newRow("wounded") << "5" << 12 << 9 << "12" << "wounded" << "5";
-        QTest::newRow("mutilated") << "1" << 12 << 9 << "12" << "mutilated" << "1";
-        QTest::newRow("barely conscious") << "0" << 12 << 9 << "12" << "barely conscious" << "0";
-        QTest::newRow("unconscious") << "-2" << 12 << 9 << "12" << "unconscious" << "-2";
-        QTest::newRow("at minus Wisdom still unconscious") << "-9" << 12 << 9 << "12" << "unconscious" << "-9";
-        QTest::newRow("ghosted") << "-10" << 12 << 9 << "12" << "ghosted" << "-10";
-        QTest::newRow("between 0 and 1") << "0.5" << 12 << 9 << "12" << "wounded" << "0.5";
-        QTest::newRow("above Power takes the caption") << "20" << 12 << 9 << "12" << "being" << "12";
-        QTest::newRow("design caption taken as it is") << "15" << 12 << 9 << "00" << "being" << "00";
-        QTest::newRow("Power 1 health 1") << "1" << 1 << 9 << "1" << "being" << "1";
-        QTest::newRow("negative Wisdom ghosts positive health") << "2" << 12 << -3 << "12" << "ghosted" << "2";
-        QTest::newRow("negative Wisdom ghosts health 1") << "1" << 12 << -3 << "12" << "ghosted" << "1";
-        QTest::newRow("lowest Wisdom") << "0" << 12 << -32768 << "12" << "ghosted" << "0";
-        QTest::newRow("text health counts as 0") << "abc" << 12 << 9 << "12" << "barely conscious" << "abc";
+        QTest::newRow("wounded") << u"5"_s << 12 << 9 << u"12"_s << u"wounded"_s << u"5"_s;
+        QTest::newRow("mutilated") << u"1"_s << 12 << 9 << u"12"_s << u"mutilated"_s << u"1"_s;
+        QTest::newRow("barely conscious") << u"0"_s << 12 << 9 << u"12"_s << u"barely conscious"_s << u"0"_s;
+        QTest::newRow("unconscious") << u"-2"_s << 12 << 9 << u"12"_s << u"unconscious"_s << u"-2"_s;
+        QTest::newRow("at minus Wisdom still unconscious") << u"-9"_s << 12 << 9 << u"12"_s << u"unconscious"_s << u"-9"_s;
+        QTest::newRow("ghosted") << u"-10"_s << 12 << 9 << u"12"_s << u"ghosted"_s << u"-10"_s;
+        QTest::newRow("between 0 and 1") << u"0.5"_s << 12 << 9 << u"12"_s << u"wounded"_s << u"0.5"_s;
+        QTest::newRow("above Power takes the caption") << u"20"_s << 12 << 9 << u"12"_s << u"being"_s << u"12"_s;
+        QTest::newRow("design caption taken as it is") << u"15"_s << 12 << 9 << u"00"_s << u"being"_s << u"00"_s;
+        QTest::newRow("Power 1 health 1") << u"1"_s << 1 << 9 << u"1"_s << u"being"_s << u"1"_s;
+        QTest::newRow("negative Wisdom ghosts positive health") << u"2"_s << 12 << -3 << u"12"_s << u"ghosted"_s << u"2"_s;
+        QTest::newRow("negative Wisdom ghosts health 1") << u"1"_s << 12 << -3 << u"12"_s << u"ghosted"_s << u"1"_s;
+        QTest::newRow("lowest Wisdom") << u"0"_s << 12 << -32768 << u"12"_s << u"ghosted"_s << u"0"_s;
+        QTest::newRow("text health counts as 0") << u"abc"_s << 12 << 9 << u"12"_s << u"barely conscious"_s << u"abc"_s;
     }
     void condition()
     {
@@ -113,22 +114,22 @@ private slots:
         QTest::addColumn<int>("armour");
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("after");
-        QTest::newRow("no armour takes it all") << "12" << 1 << "5" << "7";
-        QTest::newRow("armour 2 halves, rounded down") << "12" << 2 << "5" << "10";
-        QTest::newRow("armour 3 takes nothing of 2") << "12" << 3 << "2" << "12";
-        QTest::newRow("threshold not passed") << "12" << -4 << "4" << "12";
-        QTest::newRow("threshold passed takes all") << "12" << -4 << "5" << "7";
-        QTest::newRow("armour 0 takes nothing") << "12" << 0 << "50" << "12";
-        QTest::newRow("negative damage heals, floor") << "10" << 2 << "-3" << "12";
-        QTest::newRow("negative damage under threshold") << "10" << -1 << "-3" << "10";
-        QTest::newRow("2.5 counts as 2") << "12" << 1 << "2.5" << "10";
-        QTest::newRow("3.5 counts as 4") << "12" << 1 << "3.5" << "8";
-        QTest::newRow("text counts as 0") << "12" << 1 << "ouch" << "12";
-        QTest::newRow("empty counts as 0") << "12" << 1 << "" << "12";
-        QTest::newRow("fractional health rounded first") << "12.5" << 1 << "0" << "12";
-        QTest::newRow("huge damage saturates") << "-30000" << 1 << "99999" << "-32768";
-        QTest::newRow("huge healing saturates") << "30000" << 1 << "-99999" << "32767";
-        QTest::newRow("lowest armour threshold") << "12" << -32768 << "32767" << "12";
+        QTest::newRow("no armour takes it all") << u"12"_s << 1 << u"5"_s << u"7"_s;
+        QTest::newRow("armour 2 halves, rounded down") << u"12"_s << 2 << u"5"_s << u"10"_s;
+        QTest::newRow("armour 3 takes nothing of 2") << u"12"_s << 3 << u"2"_s << u"12"_s;
+        QTest::newRow("threshold not passed") << u"12"_s << -4 << u"4"_s << u"12"_s;
+        QTest::newRow("threshold passed takes all") << u"12"_s << -4 << u"5"_s << u"7"_s;
+        QTest::newRow("armour 0 takes nothing") << u"12"_s << 0 << u"50"_s << u"12"_s;
+        QTest::newRow("negative damage heals, floor") << u"10"_s << 2 << u"-3"_s << u"12"_s;
+        QTest::newRow("negative damage under threshold") << u"10"_s << -1 << u"-3"_s << u"10"_s;
+        QTest::newRow("2.5 counts as 2") << u"12"_s << 1 << u"2.5"_s << u"10"_s;
+        QTest::newRow("3.5 counts as 4") << u"12"_s << 1 << u"3.5"_s << u"8"_s;
+        QTest::newRow("text counts as 0") << u"12"_s << 1 << u"ouch"_s << u"12"_s;
+        QTest::newRow("empty counts as 0") << u"12"_s << 1 << u""_s << u"12"_s;
+        QTest::newRow("fractional health rounded first") << u"12.5"_s << 1 << u"0"_s << u"12"_s;
+        QTest::newRow("huge damage saturates") << u"-30000"_s << 1 << u"99999"_s << u"-32768"_s;
+        QTest::newRow("huge healing saturates") << u"30000"_s << 1 << u"-99999"_s << u"32767"_s;
+        QTest::newRow("lowest armour threshold") << u"12"_s << -32768 << u"32767"_s << u"12"_s;
     }
     void damage()
     {

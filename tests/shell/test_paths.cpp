@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using namespace shell;
 
 class TestPaths : public QObject {
@@ -14,15 +15,15 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("place");
-        QTest::newRow("character folder") << "C:\\QOD\\Charac\\Hero" << "\\" << "Charac\\Hero";
-        QTest::newRow("root folder") << "C:\\QOD\\Charac" << "\\" << "QOD\\Charac";
-        QTest::newRow("one separator") << "C:\\QOD" << "\\" << "";
-        QTest::newRow("drive") << "C:\\" << "\\" << "";
-        QTest::newRow("slashes do not count on Windows") << "C:/QOD/Charac" << "\\" << "";
-        QTest::newRow("home") << "/home/ann/QOD/Charac" << "/" << "QOD/Charac";
-        QTest::newRow("top folder") << "/home" << "/" << "";
-        QTest::newRow("second level") << "/home/ann" << "/" << "home/ann";
-        QTest::newRow("empty") << "" << "/" << "";
+        QTest::newRow("character folder") << u"C:\\QOD\\Charac\\Hero"_s << u"\\"_s << u"Charac\\Hero"_s;
+        QTest::newRow("root folder") << u"C:\\QOD\\Charac"_s << u"\\"_s << u"QOD\\Charac"_s;
+        QTest::newRow("one separator") << u"C:\\QOD"_s << u"\\"_s << u""_s;
+        QTest::newRow("drive") << u"C:\\"_s << u"\\"_s << u""_s;
+        QTest::newRow("slashes do not count on Windows") << u"C:/QOD/Charac"_s << u"\\"_s << u""_s;
+        QTest::newRow("home") << u"/home/ann/QOD/Charac"_s << u"/"_s << u"QOD/Charac"_s;
+        QTest::newRow("top folder") << u"/home"_s << u"/"_s << u""_s;
+        QTest::newRow("second level") << u"/home/ann"_s << u"/"_s << u"home/ann"_s;
+        QTest::newRow("empty") << u""_s << u"/"_s << u""_s;
     }
     void place()
     {

@@ -71,8 +71,8 @@ private slots:
         QTest::addColumn<QString>("characHome");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("CHARAC_HOME is a file") << "file" << "home" << "not a folder";
-        QTest::newRow("home below a file") << "" << "file"
+        QTest::newRow("CHARAC_HOME is a file") << u"file"_s << u"home"_s << u"not a folder"_s;
+        QTest::newRow("home below a file") << u""_s << u"file"_s
                                            << u"cannot be created (%1)"_s.arg(QString::fromLocal8Bit(std::strerror(ENOTDIR)));
     }
     void aFolderThatCannotBeUsedIsNamedWithTheReason()

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using window::FormCharac;
 using namespace sheet;
 
@@ -94,10 +95,10 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("after");
-        QTest::newRow("valid stays") << "17" << "17";
-        QTest::newRow("zero draws") << "0" << "61";
-        QTest::newRow("above draws") << "121" << "61";
-        QTest::newRow("text draws") << "abc" << "61";
+        QTest::newRow("valid stays") << u"17"_s << u"17"_s;
+        QTest::newRow("zero draws") << u"0"_s << u"61"_s;
+        QTest::newRow("above draws") << u"121"_s << u"61"_s;
+        QTest::newRow("text draws") << u"abc"_s << u"61"_s;
     }
     void fixedRace()
     {

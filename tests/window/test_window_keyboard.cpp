@@ -69,10 +69,10 @@ private slots:
         QTest::addColumn<QString>("editor");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("attribute") << "TXchedit" << "Chakra3" << "17";
-        QTest::newRow("ability name") << "TXab" << "LabAb2" << "juggling";
-        QTest::newRow("ability value") << "TXedit" << "LabPer2" << "45";
-        QTest::newRow("character name") << "TXrename" << "Labnam" << "Tom";
+        QTest::newRow("attribute") << u"TXchedit"_s << u"Chakra3"_s << u"17"_s;
+        QTest::newRow("ability name") << u"TXab"_s << u"LabAb2"_s << u"juggling"_s;
+        QTest::newRow("ability value") << u"TXedit"_s << u"LabPer2"_s << u"45"_s;
+        QTest::newRow("character name") << u"TXrename"_s << u"Labnam"_s << u"Tom"_s;
     }
     void escapeCancelsAnInPlaceEdit()
     {

@@ -193,8 +193,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("parent folder") << QString() << "../charac-escape.qod";
         QTest::newRow("sub-folder") << QString() << "sub/charac-escape.qod";
-        QTest::newRow("empty character path") << "" << "charac-escape.qod";
-        QTest::newRow("relative character path") << "." << "charac-escape.qod";
+        QTest::newRow("empty character path") << u""_s << u"charac-escape.qod"_s;
+        QTest::newRow("relative character path") << u"."_s << u"charac-escape.qod"_s;
     }
     void takeWritesOnlyIntoTheCharacterFolder()
     {

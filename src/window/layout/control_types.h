@@ -19,6 +19,7 @@ class TextList;
 class TileStrip;
 
 template <layout::Kind> struct ControlType;
+// clang-format off
 template <> struct ControlType<layout::Kind::Label> { using type = CaptionLabel; };
 template <> struct ControlType<layout::Kind::TextBox> { using type = EditBox; };
 template <> struct ControlType<layout::Kind::Button> { using type = QPushButton; };
@@ -30,6 +31,7 @@ template <> struct ControlType<layout::Kind::FileList> { using type = FileList; 
 template <> struct ControlType<layout::Kind::FolderList> { using type = FolderList; };
 template <> struct ControlType<layout::Kind::Frame> { using type = QFrame; };
 template <> struct ControlType<layout::Kind::Picture> { using type = TileStrip; };
+// clang-format on
 
 template <layout::Kind K> using ControlOf = typename ControlType<K>::type;
 
