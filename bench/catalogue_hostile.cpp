@@ -14,9 +14,9 @@
 // resident size once a small catalogue has replaced the hostile one.
 #include "support/test_services.h"
 
+#include "window/form_charac.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
-#include "window/form_charac.h"
 #include "window/widgets/text_list.h"
 
 #include "common/files.h"
@@ -64,7 +64,8 @@ double statusMegabytes(const char* field)
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field)) return line.mid(qsizetype(std::strlen(field)) + 1).trimmed().split(' ').front().toDouble() / 1024.0;
+        if (line.startsWith(field))
+            return line.mid(qsizetype(std::strlen(field)) + 1).trimmed().split(' ').front().toDouble() / 1024.0;
     }
     return -1;
 }
@@ -73,7 +74,8 @@ double statusMegabytes(const char* field)
 void resetPeak()
 {
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (!refs.open(QIODevice::WriteOnly) || refs.write("5") != 1) std::fprintf(stderr, "catalogue_hostile: peak not reset\n");
+    if (!refs.open(QIODevice::WriteOnly) || refs.write("5") != 1)
+        std::fprintf(stderr, "catalogue_hostile: peak not reset\n");
 }
 
 struct Cost {
@@ -81,8 +83,7 @@ struct Cost {
     double wall = 0;
 };
 
-template <class Action>
-Cost costOf(Action action)
+template <class Action> Cost costOf(Action action)
 {
     QCoreApplication::processEvents();
     const double cpu = cpuSeconds();
@@ -97,7 +98,8 @@ void clickFile(window::FormCharac& form, const QString& name)
 {
     QListWidgetItem* item = form.controls().FileF->findItems(name, Qt::MatchExactly).value(0);
     if (!item) std::exit(1);
-    QTest::mouseClick(form.controls().FileF->viewport(), Qt::LeftButton, {}, form.controls().FileF->visualItemRect(item).center());
+    QTest::mouseClick(form.controls().FileF->viewport(), Qt::LeftButton, {},
+                      form.controls().FileF->visualItemRect(item).center());
 }
 
 } // namespace
@@ -138,7 +140,8 @@ int main(int argc, char* argv[])
     if (entries > 0) {
         choose = costOf([&] {
             form.controls().ListStuff->scrollToRow(entries - 1);
-            QTest::mouseClick(form.controls().ListStuff->viewport(), Qt::LeftButton, {}, form.controls().ListStuff->rowRect(entries - 1).center());
+            QTest::mouseClick(form.controls().ListStuff->viewport(), Qt::LeftButton, {},
+                              form.controls().ListStuff->rowRect(entries - 1).center());
         });
     }
     const double peak = statusMegabytes("VmHWM:");

@@ -8,9 +8,9 @@
 
 #include "support/test_services.h"
 
+#include "window/form_charac.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
-#include "window/form_charac.h"
 #include "window/widgets/text_list.h"
 
 #include "catalogue/catalogue.h"
@@ -66,16 +66,19 @@ int main(int argc, char* argv[])
         const int runs = entries >= 100000 ? 11 : 51;
         std::vector<double> loads, readings;
         for (int i = 0; i < runs; ++i) {
-            loads.push_back(actionMicroseconds([&] { QTest::mouseClick(form.controls().FileF->viewport(), Qt::LeftButton, {}, at); }));
+            loads.push_back(actionMicroseconds(
+                [&] { QTest::mouseClick(form.controls().FileF->viewport(), Qt::LeftButton, {}, at); }));
             readings.push_back(microseconds([&] {
-                if (catalogue::readCatalogue(*common::readWholeFile(path, common::kCatalogueFileLimit))->size() != entries) std::abort();
+                if (catalogue::readCatalogue(*common::readWholeFile(path, common::kCatalogueFileLimit))->size()
+                    != entries)
+                    std::abort();
             }));
         }
         if (form.controls().ListStuff->count() != entries) return 1;
         const double load = median(loads);
         const double reading = median(readings);
-        std::printf("  %7d %7.2fms %7.2fms %7.2f | %15.3f %7.3f\n", entries, load / 1000, reading / 1000, load / reading,
-                    load / entries, reading / entries);
+        std::printf("  %7d %7.2fms %7.2fms %7.2f | %15.3f %7.3f\n", entries, load / 1000, reading / 1000,
+                    load / reading, load / entries, reading / entries);
     }
     return 0;
 }

@@ -8,9 +8,9 @@
 
 #include "support/test_services.h"
 
-#include "window/widgets/file_list.h"
 #include "window/form_charac.h"
 #include "window/panels/sheet_panel.h"
+#include "window/widgets/file_list.h"
 
 #include "charfile/character_file.h"
 #include "common/files.h"
@@ -49,14 +49,16 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
 
     std::printf("character save and load: one click each, window events processed; medians in ms\n");
-    std::printf("  %6s %8s %8s %8s %8s   %s\n", "files", "save", "write", "load", "read", "of a 16 ms frame: save load");
+    std::printf("  %6s %8s %8s %8s %8s   %s\n", "files", "save", "write", "load", "read",
+                "of a 16 ms frame: save load");
     constexpr std::array kSizes = {100, 1000, 10000};
     std::array<std::array<double, 4>, kSizes.size()> figures{};
     for (std::size_t s = 0; s < kSizes.size(); ++s) {
         const int count = kSizes[s];
         TestServices env;
         const QString folder = env.programDir.path();
-        const QStringList endings{QStringLiteral(".QOZ"), QStringLiteral(".qoa"), QStringLiteral(".qod"), QStringLiteral(".qon")};
+        const QStringList endings{QStringLiteral(".QOZ"), QStringLiteral(".qoa"), QStringLiteral(".qod"),
+                                  QStringLiteral(".qon")};
         if (!fillFolder(folder, count, QStringLiteral("someone"), endings)) return 1;
         window::FormCharac form(env.services);
         form.show();
@@ -79,12 +81,14 @@ int main(int argc, char* argv[])
             const QListWidgetItem* item = form.controls().FileD->item(0);
             if (!item || item->text() != QStringLiteral("Aaron.QOZ")) return 1;
             times[2].push_back(actionMicroseconds([&] {
-                QTest::mouseClick(form.controls().FileD->viewport(), Qt::LeftButton, {}, form.controls().FileD->visualItemRect(item).center());
+                QTest::mouseClick(form.controls().FileD->viewport(), Qt::LeftButton, {},
+                                  form.controls().FileD->visualItemRect(item).center());
             }));
             if (form.sheet().character().CharText[sheet::TextSlot::Name] != QStringLiteral("Aaron")) return 1;
             times[3].push_back(microseconds([&] {
                 sheet::Character read;
-                if (!charfile::readCharacterFile(*common::readWholeFile(path, common::kSmallFileLimit), read)) std::abort();
+                if (!charfile::readCharacterFile(*common::readWholeFile(path, common::kSmallFileLimit), read))
+                    std::abort();
             }));
         }
         if (!env.messages->texts.filter(QStringLiteral("alien invader")).isEmpty()) return 1;

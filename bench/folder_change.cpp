@@ -8,9 +8,9 @@
 
 #include "support/test_services.h"
 
+#include "window/form_charac.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
-#include "window/form_charac.h"
 
 #include <QApplication>
 #include <QDir>

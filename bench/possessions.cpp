@@ -9,10 +9,10 @@
 
 #include "support/test_services.h"
 
+#include "window/form_charac.h"
 #include "window/widgets/edit_box.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
-#include "window/form_charac.h"
 
 #include "common/files.h"
 #include "possessions/possession_file.h"
@@ -52,7 +52,8 @@ int main(int argc, char* argv[])
         const int count = kSizes[s];
         TestServices env;
         const QString folder = env.programDir.path();
-        const QStringList endings{QStringLiteral(".qoa"), QStringLiteral(".qod"), QStringLiteral(".qon"), QStringLiteral(".QOZ")};
+        const QStringList endings{QStringLiteral(".qoa"), QStringLiteral(".qod"), QStringLiteral(".qon"),
+                                  QStringLiteral(".QOZ")};
         if (!fillFolder(folder, count, QStringLiteral("thing"), endings, kItem)) return 1;
         window::FormCharac form(env.services);
         form.show();

@@ -16,10 +16,10 @@
 // the processor time it had used at its first frame, and exits.
 // bench/startup_runner starts many probes of each kind in turns and takes the time from the start of
 // each process to its first frame, and to its exit.
-#include "window/widgets/artwork.h"
-#include "window/layout/control_factory.h"
 #include "window/form_charac.h"
+#include "window/layout/control_factory.h"
 #include "window/layout/layout.h"
+#include "window/widgets/artwork.h"
 #include "window/widgets/sheet_style.h"
 
 #include <QApplication>
@@ -138,8 +138,9 @@ int main(int argc, char* argv[])
     shown->show();
     const long long showCalled = monotonicNanoseconds();
     if (!QTest::qWaitForWindowExposed(shown.get()) || frame.at == 0) return 1;
-    std::printf("%lld %lld %lld %lld %lld %lld %lld\n", frame.at, static_cast<long long>(shown->findChildren<QWidget*>().size()),
-                entered, appMade, built, showCalled, frame.cpu);
+    std::printf("%lld %lld %lld %lld %lld %lld %lld\n", frame.at,
+                static_cast<long long>(shown->findChildren<QWidget*>().size()), entered, appMade, built, showCalled,
+                frame.cpu);
     std::fflush(stdout);
     return 0;
 }

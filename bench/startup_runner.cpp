@@ -26,7 +26,6 @@ extern char** environ;
 
 namespace {
 
-
 long long monotonicNanoseconds()
 {
     timespec now{};
@@ -82,7 +81,8 @@ Run runOnce(const char* defaultProbe, const std::string& named)
     Run run;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0
         || std::sscanf(line.c_str(), "%lld %lld %lld %lld %lld %lld %lld", &frame, &run.widgets, &entered, &appMade,
-                       &built, &shown, &cpu) != 7) {
+                       &built, &shown, &cpu)
+               != 7) {
         std::fprintf(stderr, "startup_runner: %s %s did not show its window\n", probe, kind);
         std::exit(1);
     }
@@ -154,7 +154,8 @@ int main(int argc, char* argv[])
     };
     const auto ratio = [&](std::size_t a, std::size_t b, double Run::*figure) {
         std::vector<double> ratios;
-        for (std::size_t r = 0; r < std::size_t(rounds); ++r) ratios.push_back(runs[a][r].*figure / (runs[b][r].*figure));
+        for (std::size_t r = 0; r < std::size_t(rounds); ++r)
+            ratios.push_back(runs[a][r].*figure / (runs[b][r].*figure));
         std::sort(ratios.begin(), ratios.end());
         return Spread{ratios[ratios.size() / 4], median(ratios), ratios[(ratios.size() * 3) / 4]};
     };
@@ -164,7 +165,8 @@ int main(int argc, char* argv[])
     const std::size_t bare = indexOf("bare"), plain = indexOf("plain"), charac = indexOf("charac");
 
     std::printf("start-up to first frame, %d rounds of the kinds in turns; ms, medians (fastest run); cpu: the\n"
-                "probe's processor time to its frame, which load on the machine hardly changes\n", rounds);
+                "probe's processor time to its frame, which load on the machine hardly changes\n",
+                rounds);
     std::printf("  %-13s %14s %6s %6s | %5s %5s %5s %5s %7s %7s\n", "kind", "frame", "cpu", "exit", "load", "app",
                 "build", "show", "->frame", "widgets");
     for (std::size_t k = 0; k < count; ++k) {
@@ -173,9 +175,9 @@ int main(int argc, char* argv[])
         const double frame = medianOf(k, &Run::toFrame);
         double fastest = frame;
         for (const Run& run : runs[k]) fastest = std::min(fastest, run.toFrame);
-        std::printf("  %-13s %6.1f (%5.1f) %6.1f %6.1f | %5.1f %5.1f %5.1f %5.1f %7.1f %7lld\n", kinds[k].c_str(), frame,
-                    fastest, medianOf(k, &Run::cpuToFrame), medianOf(k, &Run::toExit), main, app - main, built - app,
-                    shown - built, frame - shown, runs[k][0].widgets);
+        std::printf("  %-13s %6.1f (%5.1f) %6.1f %6.1f | %5.1f %5.1f %5.1f %5.1f %7.1f %7lld\n", kinds[k].c_str(),
+                    frame, fastest, medianOf(k, &Run::cpuToFrame), medianOf(k, &Run::toExit), main, app - main,
+                    built - app, shown - built, frame - shown, runs[k][0].widgets);
     }
     const auto compare = [&](std::size_t k, std::size_t base, const char* note) {
         const Spread wall = ratio(k, base, &Run::toFrame), cpu = ratio(k, base, &Run::cpuToFrame);

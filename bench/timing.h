@@ -42,7 +42,9 @@ inline bool fillFolder(const QString& folder, int count, const QString& stem, co
                        const QByteArray& bytes = {})
 {
     for (int i = 0; i < count; ++i) {
-        QFile file(folder + QStringLiteral("/%1 %2%3").arg(stem).arg(i, 5, 10, QLatin1Char('0')).arg(endings[i % endings.size()]));
+        QFile file(
+            folder
+            + QStringLiteral("/%1 %2%3").arg(stem).arg(i, 5, 10, QLatin1Char('0')).arg(endings[i % endings.size()]));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
     }
     return true;

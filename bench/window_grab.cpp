@@ -24,8 +24,7 @@
 
 namespace {
 
-template <class Control>
-Control* control(QWidget& form, const char* name)
+template <class Control> Control* control(QWidget& form, const char* name)
 {
     auto* found = form.findChild<Control*>(QString::fromLatin1(name));
     if (!found) {

@@ -16,11 +16,18 @@ namespace {
 bool isToolkitOption(const QString& name)
 {
     static const QStringList kToolkitOptions{
-        u"platform"_s,    u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,     u"qmljsdebugger"_s,
-        u"qwindowgeometry"_s, u"geometry"_s,       u"qwindowicon"_s,   u"icon"_s,       u"qwindowtitle"_s,
-        u"title"_s,       u"reverse"_s,            u"session"_s,       u"testability"_s, u"display"_s,
-        u"name"_s,        u"visual"_s,             u"nograb"_s,        u"dograb"_s,     u"qdevel"_s,
-        u"style"_s,       u"stylesheet"_s,         u"widgetcount"_s,
+        u"platform"_s,      u"platformpluginpath"_s,
+        u"platformtheme"_s, u"plugin"_s,
+        u"qmljsdebugger"_s, u"qwindowgeometry"_s,
+        u"geometry"_s,      u"qwindowicon"_s,
+        u"icon"_s,          u"qwindowtitle"_s,
+        u"title"_s,         u"reverse"_s,
+        u"session"_s,       u"testability"_s,
+        u"display"_s,       u"name"_s,
+        u"visual"_s,        u"nograb"_s,
+        u"dograb"_s,        u"qdevel"_s,
+        u"style"_s,         u"stylesheet"_s,
+        u"widgetcount"_s,
     };
     return kToolkitOptions.contains(name);
 }

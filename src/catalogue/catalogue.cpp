@@ -2,8 +2,9 @@
 //
 // Data flow: one pass of a FieldScanner over the file's bytes takes the fields three at a time (code,
 // name, number) and notes where each record begins, until the "z" record or the end of the bytes;
-// an entry's fields are found again and decoded when the lists draw it or it is chosen. Choosing an entry maps its code to a file name and a kind,
-// and a number that is a formula code is replaced by formulaValue() over the character's attributes.
+// an entry's fields are found again and decoded when the lists draw it or it is chosen. Choosing an entry maps its code
+// to a file name and a kind, and a number that is a formula code is replaced by formulaValue() over the character's
+// attributes.
 #include "catalogue/catalogue.h"
 
 #include "common/files.h"
@@ -19,10 +20,7 @@ namespace {
 
 constexpr qsizetype kFieldLimit = common::kSmallFileLimit;
 
-bool isEndCode(QByteArrayView bytes, common::FieldSpan code)
-{
-    return code.size() == 1 && bytes[code.begin] == 'z';
-}
+bool isEndCode(QByteArrayView bytes, common::FieldSpan code) { return code.size() == 1 && bytes[code.begin] == 'z'; }
 
 } // namespace
 
@@ -92,12 +90,12 @@ QString Catalogue::shownCode(int row) const { return shown(fieldsOf(row)[0]); }
 
 QString Catalogue::shownName(int row) const { return shown(fieldsOf(row)[1]); }
 
-QString Catalogue::shownNumber(int row) const { return common::FormatNumber(common::ParseNumber(decoded(fieldsOf(row)[2]))); }
-
-bool isFormulaCode(double value)
+QString Catalogue::shownNumber(int row) const
 {
-    return value >= -28.0 && value <= -11.0 && value == std::floor(value);
+    return common::FormatNumber(common::ParseNumber(decoded(fieldsOf(row)[2])));
 }
+
+bool isFormulaCode(double value) { return value >= -28.0 && value <= -11.0 && value == std::floor(value); }
 
 namespace {
 
@@ -222,8 +220,7 @@ Choice chooseEntry(const Entry& entry, const Attributes& attributes)
     if (code == u"s" || code == u"m") {
         choice.kind = Kind::Ability;
         choice.fileName = entry.name + QStringLiteral(".qoa");
-    } else if (code == u"w" || code == u"a" || code == u"o" || code == u"i" || code == u"d"
-               || code == u"h") {
+    } else if (code == u"w" || code == u"a" || code == u"o" || code == u"i" || code == u"d" || code == u"h") {
         choice.kind = Kind::Item;
         choice.fileName = entry.name + QStringLiteral(".qod");
     }

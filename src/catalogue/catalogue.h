@@ -80,11 +80,11 @@ std::int16_t formulaValue(int code, const Attributes& s);
 enum class Kind { None, Ability, Item };
 
 struct Choice {
-    Kind kind = Kind::None;  // which kind button the panel selects; None selects none
-    QString fileName;        // TXnew(0): the name + ".qoa" or ".qod"; empty for an unknown code
-    QString code;            // TXnew(1)
-    QString name;            // TXnew(2)
-    QString number;          // TXnew(3): the number, the formula's value, or empty
+    Kind kind = Kind::None; // which kind button the panel selects; None selects none
+    QString fileName;       // TXnew(0): the name + ".qoa" or ".qod"; empty for an unknown code
+    QString code;           // TXnew(1)
+    QString name;           // TXnew(2)
+    QString number;         // TXnew(3): the number, the formula's value, or empty
     // For a formula code: the value that goes with the entry's name into ability row 2.
     std::optional<std::int16_t> formula;
 };

@@ -1,7 +1,7 @@
 #include "charfile/character_file.h"
 
-#include "common/file_text.h"
 #include "common/fields.h"
+#include "common/file_text.h"
 #include "common/numbers.h"
 
 #include <array>

@@ -20,11 +20,19 @@ const QString kSaveEnding = QStringLiteral(".charac-saving");
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { if (fd_ >= 0) ::close(fd_); }
+    ~Descriptor()
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
-    bool close() { const int fd = fd_; fd_ = -1; return ::close(fd) == 0; }
+    bool close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
 
 private:
     int fd_;
@@ -95,7 +103,9 @@ PathFacts inspectPath(const QString& path)
     const QByteArray native = nativePath(path);
     struct stat info {};
     if (::stat(native.constData(), &info) != 0) return {errno == ENOENT ? PathKind::Missing : PathKind::Unreachable};
-    const PathKind kind = S_ISDIR(info.st_mode) ? PathKind::Folder : S_ISREG(info.st_mode) ? PathKind::File : PathKind::Other;
+    const PathKind kind = S_ISDIR(info.st_mode)   ? PathKind::Folder
+                          : S_ISREG(info.st_mode) ? PathKind::File
+                                                  : PathKind::Other;
     return {kind, info.st_size, ::access(native.constData(), R_OK) == 0};
 }
 
@@ -165,8 +175,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
     Descriptor fd(::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
     if (fd.get() < 0) return false;
     const bool written = (!replacing || ::fchmod(fd.get(), old.st_mode & 07777) == 0)
-                         && writeAll(fd.get(), bytes.constData(), bytes.size()) && ::fsync(fd.get()) == 0
-                         && fd.close() && ::rename(temporary.constData(), target.constData()) == 0;
+                         && writeAll(fd.get(), bytes.constData(), bytes.size()) && ::fsync(fd.get()) == 0 && fd.close()
+                         && ::rename(temporary.constData(), target.constData()) == 0;
     if (!written) {
         const int reason = errno; // for the caller to name, not the clean-up's
         ::unlink(temporary.constData());

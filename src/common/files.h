@@ -13,7 +13,7 @@ namespace common {
 // The largest files read whole. A character, possession or path file is a few hundred bytes, and
 // a catalogue of every ability and item ever written stays far below its bound; anything bigger is
 // not such a file, and reading it would tie the window up for seconds and gigabytes.
-inline constexpr qint64 kSmallFileLimit = qint64{1} << 20;     // character, possession and path files
+inline constexpr qint64 kSmallFileLimit = qint64{1} << 20;      // character, possession and path files
 inline constexpr qint64 kCatalogueFileLimit = qint64{64} << 20; // catalogues
 
 // The bytes of a regular file of at most maxBytes bytes; nothing for a missing, unreadable or bigger

@@ -26,9 +26,8 @@ struct LeadBytes {
     unsigned char low, high;
 };
 constexpr LeadBytes kLeadBytes[] = {
-    {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF},
-    {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
-    {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
+    {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
+    {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF}, {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
 };
 
 // The length of the valid UTF-8 sequence at the start of bytes, or 0 when it is not one.
@@ -61,7 +60,10 @@ bool isMultiByteUtf8(QByteArrayView bytes)
     const qsizetype size = bytes.size();
     bool multiByte = false;
     for (qsizetype i = 0; i < size;) {
-        if (p[i] < 0x80) { ++i; continue; }
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
         const qsizetype length = validSequenceLength(p + i, size - i);
         if (length == 0) return false;
         multiByte = true;
@@ -78,8 +80,14 @@ QString nameFromNative(QByteArrayView bytes)
     name.reserve(size);
     qsizetype start = 0; // the start of the run of valid bytes not yet decoded
     for (qsizetype i = 0; i < size;) {
-        if (p[i] < 0x80) { ++i; continue; }
-        if (const qsizetype length = validSequenceLength(p + i, size - i)) { i += length; continue; }
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        if (const qsizetype length = validSequenceLength(p + i, size - i)) {
+            i += length;
+            continue;
+        }
         name += fromUtf8KeepingMark(bytes.sliced(start, i - start));
         name += QChar(static_cast<char16_t>(kEscapeBase + p[i]));
         start = ++i;

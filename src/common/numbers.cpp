@@ -19,21 +19,28 @@ public:
     explicit Cursor(QStringView text) : text_(text) { skip(); }
     bool atEnd() const { return pos_ >= text_.size(); }
     QChar peek() const { return atEnd() ? QChar() : text_[pos_]; }
-    void advance() { ++pos_; skip(); }
+    void advance()
+    {
+        ++pos_;
+        skip();
+    }
     qsizetype position() const { return pos_; }
     void rewind(qsizetype pos) { pos_ = pos; }
 
 private:
-    void skip() { while (pos_ < text_.size() && isSkipped(text_[pos_])) ++pos_; }
+    void skip()
+    {
+        while (pos_ < text_.size() && isSkipped(text_[pos_])) ++pos_;
+    }
     QStringView text_;
     qsizetype pos_ = 0;
 };
 
 // The sign, digits and point at the start of a number, as ParseNumber reads them.
 struct Mantissa {
-    std::string text;           // the accepted characters, in the C locale's syntax for strtod
+    std::string text; // the accepted characters, in the C locale's syntax for strtod
     bool anyDigit = false;
-    std::uint64_t value = 0;    // the digits as one whole number, while there are at most 15
+    std::uint64_t value = 0; // the digits as one whole number, while there are at most 15
     int digits = 0;
     int fractionDigits = 0;
 };

@@ -5,8 +5,7 @@ namespace common {
 WildcardPattern::WildcardPattern(const QString& pattern) : pattern_(pattern)
 {
     const QString rest = pattern.mid(1);
-    suffixOnly_ = pattern.startsWith(u'*') && !rest.contains(u'*') && !rest.contains(u'?')
-                  && !rest.contains(u'[');
+    suffixOnly_ = pattern.startsWith(u'*') && !rest.contains(u'*') && !rest.contains(u'?') && !rest.contains(u'[');
     if (suffixOnly_) {
         suffix_ = rest;
     } else {

@@ -15,7 +15,7 @@ public:
 
 private:
     QString pattern_;
-    QString suffix_;   // for the common "*.ext": compared directly, far quicker than a regex
+    QString suffix_; // for the common "*.ext": compared directly, far quicker than a regex
     bool suffixOnly_ = false;
     QRegularExpression regex_;
 };

@@ -8,20 +8,15 @@ namespace creation {
 
 namespace {
 
-template <std::size_t N>
-void fillRows(std::array<QString, N>& table, std::initializer_list<const char*> rows)
+template <std::size_t N> void fillRows(std::array<QString, N>& table, std::initializer_list<const char*> rows)
 {
     table.fill(QString());
     std::size_t i = 0;
-    for (const char* row : rows)
-        table[i++] = QString::fromLatin1(row);
+    for (const char* row : rows) table[i++] = QString::fromLatin1(row);
 }
 
 // A whole number from 0 to m - 1.
-int pick(common::RandomSource& random, int m)
-{
-    return static_cast<int>(std::floor(m * random.draw()));
-}
+int pick(common::RandomSource& random, int m) { return static_cast<int>(std::floor(m * random.draw())); }
 
 constexpr int kVowelRows = 5;
 constexpr int kConsonantRows = 12;
@@ -34,18 +29,16 @@ void fillSyllableTables(SyllableTables& tables)
 {
     fillRows(tables.NameVowels, {"a", "e", "i", "o", "u"});
     fillRows(tables.NameConsonants, {"b", "c", "d", "f", "g", "h", "k", "m", "n", "p", "t", "s"});
-    fillRows(tables.NameVowelGroups,
-             {"a",  "ar", "ah", "ae",  "ay", "e",  "ee", "ei", "er", "es", "i",  "ir", "is",
-              "io", "iu", "o",  "oe",  "oeu", "oa", "oo", "u",  "ua", "us", "ui", "ur"});
+    fillRows(tables.NameVowelGroups, {"a",  "ar", "ah", "ae", "ay",  "e",  "ee", "ei", "er", "es", "i",  "ir", "is",
+                                      "io", "iu", "o",  "oe", "oeu", "oa", "oo", "u",  "ua", "us", "ui", "ur"});
     // "w" stands twice (rows 43 and 45), so it comes up twice as often; "~", "'" and "-" are
     // joined into names like any other row.
-    fillRows(tables.NameConsonantGroups,
-             {"b",  "br", "bb", "c",  "cr", "ch", "d",  "dd", "dr", "f",           //  0- 9
-              "ff", "fr", "g",  "gh", "gr", "h",  "ht", "hw", "j",  "dj",          // 10-19
-              "bh", "k",  "kr", "kk", "l",  "n",  "ng", "nn", "p",  "pr",          // 20-29
-              "ph", "q",  "r",  "rr", "rt", "s",  "sh", "sk", "t",  "tt",          // 30-39
-              "th", "v",  "vv", "w",  "wh", "w",  "x",  "xx", "~",  "y",           // 40-49
-              "yl", "ny", "z",  "zh", "'",  "ll", "lt", "m",  "mm", "mn", "-"});   // 50-60
+    fillRows(tables.NameConsonantGroups, {"b",  "br", "bb", "c",  "cr", "ch", "d",  "dd", "dr", "f",         //  0- 9
+                                          "ff", "fr", "g",  "gh", "gr", "h",  "ht", "hw", "j",  "dj",        // 10-19
+                                          "bh", "k",  "kr", "kk", "l",  "n",  "ng", "nn", "p",  "pr",        // 20-29
+                                          "ph", "q",  "r",  "rr", "rt", "s",  "sh", "sk", "t",  "tt",        // 30-39
+                                          "th", "v",  "vv", "w",  "wh", "w",  "x",  "xx", "~",  "y",         // 40-49
+                                          "yl", "ny", "z",  "zh", "'",  "ll", "lt", "m",  "mm", "mn", "-"}); // 50-60
 }
 
 QString buildName(const SyllableTables& tables, common::RandomSource& random)
@@ -68,10 +61,8 @@ QString buildName(const SyllableTables& tables, common::RandomSource& random)
                 k = static_cast<std::int16_t>(pick(random, 2));
                 forcedSingle = k == 1;
             }
-            if (forcedSingle || pick(random, 2) != 0)
-                name += tables.NameConsonants[pick(random, kConsonantRows)];
-            else
-                name += tables.NameConsonantGroups[pick(random, kConsonantGroupRows)];
+            if (forcedSingle || pick(random, 2) != 0) name += tables.NameConsonants[pick(random, kConsonantRows)];
+            else name += tables.NameConsonantGroups[pick(random, kConsonantGroupRows)];
             // Drawn on every consonant step, although it only matters on the last one.
             const int endCheck = pick(random, 3);
             if (endCheck != 0 && n == 1) break; // the name ends on a consonant part
@@ -80,10 +71,8 @@ QString buildName(const SyllableTables& tables, common::RandomSource& random)
             if (k == 1) k = static_cast<std::int16_t>(pick(random, 2));
             // Drawn on every vowel step, although a forced single letter ignores it.
             const bool group = pick(random, 2) == 0;
-            if (k != 1 && group)
-                name += tables.NameVowelGroups[pick(random, kVowelGroupRows)];
-            else
-                name += tables.NameVowels[pick(random, kVowelRows)];
+            if (k != 1 && group) name += tables.NameVowelGroups[pick(random, kVowelGroupRows)];
+            else name += tables.NameVowels[pick(random, kVowelRows)];
             --n;
             if (n <= 0) break;
         }

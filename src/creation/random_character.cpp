@@ -8,10 +8,7 @@ namespace creation {
 
 using namespace sheet;
 
-int drawRace(common::RandomSource& random, int count)
-{
-    return int(std::floor(random.draw() * count)) + 1;
-}
+int drawRace(common::RandomSource& random, int count) { return int(std::floor(random.draw() * count)) + 1; }
 
 RaceChoice chooseRace(std::optional<int> requested, common::RandomSource& random, int count)
 {

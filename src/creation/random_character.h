@@ -3,8 +3,8 @@
 #pragma once
 
 #include "common/random_source.h"
-#include "sheet/character.h"
 #include "reference/reference_tables.h"
+#include "sheet/character.h"
 
 #include <optional>
 

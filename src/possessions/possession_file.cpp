@@ -133,16 +133,11 @@ QString changedAmount(AmountButton button, const QString& line, const QString& s
 {
     const double current = common::ParseNumber(line);
     switch (button) {
-    case AmountButton::Down:
-        return common::FormatNumber(current - 1);
-    case AmountButton::Up:
-        return common::FormatNumber(current + 1);
-    case AmountButton::Step:
-        return common::FormatNumber(current + common::ParseNumber(step));
-    case AmountButton::Zero:
-        return QStringLiteral("0");
-    case AmountButton::Restore:
-        return common::FormatNumber(amountRead);
+    case AmountButton::Down: return common::FormatNumber(current - 1);
+    case AmountButton::Up: return common::FormatNumber(current + 1);
+    case AmountButton::Step: return common::FormatNumber(current + common::ParseNumber(step));
+    case AmountButton::Zero: return QStringLiteral("0");
+    case AmountButton::Restore: return common::FormatNumber(amountRead);
     }
     return line;
 }

@@ -73,11 +73,11 @@ struct PossessionView {
     // False when the fields ran out before the end line (or before the field after the seventh
     // shown line): the file is not valid. Everything below was still shown up to that point.
     bool valid = false;
-    Lines lines;           // the seven boxes; empty beyond the shown lines
-    int shownLines = 0;    // how many lines were shown (0..7)
+    Lines lines;                                // the seven boxes; empty beyond the shown lines
+    int shownLines = 0;                         // how many lines were shown (0..7)
     std::array<bool, kLineBoxes> amountLines{}; // boxes in the amount colour
-    int buttonRow = -1;    // the box the five amount buttons sit beside (the last amount line); -1 none
-    ViewerState state;     // the state after the view
+    int buttonRow = -1; // the box the five amount buttons sit beside (the last amount line); -1 none
+    ViewerState state;  // the state after the view
 
     // Sheet captions the view wrote, as they stand at its end: ability row 2 from an ability file,
     // and the row a marker names (the file name without its extension and the last amount).

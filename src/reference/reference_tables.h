@@ -13,7 +13,7 @@ namespace reference {
 inline constexpr int kTeleportErrorCapacity = 101; // rows 0..99 filled, row 100 stays empty
 inline constexpr int kRaceCapacity = 1001;         // races 1..120 filled, 0 and 121..1000 empty
 inline constexpr std::int16_t kRaceCount = 120;
-inline constexpr std::int16_t kNoAttribute = 0;    // favours no attribute (unused race numbers)
+inline constexpr std::int16_t kNoAttribute = 0; // favours no attribute (unused race numbers)
 
 using TeleportErrorTable = std::array<QString, kTeleportErrorCapacity>;
 using RaceNameTable = std::array<QString, kRaceCapacity>;

@@ -15,10 +15,7 @@ constexpr int kShield = 2;
 
 int attribute(const Character& c, ValueSlot slot) { return c.CharValue[slot]; }
 
-std::int16_t fieldValue(const QString& text)
-{
-    return ToInt16(ParseNumber(text));
-}
+std::int16_t fieldValue(const QString& text) { return ToInt16(ParseNumber(text)); }
 
 // Half of a whole number, a half going to the even neighbour (7 -> 4, 3 -> 2, 1 -> 0).
 long long halveToEven(long long a)
@@ -45,14 +42,10 @@ long long openLocks(const Character& c)
     long long a = intellectPart(attribute(c, ValueSlot::Intellect));
     long long p = 0;
     long long n = 0;
-    if (attribute(c, ValueSlot::Perception) > 10)
-        p = (attribute(c, ValueSlot::Perception) - 10LL) * 2;
-    else
-        a = halveToEven(a);
-    if (attribute(c, ValueSlot::Nimbleness) > 10)
-        n = (attribute(c, ValueSlot::Nimbleness) - 10LL) * 2;
-    else
-        a = halveToEven(a);
+    if (attribute(c, ValueSlot::Perception) > 10) p = (attribute(c, ValueSlot::Perception) - 10LL) * 2;
+    else a = halveToEven(a);
+    if (attribute(c, ValueSlot::Nimbleness) > 10) n = (attribute(c, ValueSlot::Nimbleness) - 10LL) * 2;
+    else a = halveToEven(a);
     const long long total = a + p + n;
     return total < 1 ? 1 : total;
 }
@@ -91,8 +84,7 @@ void useDefense(Character& c, DefenseInUse& defense, int entry, const ItemInHand
 {
     defense.DefenseBonus[entry] = fieldValue(item.value);
     defense.DefenseBonusName[entry] = item.name;
-    c.CharValue[ValueSlot::Defense] =
-        fieldValue(defenseValueCaption(defense, attribute(c, ValueSlot::Nimbleness)));
+    c.CharValue[ValueSlot::Defense] = fieldValue(defenseValueCaption(defense, attribute(c, ValueSlot::Nimbleness)));
     c.CharText[TextSlot::Defense] = defenseNameCaption(defense);
 }
 
@@ -108,8 +100,8 @@ void populate(Character& c, const QString& intellectCaption)
     } else {
         c.CharText[TextSlot::OpenLocks] = QStringLiteral("climbing");
         c.CharValue[ValueSlot::OpenLocks] =
-            Saturate16(3LL * attribute(c, ValueSlot::Nimbleness) + attribute(c, ValueSlot::Strength) +
-                       attribute(c, ValueSlot::Heart));
+            Saturate16(3LL * attribute(c, ValueSlot::Nimbleness) + attribute(c, ValueSlot::Strength)
+                       + attribute(c, ValueSlot::Heart));
     }
 
     setInitiative(c, 10);
@@ -159,8 +151,8 @@ ItemUse useItem(Character& c, const ItemInHand& item, DefenseInUse& defense)
 
 QString defenseValueCaption(const DefenseInUse& defense, int nimbleness)
 {
-    return common::FormatInteger(static_cast<long long>(defense.DefenseBonus[kShield]) +
-                                 defense.DefenseBonus[kHelm] + nimbleness);
+    return common::FormatInteger(static_cast<long long>(defense.DefenseBonus[kShield]) + defense.DefenseBonus[kHelm]
+                                 + nimbleness);
 }
 
 QString defenseNameCaption(const DefenseInUse& defense)

@@ -87,7 +87,10 @@ struct Character {
 };
 
 template <typename Array, typename Index>
-concept IndexedBy = requires(Array array, Index index) { array[index]; };
+concept IndexedBy = requires(Array array, Index index)
+{
+    array[index];
+};
 static_assert(IndexedBy<decltype(Character::CharText), TextSlot>);
 static_assert(IndexedBy<decltype(Character::CharValue), ValueSlot>);
 static_assert(!IndexedBy<decltype(Character::CharText), ValueSlot>, "a value slot names no text");

@@ -24,9 +24,6 @@ void applyDamage(Character& c, const QString& damageText)
     c.CharText[TextSlot::Health] = common::FormatInteger(common::Saturate16(after));
 }
 
-void healToFull(Character& c)
-{
-    c.CharText[TextSlot::Health] = common::FormatInteger(c.CharValue[ValueSlot::Power]);
-}
+void healToFull(Character& c) { c.CharText[TextSlot::Health] = common::FormatInteger(c.CharValue[ValueSlot::Power]); }
 
 } // namespace sheet

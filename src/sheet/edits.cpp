@@ -12,7 +12,8 @@ AttributeEdit commitAttributeEdit(Character& c, int label, const QString& typed)
 {
     AttributeEdit edit{typed, {}};
     if (label == kHealthLabel) {
-        if (ParseNumber(typed) > c.CharValue[ValueSlot::Power]) edit.boxText = common::FormatInteger(c.CharValue[ValueSlot::Power]);
+        if (ParseNumber(typed) > c.CharValue[ValueSlot::Power])
+            edit.boxText = common::FormatInteger(c.CharValue[ValueSlot::Power]);
         c.CharText[TextSlot::Health] = edit.boxText;
     } else {
         c.CharValue[ValueSlot(label)] = ToInt16(ParseNumber(typed));
@@ -31,10 +32,7 @@ QString initiativeCaption(const QString& perceptionCaption, const QString& nimbl
     return caption;
 }
 
-void commitAbilityName(Character& c, int row, const QString& typed)
-{
-    c.CharText[rowNameSlot(row)] = typed;
-}
+void commitAbilityName(Character& c, int row, const QString& typed) { c.CharText[rowNameSlot(row)] = typed; }
 
 QString commitAbilityValue(Character& c, int row, const QString& typed)
 {

@@ -11,7 +11,8 @@ using common::ParseNumber;
 QString detailCaption(const Character& c)
 {
     const QString separator = QStringLiteral(", ");
-    return c.CharText[TextSlot::Sex] + separator + c.CharText[TextSlot::Kind] + separator + c.CharText[TextSlot::Condition];
+    return c.CharText[TextSlot::Sex] + separator + c.CharText[TextSlot::Kind] + separator
+           + c.CharText[TextSlot::Condition];
 }
 
 SheetCaptions sheetCaptions(const Character& c)

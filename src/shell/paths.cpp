@@ -1,7 +1,7 @@
 #include "shell/paths.h"
 
-#include "common/file_text.h"
 #include "common/fields.h"
+#include "common/file_text.h"
 
 namespace shell {
 
@@ -14,10 +14,7 @@ QByteArray pathFileBytes(const QString& path)
     return common::encodeFileText(common::record({common::quotedField(path)}));
 }
 
-std::optional<QString> readPathFile(const QByteArray& bytes)
-{
-    return common::firstField(bytes);
-}
+std::optional<QString> readPathFile(const QByteArray& bytes) { return common::firstField(bytes); }
 
 QString placeOf(const QString& path, QChar separator)
 {

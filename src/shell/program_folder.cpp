@@ -54,7 +54,8 @@ ProgramFolder prepareProgramFolder(const QString& characHome, const QString& exe
         std::error_code error;
         std::filesystem::create_directories(common::nativePath(folder).toStdString(), error);
         if (error) {
-            return failed(folder, QStringLiteral("it cannot be created (%1)").arg(QString::fromLocal8Bit(error.message())));
+            return failed(folder,
+                          QStringLiteral("it cannot be created (%1)").arg(QString::fromLocal8Bit(error.message())));
         }
     }
     // Asked of the system rather than tried with a file, which would cost every start a write.

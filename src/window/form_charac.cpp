@@ -124,25 +124,26 @@ void FormCharac::makePanels()
     using layout::Group;
     const ControlSet& c = controls_;
     Messages& messages = *services_.messages;
-    sheet_ = std::make_unique<SheetPanel>(c.group<Group::Sheet>(),
-                                          SheetState{mod_.Character, mod_.Defense}, this);
+    sheet_ = std::make_unique<SheetPanel>(c.group<Group::Sheet>(), SheetState{mod_.Character, mod_.Defense}, this);
     eventLog_ = std::make_unique<EventLog>(c.group<Group::EventLog>(), this);
-    folders_ = std::make_unique<FolderPanel>(c.group<Group::Folders>(), [this] { return sheet_->name(); }, messages,
-                                             FolderPlaces{services_.programFolder, services_.startFolder, services_.readOnly}, this);
-    viewer_ = std::make_unique<PossessionViewer>(c.group<Group::Viewer>(), *folders_, messages,
-                                                 [this] { return backColour(controls_.CDexit); }, this);
+    folders_ = std::make_unique<FolderPanel>(
+        c.group<Group::Folders>(), [this] { return sheet_->name(); }, messages,
+        FolderPlaces{services_.programFolder, services_.startFolder, services_.readOnly}, this);
+    viewer_ = std::make_unique<PossessionViewer>(
+        c.group<Group::Viewer>(), *folders_, messages, [this] { return backColour(controls_.CDexit); }, this);
     acquire_ = std::make_unique<AcquirePanel>(c.group<Group::Acquire>(), this);
-    catalogue_ = std::make_unique<CatalogueBrowser>(c.group<Group::Catalogue>(), mod_.Character, *acquire_,
-                                                    *folders_, messages, this);
-    teleport_ = std::make_unique<TeleportRoller>(c.group<Group::Teleport>(), mod_.TeleportError, services_.random, this);
+    catalogue_ = std::make_unique<CatalogueBrowser>(c.group<Group::Catalogue>(), mod_.Character, *acquire_, *folders_,
+                                                    messages, this);
+    teleport_ =
+        std::make_unique<TeleportRoller>(c.group<Group::Teleport>(), mod_.TeleportError, services_.random, this);
     const CreationState creation{mod_.Character, mod_.RaceName, mod_.RaceChakra, mod_.RaceCount, mod_.Syllables};
     creation_ = std::make_unique<CreationPanel>(c.group<Group::Creation>(), creation, *sheet_, services_.random, this);
     characterFiles_ = std::make_unique<CharacterFiles>(c.group<Group::CharacterFiles>(), mod_.Character, *folders_,
                                                        *sheet_, messages, this);
     webButtons_ = std::make_unique<WebButtons>(c.group<Group::WebButtons>(), services_.settingsFile,
                                                *services_.launcher, messages, this);
-    printing_ = std::make_unique<PrintPanel>(c.group<Group::Printing>(), *this, *sheet_, *services_.printing,
-                                             messages, this);
+    printing_ =
+        std::make_unique<PrintPanel>(c.group<Group::Printing>(), *this, *sheet_, *services_.printing, messages, this);
 }
 
 void FormCharac::wirePanels()
@@ -160,12 +161,13 @@ void FormCharac::wirePanels()
     connect(sheet_.get(), &SheetPanel::itemUseAsked, this, [this] { sheet_->useItem(viewer_->itemInHand()); });
 
     connect(viewer_.get(), &PossessionViewer::aboutToView, acquire_.get(), &AcquirePanel::hideFrames);
-    connect(viewer_.get(), &PossessionViewer::viewed, this, [this](possessions::ListKind list, const possessions::PossessionView& view) {
-        sheet_->showView(view);
-        if (list != possessions::ListKind::Items) return;
-        eventLog_->append(view.eventText);
-        if (view.valid) eventLog_->endEntry(view.shownLines);
-    });
+    connect(viewer_.get(), &PossessionViewer::viewed, this,
+            [this](possessions::ListKind list, const possessions::PossessionView& view) {
+                sheet_->showView(view);
+                if (list != possessions::ListKind::Items) return;
+                eventLog_->append(view.eventText);
+                if (view.valid) eventLog_->endEntry(view.shownLines);
+            });
     connect(acquire_.get(), &AcquirePanel::catalogueShown, catalogue_.get(), &CatalogueBrowser::showFrame);
     connect(acquire_.get(), &AcquirePanel::taken, viewer_.get(), &PossessionViewer::store);
 

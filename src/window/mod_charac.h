@@ -5,9 +5,9 @@
 #pragma once
 
 #include "creation/names.h"
+#include "reference/reference_tables.h"
 #include "sheet/abilities.h"
 #include "sheet/character.h"
-#include "reference/reference_tables.h"
 
 #include <QString>
 

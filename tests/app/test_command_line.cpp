@@ -55,43 +55,44 @@ private slots:
             << u"--pdf sheets.pdf Tessa.QOZ Дмитрий.QOZ"_s << 0 << QByteArray() << 2;
         QTest::newRow("a folder named in another encoding")
             << u"--pdf sheets.pdf \"$(printf 'd\\351r')/Tessa.QOZ\""_s << 0 << QByteArray() << 1;
-        QTest::newRow("no character file") << u"--pdf sheets.pdf Tessa.QOZ Bad.QOZ"_s << 1
-                                           << QByteArray("Bad.QOZ: is no valid character file") << 0;
+        QTest::newRow("no character file")
+            << u"--pdf sheets.pdf Tessa.QOZ Bad.QOZ"_s << 1 << QByteArray("Bad.QOZ: is no valid character file") << 0;
         QTest::newRow("no such file, its name in another encoding")
             << u"--pdf sheets.pdf \"$(printf 'G\\351ne').QOZ\""_s << 1 << QByteArray("G\xe9ne.QOZ: no such file") << 0;
-        QTest::newRow("a file not named .QOZ") << u"--pdf sheets.pdf Tessa.txt"_s << 1
-                                               << QByteArray("Tessa.txt: is no character file") << 0;
+        QTest::newRow("a file not named .QOZ")
+            << u"--pdf sheets.pdf Tessa.txt"_s << 1 << QByteArray("Tessa.txt: is no character file") << 0;
         QTest::newRow("a character file where the PDF's name belongs")
             << u"--pdf Tessa.QOZ Дмитрий.QOZ"_s << 1 << QByteArray("Tessa.QOZ: is there already and is no PDF") << 0;
         QTest::newRow("an empty file made for the PDF") << u"--pdf empty.pdf Tessa.QOZ"_s << 0 << QByteArray() << 0;
-        QTest::newRow("a pipe as the PDF") << u"--pdf pipe.pdf Tessa.QOZ"_s << 1
-                                           << QByteArray("pipe.pdf: is no plain file") << 0;
+        QTest::newRow("a pipe as the PDF")
+            << u"--pdf pipe.pdf Tessa.QOZ"_s << 1 << QByteArray("pipe.pdf: is no plain file") << 0;
         QTest::newRow("a PDF that cannot be written")
             << u"--pdf missing/out.pdf Tessa.QOZ"_s << 1
             << QByteArray("missing/out.pdf: cannot be written (No such file or directory)") << 0;
         QTest::newRow("no PDF named") << u"--pdf"_s << 2 << QByteArray("Missing value after '--pdf'") << 0;
-        QTest::newRow("an unknown option") << u"--pdf sheets.pdf --sheet"_s << 2
-                                           << QByteArray("Unknown option 'sheet'") << 0;
-        QTest::newRow("a platform named") << u"-platform xcb --pdf sheets.pdf"_s << 2
-                                          << QByteArray("-platform does not go with it") << 0;
+        QTest::newRow("an unknown option")
+            << u"--pdf sheets.pdf --sheet"_s << 2 << QByteArray("Unknown option 'sheet'") << 0;
+        QTest::newRow("a platform named")
+            << u"-platform xcb --pdf sheets.pdf"_s << 2 << QByteArray("-platform does not go with it") << 0;
         QTest::newRow("two PDFs named") << u"--pdf other.pdf --pdf sheets.pdf"_s << 2
                                         << QByteArray("--pdf names one PDF") << 0;
         // Told before the display is looked for, and before help is given.
-        QTest::newRow("an unknown option for the window") << u"--sheet"_s << 2 << QByteArray("Unknown option 'sheet'") << 0;
-        QTest::newRow("help with an unknown option") << u"--help --sheet"_s << 2
-                                                     << QByteArray("charac: Unknown option 'sheet'") << 0;
-        QTest::newRow("the version, and --pdf without its PDF") << u"--version --pdf"_s << 2
-                                                                << QByteArray("Missing value after '--pdf'") << 0;
+        QTest::newRow("an unknown option for the window")
+            << u"--sheet"_s << 2 << QByteArray("Unknown option 'sheet'") << 0;
+        QTest::newRow("help with an unknown option")
+            << u"--help --sheet"_s << 2 << QByteArray("charac: Unknown option 'sheet'") << 0;
+        QTest::newRow("the version, and --pdf without its PDF")
+            << u"--version --pdf"_s << 2 << QByteArray("Missing value after '--pdf'") << 0;
         QTest::newRow("help with a toolkit option") << u"-style fusion --help"_s << 0 << QByteArray("Usage:") << 0;
-        QTest::newRow("an unknown option beside a toolkit option") << u"-style fusion --sheet"_s << 2
-                                                                   << QByteArray("Unknown option 'sheet'.") << 0;
+        QTest::newRow("an unknown option beside a toolkit option")
+            << u"-style fusion --sheet"_s << 2 << QByteArray("Unknown option 'sheet'.") << 0;
         QTest::newRow("the toolkit's options listed") << u"--help-all"_s << 0 << QByteArray("--platform <") << 0;
         QTest::newRow("two files for the window") << u"-platform offscreen Tessa.QOZ Дмитрий.QOZ"_s << 2
                                                   << QByteArray("the window opens one character file") << 0;
-        QTest::newRow("a display that cannot be reached") << u"DISPLAY=:4711"_s << 1
-                                                          << QByteArray("no display it can reach") << 0;
-        QTest::newRow("a display named that cannot be reached") << u"-display :4711"_s << 1
-                                                                << QByteArray("no display it can reach") << 0;
+        QTest::newRow("a display that cannot be reached")
+            << u"DISPLAY=:4711"_s << 1 << QByteArray("no display it can reach") << 0;
+        QTest::newRow("a display named that cannot be reached")
+            << u"-display :4711"_s << 1 << QByteArray("no display it can reach") << 0;
     }
     void commandLine()
     {
@@ -105,7 +106,8 @@ private slots:
         QVERIFY(::mkdir((here + "/d\xe9r").constData(), 0755) == 0);
         QVERIFY(::mkfifo((here + "/pipe.pdf").constData(), 0644) == 0);
         QVERIFY(common::writeFileAtomically(work.filePath(u"empty.pdf"_s), QByteArray()));
-        for (const QByteArray& file : {QByteArray("/Tessa.QOZ"), QByteArray("/Tessa.txt"), QByteArray("/d\xe9r/Tessa.QOZ")}) {
+        for (const QByteArray& file :
+             {QByteArray("/Tessa.QOZ"), QByteArray("/Tessa.txt"), QByteArray("/d\xe9r/Tessa.QOZ")}) {
             QVERIFY(common::writeFileAtomically(common::nameFromNative(here + file), characterNamed(u"Tessa"_s)));
         }
         QVERIFY(common::writeFileAtomically(work.filePath(u"Дмитрий.QOZ"_s), characterNamed(u"Дмитрий"_s)));
@@ -123,7 +125,8 @@ private slots:
         environment.remove(u"QT_QPA_PLATFORM"_s);
         charac.setProcessEnvironment(environment);
         charac.setWorkingDirectory(work.path());
-        const QString command = words.replace(QRegularExpression(u"^((?:[A-Z_]+=\\S* ?)*)"_s), u"exec env \\1 \"$0\" "_s);
+        const QString command =
+            words.replace(QRegularExpression(u"^((?:[A-Z_]+=\\S* ?)*)"_s), u"exec env \\1 \"$0\" "_s);
         charac.start(u"sh"_s, {u"-c"_s, command, QCoreApplication::applicationDirPath() + u"/charac"_s});
         QVERIFY(charac.waitForFinished(30000));
         QCOMPARE(charac.exitStatus(), QProcess::NormalExit); // never a crash, nor the toolkit's abort
@@ -143,7 +146,7 @@ private slots:
         if (pages == 0) return;
         QVERIFY(pdf.size() < 300 * 1024 * pages);
         QCOMPARE(count(pdf, u"/MediaBox \\[0 0 842(\\.0+)? 595(\\.0+)?\\]"_s), pages); // A4, landscape
-        QVERIFY(pdf.contains("/FontFile2"));                          // text, with its fonts
+        QVERIFY(pdf.contains("/FontFile2"));                                           // text, with its fonts
         const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
         if (pdftotext.isEmpty() || pages < 2) return;
         QProcess text;

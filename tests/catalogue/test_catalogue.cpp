@@ -11,8 +11,7 @@ using namespace catalogue;
 
 namespace {
 // Wisdom, Intellect, Perception, Heart, Nimbleness, Strength.
-Attributes attrs(std::int16_t s1, std::int16_t s2, std::int16_t s3, std::int16_t s4, std::int16_t s5,
-                 std::int16_t s6)
+Attributes attrs(std::int16_t s1, std::int16_t s2, std::int16_t s3, std::int16_t s4, std::int16_t s5, std::int16_t s6)
 {
     return {0, s1, s2, s3, s4, s5, s6};
 }
@@ -40,7 +39,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("entries");
         const QString two = u"w|Sword|4;i|Rope|2.5"_s;
-        QTest::newRow("one per line, stops at z") << QByteArray("w,Sword,4\r\ni,Rope,2.5\r\nz,,\r\nm,After,1\r\n") << two;
+        QTest::newRow("one per line, stops at z")
+            << QByteArray("w,Sword,4\r\ni,Rope,2.5\r\nz,,\r\nm,After,1\r\n") << two;
         QTest::newRow("several to a line") << QByteArray("w,Sword,4,i,Rope,2.5,z,x,0,m,After,1") << two;
         QTest::newRow("one field per line, bare z") << QByteArray("w\nSword\n4\ri\rRope\r2.5\r\nz") << two;
         QTest::newRow("z first") << QByteArray("z,End,0\r\nw,Sword,4\r\n") << QString();
@@ -48,10 +48,11 @@ private slots:
         QTest::newRow("quoted name with comma") << QByteArray("s,\"Dwarf, Farmer\",-11\r\n") << "s|Dwarf, Farmer|-11";
         QTest::newRow("no z, record cut short") << QByteArray("w,Sword,4\r\ni,Rope") << "w|Sword|4";
         QTest::newRow("number text") << QByteArray("i,Rope,many\r\ni,Oil,12 hp\r\n") << "i|Rope|0;i|Oil|12";
-        QTest::newRow("unquoted comma shifts")
-            << QByteArray("w,Sword, long,4\r\ni,Rope,2\r\n") << "w|Sword|0;4|i|0";
+        QTest::newRow("unquoted comma shifts") << QByteArray("w,Sword, long,4\r\ni,Rope,2\r\n") << "w|Sword|0;4|i|0";
         QTest::newRow("Windows-1252 name") << QByteArray("i,Caf\xe9 \x80,1") << QString::fromUtf8("i|Café €|1");
-        QTest::newRow("UTF-8 from an editor") << QByteArray("w,\xc3\x89p\xc3\xa9" "e,3") << u"w|Épée|3"_s;
+        QTest::newRow("UTF-8 from an editor") << QByteArray("w,\xc3\x89p\xc3\xa9"
+                                                            "e,3")
+                                              << u"w|Épée|3"_s;
         QTest::newRow("UTF-8 behind the mark") << QByteArray("\xef\xbb\xbfi,\xce\xa9mega,1") << u"i|Ωmega|1"_s;
         QTest::newRow("quoted code") << QByteArray("\"w\",Sword,4,\"z\",,") << "w|Sword|4";
         const QByteArray longest(common::kSmallFileLimit, 'n');
@@ -79,10 +80,10 @@ private slots:
         const qsizetype most = Catalogue::kShownLength;
         const QString omega = u"Ω"_s;
         QTest::newRow("short") << QByteArray("w,Sword,4.50") << u"Sword"_s << u"4.5"_s;
-        QTest::newRow("as long as shown") << QByteArray("w," + QByteArray(most, 'n') + ",1e3")
-                                          << QString(most, u'n') << u"1000"_s;
-        QTest::newRow("one longer") << QByteArray("w," + QByteArray(most + 1, 'n') + ",1")
-                                    << QString(most, u'n') + u'…' << u"1"_s;
+        QTest::newRow("as long as shown")
+            << QByteArray("w," + QByteArray(most, 'n') + ",1e3") << QString(most, u'n') << u"1000"_s;
+        QTest::newRow("one longer") << QByteArray("w," + QByteArray(most + 1, 'n') + ",1") << QString(most, u'n') + u'…'
+                                    << u"1"_s;
         QTest::newRow("long UTF-8") << "\xef\xbb\xbfw," + omega.repeated(3 * most).toUtf8() + ",2"
                                     << omega.repeated(most) + u'…' << u"2"_s;
         QTest::newRow("long, four bytes each") << "\xef\xbb\xbfw,x" + u"😀"_s.repeated(most + 1).toUtf8() + ",2"
@@ -118,8 +119,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("value");
         const int sample[] = {57, 4, 38, 30, 2, 56, 36, 29, 9, 21, 30, 34, 51, 27, 36, 8, 29, 48};
-        for (int i = 0; i < 18; ++i)
-            QTest::addRow("sample %d", -11 - i) << kSample << -11 - i << sample[i];
+        for (int i = 0; i < 18; ++i) QTest::addRow("sample %d", -11 - i) << kSample << -11 - i << sample[i];
         const Attributes big = attrs(30000, 30000, 30000, 30000, 30000, 30000);
         QTest::newRow("-11 saturates") << big << -11 << 32767;
         QTest::newRow("-11 saturates low") << attrs(0, 0, -30000, -30000, -30000, -30000) << -11 << -32768;
@@ -201,4 +201,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestCatalogue)
 #include "test_catalogue.moc"
-

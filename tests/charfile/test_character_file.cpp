@@ -13,20 +13,19 @@ Q_DECLARE_METATYPE(sheet::Character)
 
 namespace {
 
-const QByteArray kExample =
-    "\"Sea Elf\",\"being\",\"Susus\",\"male\",\"humanoid\",\"\",\"\"\r\n"
-    "12,9,14,8,11,15,13\r\n"
-    "\"prayer\",\"open locks\",\"initiative\",\"no armour\",\"defense\",\"weapon: hand\","
-    "\"system shock\"\r\n"
-    "36,52,29,1,26,43,65\r\n"
-    "\"13\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+const QByteArray kExample = "\"Sea Elf\",\"being\",\"Susus\",\"male\",\"humanoid\",\"\",\"\"\r\n"
+                            "12,9,14,8,11,15,13\r\n"
+                            "\"prayer\",\"open locks\",\"initiative\",\"no armour\",\"defense\",\"weapon: hand\","
+                            "\"system shock\"\r\n"
+                            "36,52,29,1,26,43,65\r\n"
+                            "\"13\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
 
 Character example()
 {
     Character c;
-    const QStringList texts = {u"Sea Elf"_s, u"being"_s, u"Susus"_s, u"male"_s, u"humanoid"_s, u""_s, u""_s,
-                               u"prayer"_s, u"open locks"_s, u"initiative"_s, u"no armour"_s, u"defense"_s,
-                               u"weapon: hand"_s, u"system shock"_s, u"13"_s};
+    const QStringList texts = {u"Sea Elf"_s,   u"being"_s,   u"Susus"_s,        u"male"_s,         u"humanoid"_s,
+                               u""_s,          u""_s,        u"prayer"_s,       u"open locks"_s,   u"initiative"_s,
+                               u"no armour"_s, u"defense"_s, u"weapon: hand"_s, u"system shock"_s, u"13"_s};
     for (int i = 0; i < texts.size(); ++i) c.CharText.numbered(i + 1) = texts[i];
     const int values[14] = {12, 9, 14, 8, 11, 15, 13, 36, 52, 29, 1, 26, 43, 65};
     for (int i = 0; i < 14; ++i) c.CharValue.numbered(i + 1) = std::int16_t(values[i]);
@@ -42,8 +41,7 @@ QList<QByteArray> exampleFields()
 }
 
 // Fields laid out as records of seven, each field between `before` and `after`.
-QByteArray asRecords(QList<QByteArray> fields, const QByteArray& before = {},
-                     const QByteArray& after = {})
+QByteArray asRecords(QList<QByteArray> fields, const QByteArray& before = {}, const QByteArray& after = {})
 {
     QByteArray bytes;
     for (int i = 0; i < fields.size(); ++i) {
@@ -78,8 +76,7 @@ QList<std::pair<bool, int>> fileOrder()
 
 // The first slot that differs from what a read should leave: the first `taken` file slots from
 // `read`, every other slot from `old`. Empty when all agree.
-QString firstDifference(const Character& got, const Character& read, const Character& old,
-                        int taken)
+QString firstDifference(const Character& got, const Character& read, const Character& old, int taken)
 {
     Character want = old;
     const auto order = fileOrder();
@@ -91,11 +88,14 @@ QString firstDifference(const Character& got, const Character& read, const Chara
     for (int i = 0; i < sheet::kSlotCount; ++i) {
         if (got.CharText.numbered(i) != want.CharText.numbered(i)) {
             return QStringLiteral("CharText(%1) is \"%2\", expected \"%3\"")
-                .arg(i).arg(got.CharText.numbered(i), want.CharText.numbered(i));
+                .arg(i)
+                .arg(got.CharText.numbered(i), want.CharText.numbered(i));
         }
         if (got.CharValue.numbered(i) != want.CharValue.numbered(i)) {
             return QStringLiteral("CharValue(%1) is %2, expected %3")
-                .arg(i).arg(got.CharValue.numbered(i)).arg(want.CharValue.numbered(i));
+                .arg(i)
+                .arg(got.CharValue.numbered(i))
+                .arg(want.CharValue.numbered(i));
         }
     }
     return {};
@@ -120,11 +120,10 @@ private slots:
         ex.CharValue.numbered(15) = 7;
         QTest::newRow("example") << ex << kExample;
 
-        QTest::newRow("empty character")
-            << Character{}
-            << QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
-                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
-                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+        QTest::newRow("empty character") << Character{}
+                                         << QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                                                       "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                                                       "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
 
         Character edges;
         edges.CharText.numbered(1) = QStringLiteral(" Dwarf, Farmer");
@@ -137,7 +136,8 @@ private slots:
         edges.CharValue.numbered(14) = 17;
         QTest::newRow("raw texts, code page, signs")
             << edges
-            << QByteArray("\" Dwarf, Farmer\",\"\",\"\",\"\",\"\",\"\",\"caf\xE9 \x80" "5\"\r\n"
+            << QByteArray("\" Dwarf, Farmer\",\"\",\"\",\"\",\"\",\"\",\"caf\xE9 \x80"
+                          "5\"\r\n"
                           "-32768,0,0,0,0,0,-3\r\n"
                           "\"\",\"\",\"\",\"\",\"helm\rshield\",\"\",\"\"\r\n"
                           "32767,0,0,0,0,0,17\r\n"
@@ -147,9 +147,10 @@ private slots:
         foreign.CharText.numbered(3) = u"Дмитрий"_s;
         QTest::newRow("a name the code page cannot hold")
             << foreign
-            << QByteArray("\xef\xbb\xbf\"\",\"\",\"" + u"Дмитрий"_s.toUtf8() + "\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
-                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
-                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+            << QByteArray("\xef\xbb\xbf\"\",\"\",\"" + u"Дмитрий"_s.toUtf8()
+                          + "\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                            "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                            "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     }
 
     void write()
@@ -207,10 +208,8 @@ private slots:
         QTest::newRow("field per line, CR LF") << fields.join("\r\n") + "\r\n" << true << 35;
         QTest::newRow("field per line, LF") << fields.join('\n') + "\n" << true << 35;
         QTest::newRow("field per line, CR") << fields.join('\r') + "\r" << true << 35;
-        QTest::newRow("extra lines after")
-            << kExample + "\"more\",abc,40000\r\nnonsense\r\n" << true << 35;
-        QTest::newRow("blanks and tabs around fields")
-            << asRecords(fields, " \t ", " \t") << true << 35;
+        QTest::newRow("extra lines after") << kExample + "\"more\",abc,40000\r\nnonsense\r\n" << true << 35;
+        QTest::newRow("blanks and tabs around fields") << asRecords(fields, " \t ", " \t") << true << 35;
 
         QList<QByteArray> short34 = fields;
         short34.removeLast();
@@ -319,4 +318,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestCharacterFile)
 #include "test_character_file.moc"
-

@@ -1,8 +1,8 @@
 // Reading fields from the program's text files, and writing them.
-#include "common/file_text.h"
-#include "common/native_names.h"
 #include "common/fields.h"
+#include "common/file_text.h"
 #include "common/files.h"
+#include "common/native_names.h"
 
 #include "support/full_disk.h"
 
@@ -47,7 +47,8 @@ private slots:
         QTest::newRow("unclosed quote runs to the end") << "\"abc,def" << QStringList{u"abc,def"_s};
         QTest::newRow("nothing") << "" << QStringList{};
         QTest::newRow("only blanks") << "   " << QStringList{};
-        QTest::newRow("UTF-8 field with comma") << u"\"Ωmega, Ψ\",Дмитрий "_s << QStringList{u"Ωmega, Ψ"_s, u"Дмитрий"_s};
+        QTest::newRow("UTF-8 field with comma")
+            << u"\"Ωmega, Ψ\",Дмитрий "_s << QStringList{u"Ωmega, Ψ"_s, u"Дмитрий"_s};
     }
     void read()
     {
@@ -133,4 +134,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestFields)
 #include "test_fields.moc"
-

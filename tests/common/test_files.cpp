@@ -39,7 +39,8 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("plain") << QByteArray("Hero.QOZ") << u"Hero.QOZ"_s;
         QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x90\x89.QOZ") << u"café € 🐉.QOZ"_s;
-        QTest::newRow("past U+FFFF, second half like an escape") << QByteArray("\xf0\x9f\x92\x80\xf0\x9f\x93\x81") << u"💀📁"_s;
+        QTest::newRow("past U+FFFF, second half like an escape")
+            << QByteArray("\xf0\x9f\x92\x80\xf0\x9f\x93\x81") << u"💀📁"_s;
         QTest::newRow("Latin-1") << QByteArray("caf\xe9.QOZ") << u"café.QOZ"_s;
         QTest::newRow("code page 1252") << QByteArray("\x80uro\x9c") << u"€uroœ"_s;
         QTest::newRow("lone continuation") << QByteArray("a\x80\xbf") << u"a€¿"_s;
@@ -146,16 +147,17 @@ private slots:
     // something else; a refusal says why in errno, for the caller to name.
     void savesGoThroughLinksAndAroundWhatIsNoFile_data()
     {
-        QTest::addColumn<QStringList>("made");  // "dir D", "file F", "pipe P", "link L TARGET", in order
+        QTest::addColumn<QStringList>("made"); // "dir D", "file F", "pipe P", "link L TARGET", in order
         QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("error");         // 0: saved
-        QTest::addColumn<QString>("holder");    // the file that holds what was saved
-        QTest::newRow("a link to a file not made yet") << QStringList{u"link Ahead.QOZ New.QOZ"_s} << u"Ahead.QOZ"_s
-                                                       << 0 << u"New.QOZ"_s;
+        QTest::addColumn<int>("error");      // 0: saved
+        QTest::addColumn<QString>("holder"); // the file that holds what was saved
+        QTest::newRow("a link to a file not made yet")
+            << QStringList{u"link Ahead.QOZ New.QOZ"_s} << u"Ahead.QOZ"_s << 0 << u"New.QOZ"_s;
         QTest::newRow("a relative link into another folder")
             << QStringList{u"dir sub"_s, u"dir other"_s, u"link sub/Link.QOZ ../other/Far.QOZ"_s} << u"sub/Link.QOZ"_s
             << 0 << u"other/Far.QOZ"_s;
-        QTest::newRow("a loop of links") << QStringList{u"link Loop.QOZ Loop.QOZ"_s} << u"Loop.QOZ"_s << ELOOP << QString();
+        QTest::newRow("a loop of links") << QStringList{u"link Loop.QOZ Loop.QOZ"_s} << u"Loop.QOZ"_s << ELOOP
+                                         << QString();
         QTest::newRow("a pipe") << QStringList{u"pipe Pipe.QOZ"_s} << u"Pipe.QOZ"_s << EEXIST << QString();
         QTest::newRow("a folder") << QStringList{u"dir Sub"_s} << u"Sub"_s << EISDIR << QString();
         QTest::newRow("below a file") << QStringList{u"file Hero.QOZ"_s} << u"Hero.QOZ/x"_s << ENOTDIR << QString();
@@ -174,7 +176,8 @@ private slots:
             if (words[0] == u"dir"_s) QVERIFY(::mkdir(path.constData(), 0755) == 0);
             if (words[0] == u"file"_s) QVERIFY(writeFileAtomically(dir.filePath(words[1]), "mine"));
             if (words[0] == u"pipe"_s) QVERIFY(::mkfifo(path.constData(), 0644) == 0);
-            if (words[0] == u"link"_s) QVERIFY(::symlink(QFile::encodeName(words[2]).constData(), path.constData()) == 0);
+            if (words[0] == u"link"_s)
+                QVERIFY(::symlink(QFile::encodeName(words[2]).constData(), path.constData()) == 0);
         }
         struct stat before {};
         struct stat after {};
@@ -189,7 +192,8 @@ private slots:
             QVERIFY(::lstat(native(target).constData(), &after) == 0);
             QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
         }
-        QDirIterator leftovers(dir.path(), {u"*.charac-saving"_s}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator leftovers(dir.path(), {u"*.charac-saving"_s}, QDir::Files | QDir::Hidden,
+                               QDirIterator::Subdirectories);
         QVERIFY(!leftovers.hasNext());
     }
 };

@@ -66,9 +66,10 @@ private slots:
         const QString possession = common::joinPath(dir.path(), kPossessionName);
         QVERIFY(common::writeFileAtomically(character, characterVersion(0)));
         QVERIFY(common::writeFileAtomically(possession, possessionVersion(0)));
-        const QList<common::WildcardPattern> lists{common::WildcardPattern(u"*.qoz"_s), common::WildcardPattern(u"*.qoa"_s),
-                                                   common::WildcardPattern(u"*.qod"_s), common::WildcardPattern(u"*.qon"_s),
-                                                   common::WildcardPattern(u"*.qoc"_s), common::WildcardPattern(u"*"_s)};
+        const QList<common::WildcardPattern> lists{
+            common::WildcardPattern(u"*.qoz"_s), common::WildcardPattern(u"*.qoa"_s),
+            common::WildcardPattern(u"*.qod"_s), common::WildcardPattern(u"*.qon"_s),
+            common::WildcardPattern(u"*.qoc"_s), common::WildcardPattern(u"*"_s)};
         int leftovers = 0;
         for (int kill = 0; kill < kKills; ++kill) {
             QProcess saver;
@@ -87,7 +88,8 @@ private slots:
             const QStringList files = common::readFolder(dir.path()).files;
             for (const common::WildcardPattern& pattern : lists) {
                 for (const QString& name : files) {
-                    if (pattern.matches(name)) QVERIFY2(name == kCharacterName || name == kPossessionName, qPrintable(name));
+                    if (pattern.matches(name))
+                        QVERIFY2(name == kCharacterName || name == kPossessionName, qPrintable(name));
                 }
             }
             leftovers += int(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size()) - 2;

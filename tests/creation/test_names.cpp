@@ -11,10 +11,7 @@ using creation::SyllableTables;
 namespace {
 
 // The draw that picks row `row` of a table with `rows` rows.
-double rowDraw(int row, int rows)
-{
-    return (row + 0.5) / rows;
-}
+double rowDraw(int row, int rows) { return (row + 0.5) / rows; }
 
 // Passes a seeded sequence through and keeps every draw, so a name can be rebuilt from part of it.
 class RecordingRandom final : public common::RandomSource {
@@ -115,19 +112,19 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, name);
         ScriptedRandom random({
-            0.0, 0.5, 0.5,     // n = 2, no extra steps
-            0.5,               // s = 1: consonant start
-            0.0,               // k redrawn to 0: not forced single
-            0.0,               // group row ...
-            rowDraw(row, 61),  // ... this one
-            0.0,               // end check 0: go on
-            0.5,               // k redrawn to 1: forced single vowel
-            0.0,               // group wanted, but ignored because the step is forced single
-            rowDraw(2, 5),     // "i"; n = 1
-            0.9,               // single consonant ...
-            rowDraw(10, 12),   // ... "t"
-            0.5,               // end check 1 with n = 1: the name ends here
-            0.0,               // must not be reached
+            0.0, 0.5, 0.5,    // n = 2, no extra steps
+            0.5,              // s = 1: consonant start
+            0.0,              // k redrawn to 0: not forced single
+            0.0,              // group row ...
+            rowDraw(row, 61), // ... this one
+            0.0,              // end check 0: go on
+            0.5,              // k redrawn to 1: forced single vowel
+            0.0,              // group wanted, but ignored because the step is forced single
+            rowDraw(2, 5),    // "i"; n = 1
+            0.9,              // single consonant ...
+            rowDraw(10, 12),  // ... "t"
+            0.5,              // end check 1 with n = 1: the name ends here
+            0.0,              // must not be reached
         });
         QCOMPARE(buildName(tables_, random), name);
         QCOMPARE(random.drawn, 14);
@@ -138,8 +135,8 @@ private slots:
         // n = 2, vowel start, k redrawn to 1 forcing "o" (the group choice is drawn all the same),
         // consonant group "sh" (k is 2 now, no redraw), end check 0, then the vowel group "oeu"
         // ends the name as n reaches 0.
-        ScriptedRandom random({0.0, 0.5, 0.5, 0.0, 0.5, 0.9, rowDraw(3, 5), 0.0,
-                               rowDraw(36, 61), 0.0, 0.0, rowDraw(17, 25), 0.0});
+        ScriptedRandom random(
+            {0.0, 0.5, 0.5, 0.0, 0.5, 0.9, rowDraw(3, 5), 0.0, rowDraw(36, 61), 0.0, 0.0, rowDraw(17, 25), 0.0});
         QCOMPARE(buildName(tables_, random), QStringLiteral("Oshoeu"));
         QCOMPARE(random.drawn, 12);
     }
@@ -180,8 +177,7 @@ private slots:
             QVERIFY2(first.isUpper() || QStringLiteral("~'-").contains(first), qPrintable(name));
             sawMarkFirst = sawMarkFirst || !first.isLetter();
             QVERIFY2(allowed.contains(first.toLower()), qPrintable(name));
-            for (qsizetype c = 1; c < name.size(); ++c)
-                QVERIFY2(allowed.contains(name[c]), qPrintable(name));
+            for (qsizetype c = 1; c < name.size(); ++c) QVERIFY2(allowed.contains(name[c]), qPrintable(name));
         }
         QVERIFY(sawMarkFirst);
     }

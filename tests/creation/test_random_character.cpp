@@ -58,8 +58,9 @@ private slots:
         c.CharText[TextSlot::Row0Name] = QStringLiteral("kept");
         rollCharacter(c, 82, {names_, favoured_, reference::kRaceCount}, random);
         QCOMPARE(random.drawn, 22);
-        const QList<int> attributes{c.CharValue.numbered(1), c.CharValue.numbered(2), c.CharValue.numbered(3), c.CharValue.numbered(4),
-                                    c.CharValue.numbered(5), c.CharValue.numbered(6), c.CharValue.numbered(7)};
+        const QList<int> attributes{c.CharValue.numbered(1), c.CharValue.numbered(2), c.CharValue.numbered(3),
+                                    c.CharValue.numbered(4), c.CharValue.numbered(5), c.CharValue.numbered(6),
+                                    c.CharValue.numbered(7)};
         QCOMPARE(attributes, (QList<int>{5, 5, 5, 20, 5, 12, 5}));
         QCOMPARE(c.CharText[TextSlot::Health], QStringLiteral("5"));
         QCOMPARE(c.CharText[TextSlot::Race], QStringLiteral("Minotaur"));
@@ -78,7 +79,9 @@ private slots:
             QVERIFY(race >= 1 && race <= 120);
             Character c;
             rollCharacter(c, race, {names_, favoured_, reference::kRaceCount}, random);
-            for (int i = 1; i <= 7; ++i) QVERIFY2(c.CharValue.numbered(i) >= 5 && c.CharValue.numbered(i) <= 20, qPrintable(QString::number(seed)));
+            for (int i = 1; i <= 7; ++i)
+                QVERIFY2(c.CharValue.numbered(i) >= 5 && c.CharValue.numbered(i) <= 20,
+                         qPrintable(QString::number(seed)));
             QVERIFY(c.CharValue.numbered(favoured_[race]) >= 12);
             QCOMPARE(c.CharText[TextSlot::Health], QString::number(c.CharValue[ValueSlot::Power]));
             QVERIFY(c.CharText[TextSlot::Sex] == u"male" || c.CharText[TextSlot::Sex] == u"female");

@@ -100,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Written back as the program writes fields: texts quoted, numbers bare, one record a line.
     QString written;
     for (const Entry& e : entries) {
-        written += common::record({common::quotedField(e.code), common::quotedField(e.name), common::FormatNumber(e.value)});
+        written +=
+            common::record({common::quotedField(e.code), common::quotedField(e.name), common::FormatNumber(e.value)});
     }
     written += common::record({u"z"_s, QString(), QString()});
     const QList<Entry> again = entriesOf(readCatalogue(common::encodeFileText(written)));

@@ -72,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The slots outside the file are never written.
     for (std::size_t i = 0; i < static_cast<std::size_t>(sheet::kSlotCount); ++i) {
         const int slot = static_cast<int>(i);
-        if (!inFile(true, slot)) FUZZ_CHECK(a.CharText.numbered(i) == oldA.CharText.numbered(i), QStringLiteral("CharText %1").arg(slot));
+        if (!inFile(true, slot))
+            FUZZ_CHECK(a.CharText.numbered(i) == oldA.CharText.numbered(i), QStringLiteral("CharText %1").arg(slot));
         if (!inFile(false, slot))
             FUZZ_CHECK(a.CharValue.numbered(i) == oldA.CharValue.numbered(i), QStringLiteral("CharValue %1").arg(slot));
     }
@@ -83,12 +84,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t read = 0;
     for (const Slot& s : order) {
         const auto i = static_cast<std::size_t>(s.index);
-        const bool kept = s.text ? a.CharText.numbered(i) == oldA.CharText.numbered(i) && b.CharText.numbered(i) == oldB.CharText.numbered(i)
-                                 : a.CharValue.numbered(i) == oldA.CharValue.numbered(i) && b.CharValue.numbered(i) == oldB.CharValue.numbered(i);
+        const bool kept = s.text ? a.CharText.numbered(i) == oldA.CharText.numbered(i)
+                                       && b.CharText.numbered(i) == oldB.CharText.numbered(i)
+                                 : a.CharValue.numbered(i) == oldA.CharValue.numbered(i)
+                                       && b.CharValue.numbered(i) == oldB.CharValue.numbered(i);
         if (kept) continue;
         FUZZ_CHECK(read == static_cast<std::size_t>(&s - order.data()),
                    QStringLiteral("slot %1 written after an earlier one was left: %2").arg(s.index).arg(describe(a)));
-        FUZZ_CHECK(s.text ? a.CharText.numbered(i) == b.CharText.numbered(i) : a.CharValue.numbered(i) == b.CharValue.numbered(i),
+        FUZZ_CHECK(s.text ? a.CharText.numbered(i) == b.CharText.numbered(i)
+                          : a.CharValue.numbered(i) == b.CharValue.numbered(i),
                    QStringLiteral("slot %1 depends on the old character: %2").arg(s.index).arg(describe(a)));
         ++read;
     }
@@ -118,10 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            .arg(s.index)
                            .arg(fuzz::shown(a.CharText.numbered(i)), fuzz::shown(reread.CharText.numbered(i))));
         } else {
-            FUZZ_CHECK(reread.CharValue.numbered(i) == a.CharValue.numbered(i), QStringLiteral("CharValue %1: %2 read back as %3")
-                                                                  .arg(s.index)
-                                                                  .arg(a.CharValue.numbered(i))
-                                                                  .arg(reread.CharValue.numbered(i)));
+            FUZZ_CHECK(reread.CharValue.numbered(i) == a.CharValue.numbered(i),
+                       QStringLiteral("CharValue %1: %2 read back as %3")
+                           .arg(s.index)
+                           .arg(a.CharValue.numbered(i))
+                           .arg(reread.CharValue.numbered(i)));
         }
     }
     FUZZ_CHECK(charfile::characterFileBytes(reread) == saved, describe(reread));

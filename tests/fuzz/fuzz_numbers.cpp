@@ -113,10 +113,8 @@ WrittenNumber writeNumber(FuzzedDataProvider& in)
     if (exponent != 0 || in.ConsumeBool()) {
         static constexpr char kLetters[] = {'E', 'e', 'D', 'd'};
         text += kLetters[in.ConsumeIntegralInRange(0, 3)];
-        if (exponent < 0)
-            text += '-';
-        else if (in.ConsumeBool())
-            text += '+';
+        if (exponent < 0) text += '-';
+        else if (in.ConsumeBool()) text += '+';
         text += std::string(static_cast<std::size_t>(in.ConsumeIntegralInRange(0, 3)), '0');
         text += std::to_string(std::abs(exponent));
     }

@@ -31,10 +31,8 @@ inline QString shown(const QString& text)
 {
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
-            out += c;
-        else
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F) out += c;
+        else out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
     return out + u'"';
 }
@@ -82,7 +80,7 @@ inline bool isPlainDecimal(const QString& text)
 
 // Checks a property of the code under test; a failure prints the property and the detail, then
 // aborts so that libFuzzer keeps the input as a finding.
-#define FUZZ_CHECK(property, detail)                                                                                   \
-    do {                                                                                                               \
-        if (!(property)) ::fuzz::fail(#property, __FILE__, __LINE__, (detail));                                        \
+#define FUZZ_CHECK(property, detail) \
+    do { \
+        if (!(property)) ::fuzz::fail(#property, __FILE__, __LINE__, (detail)); \
     } while (false)

@@ -29,13 +29,14 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("all empty") << QStringList{} << QByteArray("___\r\n");
-        QTest::newRow("gap kept as empty line") << QStringList{u"a"_s, u""_s, u"c"_s} << QByteArray("a\r\n\r\nc\r\n___\r\n");
+        QTest::newRow("gap kept as empty line")
+            << QStringList{u"a"_s, u""_s, u"c"_s} << QByteArray("a\r\n\r\nc\r\n___\r\n");
         QTest::newRow("only the last box") << QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u"g"_s}
                                            << QByteArray("\r\n\r\n\r\n\r\n\r\n\r\ng\r\n___\r\n");
-        QTest::newRow("code page byte, comma as is") << QStringList{u"caf\u00e9, x"_s}
-                                                     << QByteArray("caf\xe9, x\r\n___\r\n");
-        QTest::newRow("Greek, behind the mark") << QStringList{u"i"_s, u"Ωmega"_s}
-                                                << "\xef\xbb\xbfi\r\n" + u"Ωmega"_s.toUtf8() + "\r\n___\r\n";
+        QTest::newRow("code page byte, comma as is")
+            << QStringList{u"caf\u00e9, x"_s} << QByteArray("caf\xe9, x\r\n___\r\n");
+        QTest::newRow("Greek, behind the mark")
+            << QStringList{u"i"_s, u"Ωmega"_s} << "\xef\xbb\xbfi\r\n" + u"Ωmega"_s.toUtf8() + "\r\n___\r\n";
     }
     void write()
     {
@@ -87,20 +88,21 @@ private slots:
         QTest::newRow("buttons beside the last amount")
             << QByteArray("2 a\r\nx\r\n3.5\r\ny\r\n___\r\n") << true << QStringList{u"2 a"_s, u"x"_s, u"3.5"_s, u"y"_s}
             << QList<int>{0, 2} << 4 << 3.5 << 0;
-        QTest::newRow("saturated amount") << QByteArray("99999\r\n___") << true << QStringList{u"99999"_s}
-                                          << QList<int>{0} << 32767 << 99999.0 << 0;
-        QTest::newRow("underscore line cuts") << QByteArray("a\r\n_b\r\nc\r\n") << true << QStringList{u"a"_s}
-                                              << QList<int>{} << 0 << 7.5 << 0;
+        QTest::newRow("saturated amount")
+            << QByteArray("99999\r\n___") << true << QStringList{u"99999"_s} << QList<int>{0} << 32767 << 99999.0 << 0;
+        QTest::newRow("underscore line cuts")
+            << QByteArray("a\r\n_b\r\nc\r\n") << true << QStringList{u"a"_s} << QList<int>{} << 0 << 7.5 << 0;
         QTest::newRow("markers neither shown nor captioned")
             << QByteArray("^x\r\na\r\n^3\r\n___\r\n") << true << QStringList{u"a"_s} << QList<int>{} << 0 << 7.5 << 3;
-        QTest::newRow("empty and quoted lines") << QByteArray("a\r\n\r\n\"b, c\"\r\n___\r\n") << true
-                                                << QStringList{u"a"_s, u""_s, u"b, c"_s} << QList<int>{} << 0 << 7.5 << 0;
+        QTest::newRow("empty and quoted lines")
+            << QByteArray("a\r\n\r\n\"b, c\"\r\n___\r\n") << true << QStringList{u"a"_s, u""_s, u"b, c"_s}
+            << QList<int>{} << 0 << 7.5 << 0;
         QTest::newRow("written comma splits") << possessionFileBytes(boxes({u"Dwarf, Farmer"_s})) << true
                                               << QStringList{u"Dwarf"_s, u"Farmer"_s} << QList<int>{} << 0 << 7.5 << 0;
-        QTest::newRow("seven lines, no end") << QByteArray("1\n2\n3\n4\n5\n6\n7\n") << false << seven << allSeven
-                                             << 7 << 7.0 << 0;
-        QTest::newRow("eighth field ignored") << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n") << true << seven
-                                              << allSeven << 7 << 7.0 << 0;
+        QTest::newRow("seven lines, no end")
+            << QByteArray("1\n2\n3\n4\n5\n6\n7\n") << false << seven << allSeven << 7 << 7.0 << 0;
+        QTest::newRow("eighth field ignored")
+            << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n") << true << seven << allSeven << 7 << 7.0 << 0;
         QTest::newRow("only a marker") << QByteArray("^3\r\n") << false << QStringList{} << QList<int>{} << 0 << 7.5
                                        << 3;
         QTest::newRow("empty file") << QByteArray() << false << QStringList{} << QList<int>{} << 0 << 7.5 << 0;
@@ -221,4 +223,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestPossessionFile)
 #include "test_possession_file.moc"
-

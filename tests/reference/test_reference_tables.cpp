@@ -83,8 +83,7 @@ private slots:
 
     void everyTeleportErrorHasText()
     {
-        for (int i = 0; i < 100; ++i)
-            QVERIFY2(!errors->at(i).isEmpty(), qPrintable(QString::number(i)));
+        for (int i = 0; i < 100; ++i) QVERIFY2(!errors->at(i).isEmpty(), qPrintable(QString::number(i)));
     }
 
     void legendIsEightLinesEndedByCarriageReturns()

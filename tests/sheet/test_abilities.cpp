@@ -9,8 +9,7 @@ using namespace sheet;
 namespace {
 
 // Attributes Wisdom..Power in slots 1..7; everything else empty.
-Character withAttributes(int wisdom, int intellect, int perception, int heart, int nimbleness,
-                         int strength, int power)
+Character withAttributes(int wisdom, int intellect, int perception, int heart, int nimbleness, int strength, int power)
 {
     Character c;
     const int values[] = {wisdom, intellect, perception, heart, nimbleness, strength, power};
@@ -18,10 +17,7 @@ Character withAttributes(int wisdom, int intellect, int perception, int heart, i
     return c;
 }
 
-Character average()
-{
-    return withAttributes(10, 10, 10, 10, 10, 10, 10);
-}
+Character average() { return withAttributes(10, 10, 10, 10, 10, 10, 10); }
 
 } // namespace
 
@@ -33,8 +29,8 @@ private slots:
     {
         Character c = withAttributes(13, 12, 11, 10, 12, 14, 14);
         populate(c, QStringLiteral("12"));
-        const QStringList names{u"prayer"_s,    u"open locks"_s,   u"initiative"_s,  u"no armour"_s,
-                                u"defense"_s,   u"weapon: hand"_s, u"system shock"_s};
+        const QStringList names{u"prayer"_s,  u"open locks"_s,   u"initiative"_s,  u"no armour"_s,
+                                u"defense"_s, u"weapon: hand"_s, u"system shock"_s};
         const QList<int> values{3, 4 + 2 + 4, 6 + 1 + 2, 1, 12, 4, 88};
         for (int row = 1; row <= 7; ++row) {
             QCOMPARE(c.CharText[rowNameSlot(row)], names[row - 1]);
@@ -207,8 +203,8 @@ private slots:
         QTest::newRow("weapon, Strength 13") << u"w"_s << u"3"_s << 13 << weapon << int(ValueSlot::Weapon) << 3;
         QTest::newRow("weapon, Strength 14") << u"w"_s << u"3"_s << 14 << weapon << int(ValueSlot::Weapon) << 7;
         QTest::newRow("weapon, Strength 15") << u"w"_s << u"3 hp"_s << 15 << weapon << int(ValueSlot::Weapon) << 8;
-        QTest::newRow("weapon sum saturates") << u"w"_s << u"32767"_s << 20 << weapon << int(ValueSlot::Weapon)
-                                              << 32767;
+        QTest::newRow("weapon sum saturates")
+            << u"w"_s << u"32767"_s << 20 << weapon << int(ValueSlot::Weapon) << 32767;
         QTest::newRow("upper-case A") << u"A"_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
         QTest::newRow("a and a blank") << u"a "_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
         QTest::newRow("item") << u"i"_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
@@ -289,4 +285,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestAbilities)
 #include "test_abilities.moc"
-

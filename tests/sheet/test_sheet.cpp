@@ -83,13 +83,15 @@ private slots:
         QTest::newRow("mutilated") << u"1"_s << 12 << 9 << u"12"_s << u"mutilated"_s << u"1"_s;
         QTest::newRow("barely conscious") << u"0"_s << 12 << 9 << u"12"_s << u"barely conscious"_s << u"0"_s;
         QTest::newRow("unconscious") << u"-2"_s << 12 << 9 << u"12"_s << u"unconscious"_s << u"-2"_s;
-        QTest::newRow("at minus Wisdom still unconscious") << u"-9"_s << 12 << 9 << u"12"_s << u"unconscious"_s << u"-9"_s;
+        QTest::newRow("at minus Wisdom still unconscious")
+            << u"-9"_s << 12 << 9 << u"12"_s << u"unconscious"_s << u"-9"_s;
         QTest::newRow("ghosted") << u"-10"_s << 12 << 9 << u"12"_s << u"ghosted"_s << u"-10"_s;
         QTest::newRow("between 0 and 1") << u"0.5"_s << 12 << 9 << u"12"_s << u"wounded"_s << u"0.5"_s;
         QTest::newRow("above Power takes the caption") << u"20"_s << 12 << 9 << u"12"_s << u"being"_s << u"12"_s;
         QTest::newRow("design caption taken as it is") << u"15"_s << 12 << 9 << u"00"_s << u"being"_s << u"00"_s;
         QTest::newRow("Power 1 health 1") << u"1"_s << 1 << 9 << u"1"_s << u"being"_s << u"1"_s;
-        QTest::newRow("negative Wisdom ghosts positive health") << u"2"_s << 12 << -3 << u"12"_s << u"ghosted"_s << u"2"_s;
+        QTest::newRow("negative Wisdom ghosts positive health")
+            << u"2"_s << 12 << -3 << u"12"_s << u"ghosted"_s << u"2"_s;
         QTest::newRow("negative Wisdom ghosts health 1") << u"1"_s << 12 << -3 << u"12"_s << u"ghosted"_s << u"1"_s;
         QTest::newRow("lowest Wisdom") << u"0"_s << 12 << -32768 << u"12"_s << u"ghosted"_s << u"0"_s;
         QTest::newRow("text health counts as 0") << u"abc"_s << 12 << 9 << u"12"_s << u"barely conscious"_s << u"abc"_s;

@@ -49,7 +49,8 @@ private slots:
         if (buildFolder) touch(u"bin/CMakeCache.txt"_s);
         touch(u"bin/stuff.qoc"_s, "w,Dagger,3\r\nz,end,0\r\n");
         const ProgramFolder folder = prepareProgramFolder(characHome.isEmpty() ? QString() : at(characHome),
-                                                          at(u"bin"_s), at(u"home"_s), {at(u"none.qoc"_s), at(u"bin/stuff.qoc"_s)});
+                                                          at(u"bin"_s), at(u"home"_s),
+                                                          {at(u"none.qoc"_s), at(u"bin/stuff.qoc"_s)});
         QCOMPARE(folder.failure, QString());
         QCOMPARE(folder.path, at(chosen));
         // Created with its parents, and given the first starter catalogue there is.
@@ -72,8 +73,8 @@ private slots:
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("reason");
         QTest::newRow("CHARAC_HOME is a file") << u"file"_s << u"home"_s << u"not a folder"_s;
-        QTest::newRow("home below a file") << u""_s << u"file"_s
-                                           << u"cannot be created (%1)"_s.arg(QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+        QTest::newRow("home below a file")
+            << u""_s << u"file"_s << u"cannot be created (%1)"_s.arg(QString::fromLocal8Bit(std::strerror(ENOTDIR)));
     }
     void aFolderThatCannotBeUsedIsNamedWithTheReason()
     {
@@ -96,4 +97,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestProgramFolder)
 #include "test_program_folder.moc"
-

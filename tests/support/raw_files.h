@@ -10,7 +10,10 @@
 #include <ftw.h>
 #include <unistd.h>
 
-inline QByteArray rawPath(const QString& folder, const QByteArray& name) { return QFile::encodeName(folder) + '/' + name; }
+inline QByteArray rawPath(const QString& folder, const QByteArray& name)
+{
+    return QFile::encodeName(folder) + '/' + name;
+}
 
 // With a size, the file is then made that long (sparse: big on paper, cheap to make).
 inline void createRaw(const QString& folder, const QByteArray& name, const QByteArray& bytes = {}, qint64 size = -1)
@@ -26,7 +29,8 @@ inline void createRaw(const QString& folder, const QByteArray& name, const QByte
 // scope guard, so that a failed check leaves nothing behind either.
 inline void emptyFolder(const QString& folder)
 {
-    ::nftw(QFile::encodeName(folder).constData(),
-           [](const char* path, const struct stat*, int, FTW* at) { return at->level == 0 ? 0 : std::remove(path); }, 16,
-           FTW_DEPTH | FTW_PHYS);
+    ::nftw(
+        QFile::encodeName(folder).constData(),
+        [](const char* path, const struct stat*, int, FTW* at) { return at->level == 0 ? 0 : std::remove(path); }, 16,
+        FTW_DEPTH | FTW_PHYS);
 }

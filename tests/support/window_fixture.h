@@ -69,7 +69,7 @@ inline constexpr qint64 kPatience = 60000;
 template <typename Action> qint64 millisecondsOf(Action action)
 {
     const auto now = [] {
-        timespec time {};
+        timespec time{};
         ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
         return qint64{time.tv_sec} * 1000 + time.tv_nsec / 1000000;
     };
@@ -80,7 +80,10 @@ template <typename Action> qint64 millisecondsOf(Action action)
 }
 
 // A file's bytes, or "(missing)".
-inline QByteArray contentOf(const QString& path) { return common::readWholeFile(path, common::kCatalogueFileLimit).value_or("(missing)"); }
+inline QByteArray contentOf(const QString& path)
+{
+    return common::readWholeFile(path, common::kCatalogueFileLimit).value_or("(missing)");
+}
 
 inline void writeFile(const QString& path, const QByteArray& bytes)
 {

@@ -91,7 +91,10 @@ private slots:
     }
 
 private:
-    static QByteArray contentOf(const QString& path) { return common::readWholeFile(path, 1 << 20).value_or("(missing)"); }
+    static QByteArray contentOf(const QString& path)
+    {
+        return common::readWholeFile(path, 1 << 20).value_or("(missing)");
+    }
 };
 
 QTEST_MAIN(TestLonePanels)

@@ -8,15 +8,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int kPage = -2; // the row a page below the first
-const QStringList kRows{u"apple"_s, u"banana"_s, u"berry"_s, u"cherry"_s, u"blue"_s, u"date"_s, u"elder"_s,
-                        u"fig"_s,   u"grape"_s,  u"kiwi"_s,  u"lime"_s,   u"mango"_s};
+const QStringList kRows{u"apple"_s, u"banana"_s, u"berry"_s, u"cherry"_s, u"blue"_s, u"date"_s,
+                        u"elder"_s, u"fig"_s,    u"grape"_s, u"kiwi"_s,   u"lime"_s, u"mango"_s};
 
 // One step of a row of the table: a key by name, letters typed, a click on a row ("click1"), a drag
 // from one row to another ("drag2-4"), or new rows for the list ("reset").
 void act(window::TextList& list, const QString& step)
 {
-    static const QHash<QString, Qt::Key> named{{u"Down"_s, Qt::Key_Down}, {u"Up"_s, Qt::Key_Up},
-                                               {u"End"_s, Qt::Key_End},   {u"Home"_s, Qt::Key_Home},
+    static const QHash<QString, Qt::Key> named{{u"Down"_s, Qt::Key_Down},         {u"Up"_s, Qt::Key_Up},
+                                               {u"End"_s, Qt::Key_End},           {u"Home"_s, Qt::Key_Home},
                                                {u"PageDown"_s, Qt::Key_PageDown}, {u"Space"_s, Qt::Key_Space}};
     QWidget* rows = list.viewport();
     const auto at = [&](const QString& row) { return list.rowRect(row.toInt()).center(); };

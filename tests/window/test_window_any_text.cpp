@@ -162,7 +162,8 @@ private slots:
         QTest::newRow("one name of 30 MiB") << "i," + QByteArray(30 << 20, 'n') + ",1" << -1 << QString();
         QTest::newRow("one name as long as a possession file")
             << "i," + QByteArray(kBound, 'n') + ",1" << 1 << QString(kBound, u'n');
-        QTest::newRow("64 MiB of empty records") << QByteArray(common::kCatalogueFileLimit, ',') << 22369621 << QString();
+        QTest::newRow("64 MiB of empty records")
+            << QByteArray(common::kCatalogueFileLimit, ',') << 22369621 << QString();
     }
     void noCatalogueTiesTheWindowUp()
     {

@@ -51,7 +51,8 @@ private slots:
     // The starter catalogue that ships beside the program: a formula skill and a weapon taken.
     void starterCatalogueEntriesAreTakenAsPossessions()
     {
-        const auto starter = common::readWholeFile(QCoreApplication::applicationDirPath() + u"/stuff.qoc"_s, common::kCatalogueFileLimit);
+        const auto starter = common::readWholeFile(QCoreApplication::applicationDirPath() + u"/stuff.qoc"_s,
+                                                   common::kCatalogueFileLimit);
         QVERIFY(starter);
         const std::array<std::int16_t, 7> attributes{0, 12, 16, 9, 11, 9, 10};
         changeRecord([&](Character& c) {
@@ -131,4 +132,3 @@ private slots:
 
 QTEST_MAIN(TestWindowCatalogue)
 #include "test_window_catalogue.moc"
-

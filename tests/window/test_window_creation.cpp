@@ -1,9 +1,9 @@
 // Rolling, naming and editing a character through the window.
 #include "support/window_fixture.h"
 
+#include "window/form_charac.h"
 #include "window/widgets/caption_label.h"
 #include "window/widgets/edit_box.h"
-#include "window/form_charac.h"
 #include "window/widgets/tile_strip.h"
 
 #include <QApplication>

@@ -1,12 +1,11 @@
 // Folders and path files through the window: the first start, the roots, make dir and the character folder.
 #include "support/window_fixture.h"
 
+#include "window/form_charac.h"
 #include "window/widgets/caption_label.h"
 #include "window/widgets/edit_box.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
-#include "window/form_charac.h"
-
 
 #include <QDir>
 #include <QFile>
@@ -146,4 +145,3 @@ private slots:
 
 QTEST_MAIN(TestWindowFiles)
 #include "test_window_files.moc"
-

@@ -12,8 +12,8 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -73,8 +73,9 @@ private slots:
         ui().DirA->reread(program);
         const QString before = ui().Labnam->caption();
         if (name.endsWith(u".qoc"_s)) QTest::mouseClick(ui().CDnew, Qt::LeftButton);
-        window::FileList* list = name.endsWith(u".QOZ"_s) ? ui().FileD
-                                 : name.endsWith(u".qod"_s) ? ui().FileA[1] : ui().FileF;
+        window::FileList* list = name.endsWith(u".QOZ"_s)   ? ui().FileD
+                                 : name.endsWith(u".qod"_s) ? ui().FileA[1]
+                                                            : ui().FileF;
         const qint64 click = millisecondsOf([&] { clickEntry(list, name); });
         QVERIFY2(click < kPatience, qPrintable(QString::number(click)));
         QCOMPARE(env->messages->texts, QStringList{failure});
@@ -174,7 +175,9 @@ private slots:
                         && box->parentWidget() && box->parentWidget()->window() == &real;
                 box->button(QMessageBox::Ok)->click();
             });
-            connect(&rescue, &QTimer::timeout, this, [] { if (QWidget* w = QApplication::activeModalWidget()) w->close(); });
+            connect(&rescue, &QTimer::timeout, this, [] {
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
             check.start(0);
             rescue.start(3000);
             clickEntry(real.controls().FileD, u"bad.QOZ"_s);

@@ -2,10 +2,10 @@
 // and the names screen readers give the text boxes and lists.
 #include "support/window_fixture.h"
 
+#include "window/layout/layout.h"
 #include "window/widgets/caption_label.h"
 #include "window/widgets/edit_box.h"
 #include "window/widgets/folder_list.h"
-#include "window/layout/layout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -178,15 +178,17 @@ private slots:
         QTest::addColumn<bool>("acquiring");
         QTest::addColumn<QStringList>("anchors");
         QTest::newRow("teleport frame") << false
-                                        << QStringList{u"CDexit"_s,   u"CMran"_s,    u"txDice"_s, u"CDsaveCH"_s,     u"DirA"_s,
-                                                       u"FileD"_s,    u"Opli3"_s,    u"FileA1"_s, u"TXdam"_s,        u"CDdam"_s,
-                                                       u"TXfile"_s,   u"TXline0"_s,  u"TXline6"_s, u"Command4"_s,    u"ListTee"_s,
-                                                       u"OptVingt2"_s, u"LisE"_s,    u"ChTe"_s,   u"CDclearevent"_s, u"CMpath0"_s,
+                                        << QStringList{u"CDexit"_s,  u"CMran"_s,    u"txDice"_s,       u"CDsaveCH"_s,
+                                                       u"DirA"_s,    u"FileD"_s,    u"Opli3"_s,        u"FileA1"_s,
+                                                       u"TXdam"_s,   u"CDdam"_s,    u"TXfile"_s,       u"TXline0"_s,
+                                                       u"TXline6"_s, u"Command4"_s, u"ListTee"_s,      u"OptVingt2"_s,
+                                                       u"LisE"_s,    u"ChTe"_s,     u"CDclearevent"_s, u"CMpath0"_s,
                                                        u"TXpath2"_s};
         QTest::newRow("acquire panel") << true
-                                       << QStringList{u"CDsaveCH"_s, u"FileA1"_s, u"TXline6"_s, u"Command4"_s, u"OpNew1"_s, u"CMtake"_s,
-                                                      u"TXnew0"_s,   u"TXnew7"_s, u"FileF"_s,   u"ListStuff"_s, u"LiThang"_s,
-                                                      u"ChTe"_s,     u"CMpath0"_s};
+                                       << QStringList{u"CDsaveCH"_s, u"FileA1"_s,    u"TXline6"_s, u"Command4"_s,
+                                                      u"OpNew1"_s,   u"CMtake"_s,    u"TXnew0"_s,  u"TXnew7"_s,
+                                                      u"FileF"_s,    u"ListStuff"_s, u"LiThang"_s, u"ChTe"_s,
+                                                      u"CMpath0"_s};
     }
     void tabReadsTheColumnsLeftMiddleRight()
     {
@@ -248,4 +250,3 @@ private slots:
 
 QTEST_MAIN(TestWindowKeyboard)
 #include "test_window_keyboard.moc"
-

@@ -2,10 +2,10 @@
 // item", and the acquire panel with "Take".
 #include "support/window_fixture.h"
 
+#include "window/panels/event_log.h"
 #include "window/widgets/caption_label.h"
 #include "window/widgets/colours.h"
 #include "window/widgets/edit_box.h"
-#include "window/panels/event_log.h"
 #include "window/widgets/folder_list.h"
 #include "window/widgets/tile_strip.h"
 
@@ -280,4 +280,3 @@ private slots:
 
 QTEST_MAIN(TestWindowPossessions)
 #include "test_window_possessions.moc"
-

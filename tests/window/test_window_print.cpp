@@ -50,8 +50,9 @@ private slots:
         const QIcon icon = form->windowIcon();
         const QImage drawn = icon.pixmap(QSize(size, size), 1.0).toImage();
         QCOMPARE(drawn.size(), QSize(size, size));
-        const QImage scaled = icon.pixmap(QSize(64, 64), 1.0).toImage().scaled(size, size, Qt::IgnoreAspectRatio,
-                                                                                Qt::SmoothTransformation);
+        const QImage scaled = icon.pixmap(QSize(64, 64), 1.0)
+                                  .toImage()
+                                  .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QVERIFY(drawn.convertToFormat(QImage::Format_ARGB32) != scaled.convertToFormat(QImage::Format_ARGB32));
     }
 
@@ -70,8 +71,8 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("printed") << true << "sheet.pdf" << true << QStringList();
         QTest::newRow("cancelled") << false << "sheet.pdf" << false << QStringList();
-        QTest::newRow("file cannot be made") << true << "missing/sheet.pdf" << false
-                                             << QStringList{QStringLiteral("The sheet could not be printed.")};
+        QTest::newRow("file cannot be made")
+            << true << "missing/sheet.pdf" << false << QStringList{QStringLiteral("The sheet could not be printed.")};
     }
     void printButton()
     {
@@ -99,7 +100,8 @@ private slots:
         // tiles as figures, not a picture of the window.
         QVERIFY(pdf.contains("/FontFile2"));
         QVERIFY(pdf.size() < 300 * 1024);
-        const auto box = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdf));
+        const auto box = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+                             .match(QString::fromLatin1(pdf));
         QVERIFY(box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble());
         // What images are left are the style's own (button faces, marks), never the sheet as a whole.
         auto widths = QRegularExpression(QStringLiteral("/Width (\\d+)")).globalMatch(QString::fromLatin1(pdf));

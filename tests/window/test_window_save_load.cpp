@@ -3,11 +3,11 @@
 #include "support/full_disk.h"
 #include "support/window_fixture.h"
 
+#include "window/form_charac.h"
 #include "window/widgets/caption_label.h"
 #include "window/widgets/edit_box.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
-#include "window/form_charac.h"
 
 #include "charfile/character_file.h"
 #include "common/files.h"
@@ -47,8 +47,9 @@ private slots:
         }
         ui().CDsaveCH->click();
         QCOMPARE(contentOf(program + u"/Name.QOZ"_s),
-                 QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
-                            "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+                 QByteArray(
+                     "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n"
+                     "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
         QCOMPARE(ui().Labnam->caption(), QString());
         QCOMPARE(ui().FileD->findItems(u"Name.QOZ"_s, Qt::MatchExactly).size(), 1);
         QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
@@ -150,7 +151,8 @@ private slots:
         QTemporaryDir other;
         QVERIFY(ui().DirA->setPath(other.path()));
         writeFile(other.path() + u"/Tessa.QOZ"_s, earlier);
-        changeRecord([](Character& c) { c.CharText[TextSlot::Race] = QStringLiteral("a much longer race name than before"); });
+        changeRecord(
+            [](Character& c) { c.CharText[TextSlot::Race] = QStringLiteral("a much longer race name than before"); });
         {
             FullDisk full;
             ui().CDsaveCH->click();
@@ -177,7 +179,7 @@ private slots:
     {
         QTemporaryDir other;
         writeFile(other.path() + u"/Half.qoz"_s, "\"Imp\",\"being\",\"Half\",\"male\",\"humanoid\",\"\",\"\"\r\n"
-                                              "1,2,3,4,5,6,7\r\n");
+                                                 "1,2,3,4,5,6,7\r\n");
         QVERIFY(ui().DirA->setPath(other.path()));
         ui().CDnew->setText(QStringLiteral("Stuff"));
         ui().FrameNew->show();

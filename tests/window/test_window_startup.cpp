@@ -1,26 +1,26 @@
 // The window as it stands after start-up, and the live sheet: damage, healing, exit.
 #include "support/window_fixture.h"
 
+#include "window/form_charac.h"
+#include "window/layout/control_factory.h"
 #include "window/widgets/artwork.h"
 #include "window/widgets/caption_label.h"
-#include "window/layout/control_factory.h"
 #include "window/widgets/colours.h"
 #include "window/widgets/edit_box.h"
 #include "window/widgets/file_list.h"
 #include "window/widgets/folder_list.h"
-#include "window/form_charac.h"
 #include "window/widgets/sheet_style.h"
 
+#include "window/widgets/text_list.h"
 #include <QCheckBox>
 #include <QFile>
-#include <QIcon>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QFrame>
-#include "window/widgets/text_list.h"
+#include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -174,7 +174,8 @@ private slots:
                                                "(iexplore.exe) to be in the directory c:\\Program Files\\  ");
         QCOMPARE(env->messages->texts.mid(1), QStringList(3, missing));
         QCOMPARE(env->launcher->commands.size(), 3);
-        QCOMPARE(env->launcher->commands[0], (QStringList{u"xdg-open"_s, u"http://www.qod-charac.example/qod/stuff.htm"_s}));
+        QCOMPARE(env->launcher->commands[0],
+                 (QStringList{u"xdg-open"_s, u"http://www.qod-charac.example/qod/stuff.htm"_s}));
         QCOMPARE(ui().Command3->text(), QStringLiteral("www.qod-charac.example"));
     }
 
@@ -182,12 +183,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("items");
-        QTest::newRow("set") << QByteArray("[links]\nitems=https://items.example.org/list.htm\nhome=https://home.example.org/\n")
+        QTest::newRow("set") << QByteArray(
+            "[links]\nitems=https://items.example.org/list.htm\nhome=https://home.example.org/\n")
                              << "https://items.example.org/list.htm";
         QTest::newRow("comma in an address")
             << QByteArray("[links]\nitems=https://items.example.org/?a=1,2\nhome=https://home.example.org/\n")
             << "https://items.example.org/?a=1,2";
-        QTest::newRow("not an INI file") << QByteArray("\xff\xfe[[[=\n=\nitems\n") << "http://www.qod-charac.example/qod/stuff.htm";
+        QTest::newRow("not an INI file") << QByteArray("\xff\xfe[[[=\n=\nitems\n")
+                                         << "http://www.qod-charac.example/qod/stuff.htm";
     }
     void settingsFileSetsTheAddresses()
     {
@@ -201,7 +204,8 @@ private slots:
         configured.controls().Command3->click();
         configured.controls().Command4->click(); // not in the file: the default
         QCOMPARE(env->launcher->commands[0].last(), QStringLiteral("https://home.example.org/"));
-        QCOMPARE(env->launcher->commands[1].last(), QStringLiteral("https://forum.qod-charac.example/t/charac-sheet/1"));
+        QCOMPARE(env->launcher->commands[1].last(),
+                 QStringLiteral("https://forum.qod-charac.example/t/charac-sheet/1"));
     }
 
     // Every row of the control list is a widget of its kind in its container, and the window's
@@ -232,7 +236,8 @@ private slots:
         QVERIFY(QDir(icons.path()).mkpath(u"hicolor/48x48/apps"_s));
         writeFile(icons.filePath(u"hicolor/index.theme"_s),
                   "[Icon Theme]\nName=hicolor\nDirectories=48x48/apps\n[48x48/apps]\nSize=48\n");
-        QVERIFY(window::windowIcon().pixmap(48, 48).save(icons.filePath(u"hicolor/48x48/apps/io.github.qodcharac.Charac.png"_s)));
+        QVERIFY(window::windowIcon().pixmap(48, 48).save(
+            icons.filePath(u"hicolor/48x48/apps/io.github.qodcharac.Charac.png"_s)));
         const QStringList paths = QIcon::themeSearchPaths();
         const QString theme = QIcon::themeName();
         const auto restore = qScopeGuard([&] {
@@ -248,4 +253,3 @@ private slots:
 
 QTEST_MAIN(TestWindowStartup)
 #include "test_window_startup.moc"
-

@@ -21,7 +21,8 @@ template <typename T> void bindOne(T*& pointer, const QHash<QString, QWidget*>& 
 {
     pointer = qobject_cast<T*>(widgets.value(name));
     if (!pointer) {
-        qFatal("Charac: the window has no control %s of the kind %s", qPrintable(name), T::staticMetaObject.className());
+        qFatal("Charac: the window has no control %s of the kind %s", qPrintable(name),
+               T::staticMetaObject.className());
         std::abort();
     }
 }

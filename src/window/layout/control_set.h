@@ -27,8 +27,7 @@ struct NotInGroup {};
 template <layout::Group G, layout::Group Of, typename Control>
 using MemberOf = std::conditional_t<G == Of, Control, NotInGroup>;
 
-template <layout::Group G>
-struct GroupControls {
+template <layout::Group G> struct GroupControls {
 #define CONTROL(name, group, kind, ...) MemberOf<G, layout::group, ControlOf<layout::kind>*> name{};
 #define ARRAY(name, group, kind, count) MemberOf<G, layout::group, std::array<ControlOf<layout::kind>*, count>> name{};
 #define ELEMENT(...)
@@ -68,8 +67,7 @@ struct ControlSet {
     QList<QWidget*> all() const;
 
     // The controls of one group, for its panel.
-    template <layout::Group G>
-    GroupControls<G> group() const
+    template <layout::Group G> GroupControls<G> group() const
     {
         GroupControls<G> controls;
 #define CONTROL(name, group, ...) \

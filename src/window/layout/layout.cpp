@@ -44,10 +44,7 @@ bool holdsText(Kind kind)
 
 } // namespace
 
-std::span<const ControlSpec> controls()
-{
-    return {kControls, std::size(kControls)};
-}
+std::span<const ControlSpec> controls() { return {kControls, std::size(kControls)}; }
 
 std::vector<const ControlSpec*> readingOrder()
 {
@@ -76,8 +73,7 @@ const ControlSpec& designOf(QStringView name, int index)
 QString objectName(const ControlSpec& entry)
 {
     QString name = QString::fromUtf8(entry.name);
-    if (entry.index >= 0)
-        name += QString::number(entry.index);
+    if (entry.index >= 0) name += QString::number(entry.index);
     return name;
 }
 

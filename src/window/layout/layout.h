@@ -48,19 +48,19 @@ inline constexpr int kDefaultColour = -1; // the toolkit's colour for that kind 
 inline constexpr int kTransparent = -2;   // background shows through (labels only)
 
 struct ControlSpec {
-    const char* name;      // inventory name without index: "CDexit", "LabAb"
-    int index;             // element index of a control array, -1 for a single control
+    const char* name; // inventory name without index: "CDexit", "LabAb"
+    int index;        // element index of a control array, -1 for a single control
     Kind kind;
-    const char* container; // nullptr: the window; otherwise the name of a Frame row
-    const char* caption;   // design caption or text, UTF-8 ("" when there is none)
-    const char* tooltip;   // "" when there is none
-    const char* accessibleName; // what a text box or list holds, for screen readers ("" when none)
+    const char* container;        // nullptr: the window; otherwise the name of a Frame row
+    const char* caption;          // design caption or text, UTF-8 ("" when there is none)
+    const char* tooltip;          // "" when there is none
+    const char* accessibleName;   // what a text box or list holds, for screen readers ("" when none)
     int left, top, width, height; // twips, relative to the container
-    int back, fore;        // 0xRRGGBB, kDefaultColour, or (back only) kTransparent
-    double points;         // font size; 0 = the window's default font
-    bool bold;             // ignored when points is 0
+    int back, fore;               // 0xRRGGBB, kDefaultColour, or (back only) kTransparent
+    double points;                // font size; 0 = the window's default font
+    bool bold;                    // ignored when points is 0
     Align align;
-    bool hiddenAtStart;    // hidden by design, before the start-up sequence runs
+    bool hiddenAtStart; // hidden by design, before the start-up sequence runs
 };
 
 // Window client area and its default text style.
@@ -92,9 +92,9 @@ QString accessibleNameOf(const ControlSpec& entry);
 const ControlSpec& designOf(QStringView name, int index = -1);
 
 // Places that controls move to at run time (twips).
-inline constexpr int kFramesLeft = 9720;       // the teleport and stuff frames, moved into the right column
-inline constexpr int kAcquirePanelTop = 6210;  // the open acquire panel: the row of the viewer's name box
-inline constexpr int kEventLineHeight = 275;   // one line of an event log entry
+inline constexpr int kFramesLeft = 9720;      // the teleport and stuff frames, moved into the right column
+inline constexpr int kAcquirePanelTop = 6210; // the open acquire panel: the row of the viewer's name box
+inline constexpr int kEventLineHeight = 275;  // one line of an event log entry
 // A save or a load lays the event log out anew: every label this high, label i at the top of the
 // second row plus i steps, and the first label back at its design top.
 inline constexpr int kEventLogHeight = 245;

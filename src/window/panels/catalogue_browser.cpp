@@ -64,7 +64,10 @@ void CatalogueBrowser::startUp()
 
 void CatalogueBrowser::showFrame(bool shown) { c_.FrameStuff->setVisible(shown); }
 
-void CatalogueBrowser::showFolder(const QString& folder, const QStringList& files) { c_.FileF->showFolder(folder, files); }
+void CatalogueBrowser::showFolder(const QString& folder, const QStringList& files)
+{
+    c_.FileF->showFolder(folder, files);
+}
 
 void CatalogueBrowser::catalogueChosen()
 {

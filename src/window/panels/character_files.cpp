@@ -23,8 +23,8 @@ constexpr int kTimer2Interval = 500;
 const QString kAlienInvader = QStringLiteral("alien invader");
 } // namespace
 
-CharacterFiles::CharacterFiles(const CharacterFileControls& controls, sheet::Character& character,
-                               FolderPanel& folders, SheetPanel& sheet, Messages& messages, QObject* parent)
+CharacterFiles::CharacterFiles(const CharacterFileControls& controls, sheet::Character& character, FolderPanel& folders,
+                               SheetPanel& sheet, Messages& messages, QObject* parent)
     : QObject(parent), c_(controls), character_(character), folders_(folders), sheet_(sheet), messages_(messages),
       Timer2(new QTimer(this))
 {
@@ -36,7 +36,10 @@ CharacterFiles::CharacterFiles(const CharacterFileControls& controls, sheet::Cha
     connect(Timer2, &QTimer::timeout, this, &CharacterFiles::Timer2Tick);
 }
 
-void CharacterFiles::showFolder(const QString& folder, const QStringList& files) { c_.FileD->showFolder(folder, files); }
+void CharacterFiles::showFolder(const QString& folder, const QStringList& files)
+{
+    c_.FileD->showFolder(folder, files);
+}
 
 QString CharacterFiles::listedFolder() const { return c_.FileD->folder() + QDir::separator(); }
 
@@ -107,7 +110,8 @@ void CharacterFiles::Timer2Tick()
 {
     // The list's own colour at start-up counts as not black, so the first tick gives black on white.
     const QPalette& palette = c_.FileD->palette();
-    const bool blackText = palette.isBrushSet(QPalette::Active, QPalette::Text) && palette.color(QPalette::Text) == Qt::black;
+    const bool blackText = palette.isBrushSet(QPalette::Active, QPalette::Text)
+                           && palette.color(QPalette::Text) == Qt::black;
     if (blackText) setColours(c_.FileD, Qt::black, Qt::white);
     else setColours(c_.FileD, Qt::white, Qt::black);
 }

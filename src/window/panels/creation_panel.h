@@ -60,7 +60,7 @@ private:
     SheetPanel& sheet_;
     std::shared_ptr<common::RandomSource> random_;
     QTimer* Timer1;
-    QString GeneratedName;     // the name Moniker built last
+    QString GeneratedName;       // the name Moniker built last
     std::int16_t SeedTicker = 0; // the count the seed box shows until the first roll or seeding
 };
 

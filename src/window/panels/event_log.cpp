@@ -23,7 +23,8 @@ void EventLog::place(int label, int top, int height)
 {
     tops_[label] = top;
     heights_[label] = height;
-    labels_[label]->setGeometry(labels_[label]->x(), layout::pixels(top), labels_[label]->width(), layout::pixels(height));
+    labels_[label]->setGeometry(labels_[label]->x(), layout::pixels(top), labels_[label]->width(),
+                                layout::pixels(height));
 }
 
 void EventLog::append(const QString& text)

@@ -78,7 +78,8 @@ void PossessionViewer::store(const QString& fileName, const possessions::Lines& 
     const QString characterFolder = folders_.characterFolder();
     if (!QFileInfo(characterFolder).isAbsolute() || !common::isFolder(characterFolder)
         || !common::isValidFileName(fileName)
-        || !common::writeSmallFile(common::joinPath(characterFolder, fileName), possessions::possessionFileBytes(lines))) {
+        || !common::writeSmallFile(common::joinPath(characterFolder, fileName),
+                                   possessions::possessionFileBytes(lines))) {
         return messages_.say(kDidNotMakeIt);
     }
     // "R" checked: back to the character folder; otherwise stay at the origin of the object. Either
@@ -96,7 +97,8 @@ sheet::ItemInHand PossessionViewer::itemInHand() const
 
 std::optional<possessions::PossessionView> PossessionViewer::view(int list, const QString& fileName)
 {
-    const auto bytes = common::readWholeFile(common::joinPath(folders_.currentFolder(), fileName), common::kSmallFileLimit);
+    const auto bytes =
+        common::readWholeFile(common::joinPath(folders_.currentFolder(), fileName), common::kSmallFileLimit);
     if (!bytes) return std::nullopt;
     const possessions::PossessionView view =
         possessions::viewPossession(*bytes, possessions::ListKind(list), fileName, state_);

@@ -47,8 +47,8 @@ void paintWindowOnPage(QWidget& window, QPainter& painter, const QPagedPaintDevi
     painter.restore();
 }
 
-PrintPanel::PrintPanel(const PrintingControls& controls, QWidget& window, const SheetPanel& sheet,
-                       Printing& printing, Messages& messages, QObject* parent)
+PrintPanel::PrintPanel(const PrintingControls& controls, QWidget& window, const SheetPanel& sheet, Printing& printing,
+                       Messages& messages, QObject* parent)
     : QObject(parent), window_(window), sheet_(sheet), printing_(printing), messages_(messages)
 {
     connect(controls.Command1, &QPushButton::clicked, this, &PrintPanel::printSheet);

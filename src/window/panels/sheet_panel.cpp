@@ -35,8 +35,10 @@ void SheetPanel::connectControls()
         connect(c_.Chakra[i], &CaptionLabel::clicked, this, [this, i] { openAttributeEditor(i); });
     }
     for (int row = 0; row < int(c_.LabAb.size()); ++row) {
-        connect(c_.LabAb[row], &CaptionLabel::clicked, this, [this, row] { openRowEditor(c_.TXab, c_.LabAb[row], row); });
-        connect(c_.LabPer[row], &CaptionLabel::clicked, this, [this, row] { openRowEditor(c_.TXedit, c_.LabPer[row], row); });
+        connect(c_.LabAb[row], &CaptionLabel::clicked, this,
+                [this, row] { openRowEditor(c_.TXab, c_.LabAb[row], row); });
+        connect(c_.LabPer[row], &CaptionLabel::clicked, this,
+                [this, row] { openRowEditor(c_.TXedit, c_.LabPer[row], row); });
     }
     connect(c_.Labnam, &CaptionLabel::clicked, this, &SheetPanel::openRenameEditor);
     connect(c_.TXchedit, &EditBox::editFinished, this, &SheetPanel::commitAttributeEdit);

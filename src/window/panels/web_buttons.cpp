@@ -43,7 +43,8 @@ void WebButtons::openWebPage(const QString& address)
 {
     const shell::Command command = shell::browserCommand(address);
     if (!launcher_.start(command.program, command.arguments)) {
-        messages_.sayError(QString::fromLatin1(shell::kBrowserMissingCaption), QString::fromLatin1(shell::kBrowserMissing));
+        messages_.sayError(QString::fromLatin1(shell::kBrowserMissingCaption),
+                           QString::fromLatin1(shell::kBrowserMissing));
     }
 }
 

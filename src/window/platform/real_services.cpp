@@ -87,7 +87,8 @@ Services realServices(const QString& programFolder)
     s.printing = std::make_shared<DialogPrinting>();
     s.programFolder = programFolder;
     s.startFolder = QDir::toNativeSeparators(QDir::currentPath());
-    s.settingsFile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Charac.conf");
+    s.settingsFile =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Charac.conf");
     return s;
 }
 

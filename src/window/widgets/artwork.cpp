@@ -12,7 +12,7 @@
 namespace window {
 namespace {
 
-constexpr int kTile = 40;          // tile size and pitch, so tile k sits beside attribute label k
+constexpr int kTile = 40; // tile size and pitch, so tile k sits beside attribute label k
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kIconDesignSize = 64; // the die face is laid out on this square, then scaled
 // The sizes the window system is told of; a desktop that wants another size gets it drawn, and the
@@ -45,16 +45,16 @@ void drawFigure(QPainter& p, int tile, QPointF c, double r)
 {
     QPainterPath path;
     switch (tile) {
-    case 0: path.addPolygon(regularPolygon(c, r, 3, -90)); break;                 // triangle
-    case 1: path.addPolygon(regularPolygon(c, r, 6, 0)); break;                   // hexagon
-    case 2: path.addEllipse(c, r, r * 0.65); break;                               // ellipse
-    case 3: path = heart(c, r); break;                                            // heart
-    case 4: path.addPolygon(regularPolygon(c, r, 5, -90)); break;                 // pentagon
-    case 5:                                                                        // trapezoid
+    case 0: path.addPolygon(regularPolygon(c, r, 3, -90)); break; // triangle
+    case 1: path.addPolygon(regularPolygon(c, r, 6, 0)); break;   // hexagon
+    case 2: path.addEllipse(c, r, r * 0.65); break;               // ellipse
+    case 3: path = heart(c, r); break;                            // heart
+    case 4: path.addPolygon(regularPolygon(c, r, 5, -90)); break; // pentagon
+    case 5:                                                       // trapezoid
         path.addPolygon(QPolygonF({c + QPointF(-r * 0.5, -r * 0.6), c + QPointF(r * 0.5, -r * 0.6),
                                    c + QPointF(r, r * 0.6), c + QPointF(-r, r * 0.6)}));
         break;
-    default:                                                                       // cross
+    default: // cross
         path.addRect(QRectF(c.x() - r * 0.3, c.y() - r, r * 0.6, 2 * r));
         path.addRect(QRectF(c.x() - r, c.y() - r * 0.3, 2 * r, r * 0.6));
         path.setFillRule(Qt::WindingFill);
@@ -84,8 +84,8 @@ void drawDieFace(QPainter& p)
 QImage tileStripImage(qreal devicePixelRatio)
 {
     // Rounded up, so that a fractional ratio leaves no uncovered edge.
-    QImage image(int(std::ceil(kTileStripWidth * devicePixelRatio)), int(std::ceil(kTileStripHeight * devicePixelRatio)),
-                 QImage::Format_RGB888);
+    QImage image(int(std::ceil(kTileStripWidth * devicePixelRatio)),
+                 int(std::ceil(kTileStripHeight * devicePixelRatio)), QImage::Format_RGB888);
     image.setDevicePixelRatio(devicePixelRatio); // the painter then draws in logical pixels
     image.fill(QColor(0xC8B088));
     QPainter p(&image);

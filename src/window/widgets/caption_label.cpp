@@ -6,10 +6,7 @@
 
 namespace window {
 
-CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent)
-{
-    setTextFormat(Qt::PlainText);
-}
+CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
 void CaptionLabel::setCaption(const QString& caption)
 {

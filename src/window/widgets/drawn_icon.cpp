@@ -4,7 +4,9 @@
 
 namespace window {
 
-DrawnIconEngine::DrawnIconEngine(Draw draw, QList<QSize> offered) : draw_(std::move(draw)), offered_(std::move(offered)) {}
+DrawnIconEngine::DrawnIconEngine(Draw draw, QList<QSize> offered) : draw_(std::move(draw)), offered_(std::move(offered))
+{
+}
 
 void DrawnIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State)
 {

@@ -75,13 +75,13 @@ private:
 
     int count_ = 0;
     TextOf textOf_;
-    QStringList texts_;           // the rows given as texts
-    int current_ = -1;            // the row with the keyboard focus
-    int selected_ = -1;           // the chosen row
-    int pressed_ = -1;            // the row a press began on
-    bool chosenByPress_ = false;  // the press that starts a click chose its row already
-    mutable int rowHeight_ = 0;   // measured once for the list's font and style
-    QString typed_;               // letters typed in a row, to find a row by its start
+    QStringList texts_;          // the rows given as texts
+    int current_ = -1;           // the row with the keyboard focus
+    int selected_ = -1;          // the chosen row
+    int pressed_ = -1;           // the row a press began on
+    bool chosenByPress_ = false; // the press that starts a click chose its row already
+    mutable int rowHeight_ = 0;  // measured once for the list's font and style
+    QString typed_;              // letters typed in a row, to find a row by its start
     QElapsedTimer typedAt_;
 };
 

@@ -74,8 +74,10 @@ public:
 
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        const auto* row = child && child->role() == QAccessible::ListItem ? static_cast<const RowAccessible*>(child) : nullptr;
-        const bool ours = row && rows_.contains(row->row()) && QAccessible::accessibleInterface(rows_.value(row->row())) == child;
+        const auto* row = child && child->role() == QAccessible::ListItem ? static_cast<const RowAccessible*>(child)
+                                                                          : nullptr;
+        const bool ours = row && rows_.contains(row->row())
+                          && QAccessible::accessibleInterface(rows_.value(row->row())) == child;
         return ours ? row->row() : -1;
     }
 
