@@ -1,6 +1,6 @@
 # The two commands of the README. Both set up the machine first (Debian packages), then build:
 # `make run` only what the program needs, `make test` everything the test suite needs too.
-.PHONY: run test test-asan fuzz bench package package-test setup-run setup-test setup-package clean
+.PHONY: run test test-asan format fuzz bench package package-test setup-run setup-test setup-package clean
 
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc)
@@ -33,6 +33,10 @@ test-asan: setup-test
 	@cmake --preset asan $(CMAKE_FLAGS) >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Lays the sources out as .clang-format says; make test fails on a file it would change.
+format: setup-test
+	@scripts/format
 
 # Every file reader under libFuzzer for FUZZ_SECONDS each (default 60); findings stay in build-fuzz/.
 fuzz:
