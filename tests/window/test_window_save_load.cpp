@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -61,6 +62,45 @@ private slots:
         QCOMPARE(ui().Bapa[0]->y(), 480 / 15);
         QCOMPARE(ui().Bapa[11]->y(), 8570 / 15);
         QCOMPARE(ui().Bapa[1]->height(), 245 / 15);
+    }
+
+    // A save lists the folder once more, and the lists show what another program wrote or removed
+    // since, with no entry chosen, as lists made anew show a folder. In a folder of thousands a list
+    // whose names did not change keeps its entries, which must not show otherwise.
+    void listsAfterASaveShowTheFolderAsNew()
+    {
+        for (int i = 0; i < 40; ++i) writeFile(program + u"/Hero %1.QOZ"_s.arg(i, 2, 10, QLatin1Char('0')), "x");
+        writeFile(program + u"/Sword.qod"_s, "w\r\nSword\r\n3\r\n___\r\n");
+        QVERIFY(ui().DirA->reread(program));
+        changeRecord([](Character& c) { c.CharText[TextSlot::Name] = u"Tessa"_s; });
+        form->sheet().Numero();
+        const auto shown = [](const window::FileList* list) {
+            QStringList names;
+            for (int row = 0; row < list->count(); ++row) names.append(list->item(row)->text());
+            return names;
+        };
+        QStringList expected = shown(ui().FileD);
+        expected.append(u"Tessa.QOZ"_s);
+
+        // A new file, the same files again, a file removed by another program, one written by it.
+        for (const QString& outside : {QString(), QString(), u"Hero 00.QOZ"_s, u"Aaron.QOZ"_s}) {
+            if (outside == u"Hero 00.QOZ") {
+                QVERIFY(QFile::remove(program + sep() + outside));
+                expected.removeAll(outside);
+            } else if (outside == u"Aaron.QOZ") {
+                writeFile(program + sep() + outside, "x");
+                expected.prepend(outside);
+            }
+            ui().FileD->scrollToBottom();
+            clickEntry(ui().FileD, u"Hero 39.QOZ"_s); // no character file: the sheet stays as it was
+            clickEntry(ui().FileA[1], u"Sword.qod"_s);
+            ui().CDsaveCH->click();
+            QCOMPARE(shown(ui().FileD), expected);
+            for (const window::FileList* list : {ui().FileD, ui().FileA[1]}) {
+                QCOMPARE(list->selectedFileName(), QString());
+                QVERIFY(!list->currentIndex().isValid());
+            }
+        }
     }
 
     void savedCharacterLoadsBack()

@@ -30,16 +30,31 @@ void FileList::showFolder(const QString& folder, const QStringList& files)
 {
     folder_ = folder;
     folderFiles_ = files;
+    QStringList matching;
+    for (const QString& name : files) {
+        if (pattern_.matches(name)) matching.append(name);
+    }
+    const QSignalBlocker quiet(this);
+    if (matching != matching_) {
+        matching_ = std::move(matching);
+        showNames(matching_);
+        return;
+    }
+    // The same names as shown, as after a save over a file of the list in a folder of thousands: the
+    // entries stay, and only the chosen entry goes, as it goes from a list made anew.
+    selectionModel()->clear();
+}
+
+void FileList::showNames(const QStringList& matching)
+{
     // Sorted by the case-folded name, folded once per name rather than at every comparison.
     std::vector<std::pair<QString, QString>> byFolded;
-    for (const QString& name : files) {
-        if (pattern_.matches(name)) byFolded.emplace_back(name.toCaseFolded(), name);
-    }
+    byFolded.reserve(std::size_t(matching.size()));
+    for (const QString& name : matching) byFolded.emplace_back(name.toCaseFolded(), name);
     std::sort(byFolded.begin(), byFolded.end());
     QStringList shown;
     shown.reserve(qsizetype(byFolded.size()));
     for (auto& entry : byFolded) shown.append(std::move(entry.second));
-    const QSignalBlocker quiet(this);
     clear();
     // Added in one go, which the view takes far quicker than one entry at a time. An entry whose
     // shown text is not its name keeps its name beside it.

@@ -20,6 +20,7 @@ public:
     void setPattern(const QString& pattern);
 
     // Shows the folder; its files are read here, or taken from a listing made once for several lists.
+    // The list then shows no entry chosen, as a list made anew does.
     void setFolder(const QString& folder);
     void showFolder(const QString& folder, const QStringList& files);
     // Reads the folder again.
@@ -41,8 +42,10 @@ protected:
 
 private:
     static QString fileNameOf(const QListWidgetItem* entry);
+    void showNames(const QStringList& matching);
     QString folder_;
     QStringList folderFiles_; // every file of the folder, as last read
+    QStringList matching_;    // those the pattern matches, in the order of the folder's listing
     common::WildcardPattern pattern_;
 };
 
