@@ -51,7 +51,7 @@ void CreationPanel::renameFromRace()
 {
     Moniker();
     sheet_.showName(GeneratedName);
-    state_.character.CharText[sheet::TextSlot::Name] = GeneratedName;
+    sheet_.nameAsShown();
 }
 
 void CreationPanel::startSeedTicker() { Timer1->start(); }
@@ -85,12 +85,11 @@ void CreationPanel::rollCharacter()
     const creation::RaceChoice race = creation::chooseRace(requested, *random_, state_.raceCount);
     if (race.drawn) c_.txDice->setText(FormatInteger(race.race));
 
-    sheet::Character& c = state_.character;
-    creation::rollCharacter(c, race.race, {state_.raceName, state_.raceChakra, state_.raceCount}, *random_);
+    creation::rollCharacter(state_.character, race.race, {state_.raceName, state_.raceChakra, state_.raceCount},
+                            *random_);
     sheet_.showRolledAttributes();
     Moniker();
-    // The name as the sheet shows it is the character's name.
-    c.CharText[sheet::TextSlot::Name] = sheet_.name();
+    sheet_.nameAsShown();
     Populate();
     sheet_.Numero();
 }

@@ -72,6 +72,8 @@ QString SheetPanel::name() const { return c_.Labnam->caption(); }
 
 void SheetPanel::showName(const QString& name) { c_.Labnam->setCaption(name); }
 
+void SheetPanel::nameAsShown() { state_.character.CharText[sheet::TextSlot::Name] = name(); }
+
 QString SheetPanel::shownAttribute(sheet::ValueSlot slot) const { return c_.Chakra[int(slot)]->caption(); }
 
 QString SheetPanel::shownPower() const { return shownAttribute(sheet::ValueSlot::Power); }

@@ -41,6 +41,8 @@ public:
     // take the name as the sheet shows it, not as the record holds it.
     QString name() const;
     void showName(const QString& name);
+    // The name the sheet shows becomes the character's name.
+    void nameAsShown();
     // The Power caption, which the condition word is worked out from.
     QString shownPower() const;
     // The Intellect caption, which the core abilities are worked out from.
