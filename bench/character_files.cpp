@@ -38,7 +38,7 @@ sheet::Character aCharacter()
         c.CharText.numbered(i) = QStringLiteral("text of slot %1").arg(i);
         c.CharValue.numbered(i) = std::int16_t(i * 7);
     }
-    c.CharText[sheet::TextSlot::Name] = QStringLiteral("Aaron"); // listed first, where a click finds it
+    c.CharText[sheet::slot::text::Name] = QStringLiteral("Aaron"); // listed first, where a click finds it
     return c;
 }
 
@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
                 QTest::mouseClick(form.controls().FileD->viewport(), Qt::LeftButton, {},
                                   form.controls().FileD->visualItemRect(item).center());
             }));
-            if (form.sheet().character().CharText[sheet::TextSlot::Name] != QStringLiteral("Aaron")) return 1;
+            if (form.sheet().character().CharText[sheet::slot::text::Name] != QStringLiteral("Aaron")) return 1;
             times[3].push_back(microseconds([&] {
                 sheet::Character read;
                 if (!charfile::readCharacterFile(*common::readWholeFile(path, common::kSmallFileLimit), read))

@@ -51,7 +51,7 @@ Checked check(const QString& path)
     if (!bytes) return refused(QStringLiteral("cannot be read as a character file (too big, or not a plain file)"));
     sheet::Character character;
     if (!charfile::readCharacterFile(*bytes, character)) return refused(QStringLiteral("is no valid character file"));
-    return Checked{character.CharText[sheet::TextSlot::Name], QString()};
+    return Checked{character.CharText[sheet::slot::text::Name], QString()};
 }
 
 // Whether a PDF may be written where the user named it: a new file, an empty one (made for it, as

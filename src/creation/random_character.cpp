@@ -22,7 +22,7 @@ int die(common::RandomSource& random) { return int(std::floor(6 * random.draw())
 
 void rollCharacter(Character& c, int race, const RaceTables& races, common::RandomSource& random)
 {
-    for (int i = int(ValueSlot::Wisdom); i <= int(ValueSlot::Power); ++i) {
+    for (int i = int(slot::value::Wisdom); i <= int(slot::value::Power); ++i) {
         const int a = die(random);
         const int b = die(random);
         const int d = die(random);
@@ -30,11 +30,12 @@ void rollCharacter(Character& c, int race, const RaceTables& races, common::Rand
         if (roll < 10 && races.favoured[race] == i) roll = 10;
         c.CharValue.numbered(i) = std::int16_t(roll + 2);
     }
-    c.CharText[TextSlot::Health] = common::FormatInteger(c.CharValue[ValueSlot::Power]);
-    c.CharText[TextSlot::Race] = races.names[race];
-    c.CharText[TextSlot::Condition] = QStringLiteral("being");
-    c.CharText[TextSlot::Sex] = std::floor(2 * random.draw()) == 0 ? QStringLiteral("female") : QStringLiteral("male");
-    c.CharText[TextSlot::Kind] = QStringLiteral("humanoid");
+    c.CharText[slot::text::Health] = common::FormatInteger(c.CharValue[slot::value::Power]);
+    c.CharText[slot::text::Race] = races.names[race];
+    c.CharText[slot::text::Condition] = QStringLiteral("being");
+    c.CharText[slot::text::Sex] = std::floor(2 * random.draw()) == 0 ? QStringLiteral("female")
+                                                                     : QStringLiteral("male");
+    c.CharText[slot::text::Kind] = QStringLiteral("humanoid");
 }
 
 } // namespace creation

@@ -13,7 +13,7 @@ namespace {
 constexpr int kHelm = 1;
 constexpr int kShield = 2;
 
-int attribute(const Character& c, ValueSlot slot) { return c.CharValue[slot]; }
+int attribute(const Character& c, slot::value slot) { return c.CharValue[slot]; }
 
 std::int16_t fieldValue(const QString& text) { return ToInt16(ParseNumber(text)); }
 
@@ -39,12 +39,12 @@ long long intellectPart(int intellect)
 // Intellect part instead.
 long long openLocks(const Character& c)
 {
-    long long a = intellectPart(attribute(c, ValueSlot::Intellect));
+    long long a = intellectPart(attribute(c, slot::value::Intellect));
     long long p = 0;
     long long n = 0;
-    if (attribute(c, ValueSlot::Perception) > 10) p = (attribute(c, ValueSlot::Perception) - 10LL) * 2;
+    if (attribute(c, slot::value::Perception) > 10) p = (attribute(c, slot::value::Perception) - 10LL) * 2;
     else a = halveToEven(a);
-    if (attribute(c, ValueSlot::Nimbleness) > 10) n = (attribute(c, ValueSlot::Nimbleness) - 10LL) * 2;
+    if (attribute(c, slot::value::Nimbleness) > 10) n = (attribute(c, slot::value::Nimbleness) - 10LL) * 2;
     else a = halveToEven(a);
     const long long total = a + p + n;
     return total < 1 ? 1 : total;
@@ -54,28 +54,28 @@ long long openLocks(const Character& c)
 std::int16_t initiative(const Character& c, int threshold)
 {
     long long value = 6;
-    if (attribute(c, ValueSlot::Perception) > threshold) value += attribute(c, ValueSlot::Perception) - 10;
-    if (attribute(c, ValueSlot::Nimbleness) > threshold) value += attribute(c, ValueSlot::Nimbleness) - 10;
+    if (attribute(c, slot::value::Perception) > threshold) value += attribute(c, slot::value::Perception) - 10;
+    if (attribute(c, slot::value::Nimbleness) > threshold) value += attribute(c, slot::value::Nimbleness) - 10;
     return Saturate16(value);
 }
 
 void setPrayer(Character& c)
 {
-    const int wisdom = attribute(c, ValueSlot::Wisdom);
-    c.CharValue[ValueSlot::Prayer] = Saturate16(wisdom > 11 ? wisdom - 10 : 1);
-    c.CharText[TextSlot::Prayer] = QStringLiteral("prayer");
+    const int wisdom = attribute(c, slot::value::Wisdom);
+    c.CharValue[slot::value::Prayer] = Saturate16(wisdom > 11 ? wisdom - 10 : 1);
+    c.CharText[slot::text::Prayer] = QStringLiteral("prayer");
 }
 
 void setInitiative(Character& c, int threshold)
 {
-    c.CharValue[ValueSlot::Initiative] = initiative(c, threshold);
-    c.CharText[TextSlot::Initiative] = QStringLiteral("initiative");
+    c.CharValue[slot::value::Initiative] = initiative(c, threshold);
+    c.CharText[slot::text::Initiative] = QStringLiteral("initiative");
 }
 
 void setSystemShock(Character& c)
 {
-    c.CharValue[ValueSlot::SystemShock] = Saturate16(2LL * attribute(c, ValueSlot::Power) + 60);
-    c.CharText[TextSlot::SystemShock] = QStringLiteral("system shock");
+    c.CharValue[slot::value::SystemShock] = Saturate16(2LL * attribute(c, slot::value::Power) + 60);
+    c.CharText[slot::text::SystemShock] = QStringLiteral("system shock");
 }
 
 // A new helm or shield replaces the earlier one; the defense row shows the sum of both with
@@ -84,8 +84,8 @@ void useDefense(Character& c, DefenseInUse& defense, int entry, const ItemInHand
 {
     defense.DefenseBonus[entry] = fieldValue(item.value);
     defense.DefenseBonusName[entry] = item.name;
-    c.CharValue[ValueSlot::Defense] = fieldValue(defenseValueCaption(defense, attribute(c, ValueSlot::Nimbleness)));
-    c.CharText[TextSlot::Defense] = defenseNameCaption(defense);
+    c.CharValue[slot::value::Defense] = fieldValue(defenseValueCaption(defense, attribute(c, slot::value::Nimbleness)));
+    c.CharText[slot::text::Defense] = defenseNameCaption(defense);
 }
 
 } // namespace
@@ -95,27 +95,27 @@ void populate(Character& c, const QString& intellectCaption)
     setPrayer(c);
 
     if (ParseNumber(intellectCaption) > 10) {
-        c.CharText[TextSlot::OpenLocks] = QStringLiteral("open locks");
-        c.CharValue[ValueSlot::OpenLocks] = Saturate16(openLocks(c));
+        c.CharText[slot::text::OpenLocks] = QStringLiteral("open locks");
+        c.CharValue[slot::value::OpenLocks] = Saturate16(openLocks(c));
     } else {
-        c.CharText[TextSlot::OpenLocks] = QStringLiteral("climbing");
-        c.CharValue[ValueSlot::OpenLocks] =
-            Saturate16(3LL * attribute(c, ValueSlot::Nimbleness) + attribute(c, ValueSlot::Strength)
-                       + attribute(c, ValueSlot::Heart));
+        c.CharText[slot::text::OpenLocks] = QStringLiteral("climbing");
+        c.CharValue[slot::value::OpenLocks] =
+            Saturate16(3LL * attribute(c, slot::value::Nimbleness) + attribute(c, slot::value::Strength)
+                       + attribute(c, slot::value::Heart));
     }
 
     setInitiative(c, 10);
 
     // Armour 1 takes damage in full.
-    c.CharText[TextSlot::Armour] = QStringLiteral("no armour");
-    c.CharValue[ValueSlot::Armour] = 1;
+    c.CharText[slot::text::Armour] = QStringLiteral("no armour");
+    c.CharValue[slot::value::Armour] = 1;
 
-    c.CharText[TextSlot::Defense] = QStringLiteral("defense");
-    c.CharValue[ValueSlot::Defense] = c.CharValue[ValueSlot::Nimbleness];
+    c.CharText[slot::text::Defense] = QStringLiteral("defense");
+    c.CharValue[slot::value::Defense] = c.CharValue[slot::value::Nimbleness];
 
-    const int strength = attribute(c, ValueSlot::Strength);
-    c.CharText[TextSlot::Weapon] = QStringLiteral("weapon: hand");
-    c.CharValue[ValueSlot::Weapon] = Saturate16(strength > 11 ? strength - 10 : 1);
+    const int strength = attribute(c, slot::value::Strength);
+    c.CharText[slot::text::Weapon] = QStringLiteral("weapon: hand");
+    c.CharValue[slot::value::Weapon] = Saturate16(strength > 11 ? strength - 10 : 1);
 
     setSystemShock(c);
 }
@@ -127,8 +127,8 @@ ItemUse useItem(Character& c, const ItemInHand& item, DefenseInUse& defense)
 
     ItemUse use = ItemUse::None;
     if (item.kind == QLatin1String("a")) {
-        c.CharValue[ValueSlot::Armour] = fieldValue(item.value);
-        c.CharText[TextSlot::Armour] = item.name;
+        c.CharValue[slot::value::Armour] = fieldValue(item.value);
+        c.CharText[slot::text::Armour] = item.name;
         use = ItemUse::Armour;
     } else if (item.kind == QLatin1String("h")) {
         useDefense(c, defense, kHelm, item);
@@ -138,10 +138,10 @@ ItemUse useItem(Character& c, const ItemInHand& item, DefenseInUse& defense)
         use = ItemUse::Shield;
     } else if (item.kind == QLatin1String("w")) {
         long long value = fieldValue(item.value);
-        const int strength = attribute(c, ValueSlot::Strength);
+        const int strength = attribute(c, slot::value::Strength);
         if (strength > 13) value += strength - 10;
-        c.CharValue[ValueSlot::Weapon] = Saturate16(value);
-        c.CharText[TextSlot::Weapon] = item.name;
+        c.CharValue[slot::value::Weapon] = Saturate16(value);
+        c.CharText[slot::text::Weapon] = item.name;
         use = ItemUse::Weapon;
     }
 
@@ -162,8 +162,8 @@ QString defenseNameCaption(const DefenseInUse& defense)
 
 void takeIntoRowTwo(Character& c, const std::optional<QString>& name, std::optional<std::int16_t> value)
 {
-    if (name) c.CharText[TextSlot::OpenLocks] = *name;
-    if (value) c.CharValue[ValueSlot::OpenLocks] = *value;
+    if (name) c.CharText[slot::text::OpenLocks] = *name;
+    if (value) c.CharValue[slot::value::OpenLocks] = *value;
 }
 
 } // namespace sheet

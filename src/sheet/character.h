@@ -7,9 +7,9 @@
 // CharValue: 0 Spell Essence, 1..7 Wisdom, Intellect, Perception, Heart, Nimbleness, Strength,
 //            Power; 8..14 values of ability rows 1..7.
 //
-// Each array is indexed by its own kind of slot name, so that a value slot cannot pick a text (both
-// number their slots from the same 0, and Wisdom is the race's number). Loops over the slots in file
-// order go through numbered().
+// Each array is indexed by its own kind of slot name (slot::text, slot::value), so that a value slot
+// cannot pick a text: both number their slots from the same 0, and Wisdom is the race's number. Loops
+// over the slots in file order go through numbered().
 #pragma once
 
 #include <QString>
@@ -22,8 +22,10 @@ namespace sheet {
 
 inline constexpr int kSlotCount = 31;
 
+namespace slot {
+
 // The text slots with a name of their own.
-enum class TextSlot : int {
+enum class text : int {
     Race = 1,
     Condition = 2,
     Name = 3,
@@ -43,7 +45,7 @@ enum class TextSlot : int {
 };
 
 // The value slots with a name of their own.
-enum class ValueSlot : int {
+enum class value : int {
     SpellEssence = 0,
     Wisdom = 1,
     Intellect = 2,
@@ -65,8 +67,10 @@ enum class ValueSlot : int {
 // Ability rows 1..7 keep their name in CharText(row + 7) and their value in CharValue(row + 7); row 0
 // keeps both as texts.
 inline constexpr int kRowOffset = 7;
-constexpr TextSlot rowNameSlot(int row) { return row == 0 ? TextSlot::Row0Name : TextSlot(row + kRowOffset); }
-constexpr ValueSlot rowValueSlot(int row) { return ValueSlot(row + kRowOffset); } // rows 1..7
+constexpr text rowName(int row) { return row == 0 ? text::Row0Name : text(row + kRowOffset); }
+constexpr value rowValue(int row) { return value(row + kRowOffset); } // rows 1..7
+
+} // namespace slot
 
 // 31 slots, indexed by their names of one kind, or by number for the loops in file order.
 template <typename Slot, typename Item> class Slots {
@@ -82,8 +86,8 @@ private:
 };
 
 struct Character {
-    Slots<TextSlot, QString> CharText;
-    Slots<ValueSlot, std::int16_t> CharValue;
+    Slots<slot::text, QString> CharText;
+    Slots<slot::value, std::int16_t> CharValue;
 };
 
 template <typename Array, typename Index>
@@ -91,10 +95,10 @@ concept IndexedBy = requires(Array array, Index index)
 {
     array[index];
 };
-static_assert(IndexedBy<decltype(Character::CharText), TextSlot>);
-static_assert(IndexedBy<decltype(Character::CharValue), ValueSlot>);
-static_assert(!IndexedBy<decltype(Character::CharText), ValueSlot>, "a value slot names no text");
-static_assert(!IndexedBy<decltype(Character::CharValue), TextSlot>, "a text slot names no value");
+static_assert(IndexedBy<decltype(Character::CharText), slot::text>);
+static_assert(IndexedBy<decltype(Character::CharValue), slot::value>);
+static_assert(!IndexedBy<decltype(Character::CharText), slot::value>, "a value slot names no text");
+static_assert(!IndexedBy<decltype(Character::CharValue), slot::text>, "a text slot names no value");
 static_assert(!IndexedBy<decltype(Character::CharText), int>, "numbers go through numbered()");
 
 } // namespace sheet

@@ -18,13 +18,13 @@ QString conditionWord(double health, int wisdom)
 
 void updateCondition(Character& c, const QString& powerCaption)
 {
-    const double health = common::ParseNumber(c.CharText[TextSlot::Health]);
-    if (health >= c.CharValue[ValueSlot::Power]) {
-        c.CharText[TextSlot::Health] = powerCaption;
-        c.CharText[TextSlot::Condition] = QStringLiteral("being");
+    const double health = common::ParseNumber(c.CharText[slot::text::Health]);
+    if (health >= c.CharValue[slot::value::Power]) {
+        c.CharText[slot::text::Health] = powerCaption;
+        c.CharText[slot::text::Condition] = QStringLiteral("being");
         return;
     }
-    c.CharText[TextSlot::Condition] = conditionWord(health, c.CharValue[ValueSlot::Wisdom]);
+    c.CharText[slot::text::Condition] = conditionWord(health, c.CharValue[slot::value::Wisdom]);
 }
 
 } // namespace sheet

@@ -12,8 +12,8 @@ using common::ToInt16;
 void applyDamage(Character& c, const QString& damageText)
 {
     const int damage = ToInt16(ParseNumber(damageText));
-    const int health = ToInt16(ParseNumber(c.CharText[TextSlot::Health]));
-    const int armour = c.CharValue[ValueSlot::Armour];
+    const int health = ToInt16(ParseNumber(c.CharText[slot::text::Health]));
+    const int armour = c.CharValue[slot::value::Armour];
 
     long long after = health;
     if (armour > 0) {
@@ -21,9 +21,12 @@ void applyDamage(Character& c, const QString& damageText)
     } else if (armour < 0 && damage > -armour) {
         after = health - damage;
     }
-    c.CharText[TextSlot::Health] = common::FormatInteger(common::Saturate16(after));
+    c.CharText[slot::text::Health] = common::FormatInteger(common::Saturate16(after));
 }
 
-void healToFull(Character& c) { c.CharText[TextSlot::Health] = common::FormatInteger(c.CharValue[ValueSlot::Power]); }
+void healToFull(Character& c)
+{
+    c.CharText[slot::text::Health] = common::FormatInteger(c.CharValue[slot::value::Power]);
+}
 
 } // namespace sheet

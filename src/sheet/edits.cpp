@@ -12,11 +12,11 @@ AttributeEdit commitAttributeEdit(Character& c, int label, const QString& typed)
 {
     AttributeEdit edit{typed, {}};
     if (label == kHealthLabel) {
-        if (ParseNumber(typed) > c.CharValue[ValueSlot::Power])
-            edit.boxText = common::FormatInteger(c.CharValue[ValueSlot::Power]);
-        c.CharText[TextSlot::Health] = edit.boxText;
+        if (ParseNumber(typed) > c.CharValue[slot::value::Power])
+            edit.boxText = common::FormatInteger(c.CharValue[slot::value::Power]);
+        c.CharText[slot::text::Health] = edit.boxText;
     } else {
-        c.CharValue[ValueSlot(label)] = ToInt16(ParseNumber(typed));
+        c.CharValue[slot::value(label)] = ToInt16(ParseNumber(typed));
     }
     edit.caption = FormatNumber(ParseNumber(edit.boxText));
     return edit;
@@ -32,13 +32,13 @@ QString initiativeCaption(const QString& perceptionCaption, const QString& nimbl
     return caption;
 }
 
-void commitAbilityName(Character& c, int row, const QString& typed) { c.CharText[rowNameSlot(row)] = typed; }
+void commitAbilityName(Character& c, int row, const QString& typed) { c.CharText[slot::rowName(row)] = typed; }
 
 QString commitAbilityValue(Character& c, int row, const QString& typed)
 {
     const QString caption = FormatNumber(ParseNumber(typed));
-    if (row == 0) c.CharText[TextSlot::Row0Value] = caption;
-    else c.CharValue[rowValueSlot(row)] = ToInt16(ParseNumber(typed));
+    if (row == 0) c.CharText[slot::text::Row0Value] = caption;
+    else c.CharValue[slot::rowValue(row)] = ToInt16(ParseNumber(typed));
     return caption;
 }
 

@@ -21,8 +21,8 @@ namespace {
 QByteArray characterNamed(const QString& name)
 {
     sheet::Character c;
-    c.CharText[sheet::TextSlot::Name] = name;
-    c.CharText[sheet::TextSlot::Race] = u"Sea Elf"_s;
+    c.CharText[sheet::slot::text::Name] = name;
+    c.CharText[sheet::slot::text::Race] = u"Sea Elf"_s;
     for (int k = 1; k <= 7; ++k) c.CharValue.numbered(k) = std::int16_t(10 + k);
     return charfile::characterFileBytes(c);
 }

@@ -55,19 +55,19 @@ private slots:
         draws.append(0.6);
         ScriptedRandom random(draws);
         Character c;
-        c.CharText[TextSlot::Row0Name] = QStringLiteral("kept");
+        c.CharText[slot::text::Row0Name] = QStringLiteral("kept");
         rollCharacter(c, 82, {names_, favoured_, reference::kRaceCount}, random);
         QCOMPARE(random.drawn, 22);
         const QList<int> attributes{c.CharValue.numbered(1), c.CharValue.numbered(2), c.CharValue.numbered(3),
                                     c.CharValue.numbered(4), c.CharValue.numbered(5), c.CharValue.numbered(6),
                                     c.CharValue.numbered(7)};
         QCOMPARE(attributes, (QList<int>{5, 5, 5, 20, 5, 12, 5}));
-        QCOMPARE(c.CharText[TextSlot::Health], QStringLiteral("5"));
-        QCOMPARE(c.CharText[TextSlot::Race], QStringLiteral("Minotaur"));
-        QCOMPARE(c.CharText[TextSlot::Sex], QStringLiteral("male"));
-        QCOMPARE(c.CharText[TextSlot::Kind], QStringLiteral("humanoid"));
-        QCOMPARE(c.CharText[TextSlot::Condition], QStringLiteral("being"));
-        QCOMPARE(c.CharText[TextSlot::Row0Name], QStringLiteral("kept"));
+        QCOMPARE(c.CharText[slot::text::Health], QStringLiteral("5"));
+        QCOMPARE(c.CharText[slot::text::Race], QStringLiteral("Minotaur"));
+        QCOMPARE(c.CharText[slot::text::Sex], QStringLiteral("male"));
+        QCOMPARE(c.CharText[slot::text::Kind], QStringLiteral("humanoid"));
+        QCOMPARE(c.CharText[slot::text::Condition], QStringLiteral("being"));
+        QCOMPARE(c.CharText[slot::text::Row0Name], QStringLiteral("kept"));
     }
 
     void thousandsOfSeeds()
@@ -83,11 +83,11 @@ private slots:
                 QVERIFY2(c.CharValue.numbered(i) >= 5 && c.CharValue.numbered(i) <= 20,
                          qPrintable(QString::number(seed)));
             QVERIFY(c.CharValue.numbered(favoured_[race]) >= 12);
-            QCOMPARE(c.CharText[TextSlot::Health], QString::number(c.CharValue[ValueSlot::Power]));
-            QVERIFY(c.CharText[TextSlot::Sex] == u"male" || c.CharText[TextSlot::Sex] == u"female");
-            QCOMPARE(c.CharText[TextSlot::Kind], QStringLiteral("humanoid"));
-            QCOMPARE(c.CharText[TextSlot::Condition], QStringLiteral("being"));
-            QCOMPARE(c.CharText[TextSlot::Race], names_[race]);
+            QCOMPARE(c.CharText[slot::text::Health], QString::number(c.CharValue[slot::value::Power]));
+            QVERIFY(c.CharText[slot::text::Sex] == u"male" || c.CharText[slot::text::Sex] == u"female");
+            QCOMPARE(c.CharText[slot::text::Kind], QStringLiteral("humanoid"));
+            QCOMPARE(c.CharText[slot::text::Condition], QStringLiteral("being"));
+            QCOMPARE(c.CharText[slot::text::Race], names_[race]);
         }
     }
 

@@ -13,7 +13,7 @@ Character withAttributes(int wisdom, int intellect, int perception, int heart, i
 {
     Character c;
     const int values[] = {wisdom, intellect, perception, heart, nimbleness, strength, power};
-    for (int i = 0; i < 7; ++i) c.CharValue.numbered(int(ValueSlot::Wisdom) + i) = std::int16_t(values[i]);
+    for (int i = 0; i < 7; ++i) c.CharValue.numbered(int(slot::value::Wisdom) + i) = std::int16_t(values[i]);
     return c;
 }
 
@@ -33,8 +33,8 @@ private slots:
                                 u"defense"_s, u"weapon: hand"_s, u"system shock"_s};
         const QList<int> values{3, 4 + 2 + 4, 6 + 1 + 2, 1, 12, 4, 88};
         for (int row = 1; row <= 7; ++row) {
-            QCOMPARE(c.CharText[rowNameSlot(row)], names[row - 1]);
-            QCOMPARE(int(c.CharValue[rowValueSlot(row)]), values[row - 1]);
+            QCOMPARE(c.CharText[slot::rowName(row)], names[row - 1]);
+            QCOMPARE(int(c.CharValue[slot::rowValue(row)]), values[row - 1]);
         }
     }
 
@@ -55,14 +55,14 @@ private slots:
         QFETCH(int, wisdom);
         QFETCH(int, prayer);
         Character full = average();
-        full.CharValue[ValueSlot::Wisdom] = std::int16_t(wisdom);
+        full.CharValue[slot::value::Wisdom] = std::int16_t(wisdom);
         Character click = full;
         DefenseInUse defense;
         populate(full, QStringLiteral("10"));
         useItem(click, {}, defense);
-        QCOMPARE(int(full.CharValue[ValueSlot::Prayer]), prayer);
-        QCOMPARE(int(click.CharValue[ValueSlot::Prayer]), prayer);
-        QCOMPARE(click.CharText[TextSlot::Prayer], QStringLiteral("prayer"));
+        QCOMPARE(int(full.CharValue[slot::value::Prayer]), prayer);
+        QCOMPARE(int(click.CharValue[slot::value::Prayer]), prayer);
+        QCOMPARE(click.CharText[slot::text::Prayer], QStringLiteral("prayer"));
     }
 
     void rowTwo_data()
@@ -106,8 +106,8 @@ private slots:
         QFETCH(int, value);
         Character c = withAttributes(10, intellect, perception, 14, nimbleness, 9, 10);
         populate(c, caption);
-        QCOMPARE(c.CharText[TextSlot::OpenLocks], name);
-        QCOMPARE(int(c.CharValue[ValueSlot::OpenLocks]), value);
+        QCOMPARE(c.CharText[slot::text::OpenLocks], name);
+        QCOMPARE(int(c.CharValue[slot::value::OpenLocks]), value);
     }
 
     void initiative_data()
@@ -135,9 +135,9 @@ private slots:
         DefenseInUse defense;
         populate(derived, QStringLiteral("10"));
         useItem(clicked, {}, defense);
-        QCOMPARE(int(derived.CharValue[ValueSlot::Initiative]), full);
-        QCOMPARE(int(clicked.CharValue[ValueSlot::Initiative]), click);
-        QCOMPARE(clicked.CharText[TextSlot::Initiative], QStringLiteral("initiative"));
+        QCOMPARE(int(derived.CharValue[slot::value::Initiative]), full);
+        QCOMPARE(int(clicked.CharValue[slot::value::Initiative]), click);
+        QCOMPARE(clicked.CharText[slot::text::Initiative], QStringLiteral("initiative"));
     }
 
     void systemShock_data()
@@ -155,14 +155,14 @@ private slots:
         QFETCH(int, power);
         QFETCH(int, shock);
         Character derived = average();
-        derived.CharValue[ValueSlot::Power] = std::int16_t(power);
+        derived.CharValue[slot::value::Power] = std::int16_t(power);
         Character clicked = derived;
         DefenseInUse defense;
         populate(derived, QStringLiteral("10"));
         useItem(clicked, {}, defense);
-        QCOMPARE(int(derived.CharValue[ValueSlot::SystemShock]), shock);
-        QCOMPARE(int(clicked.CharValue[ValueSlot::SystemShock]), shock);
-        QCOMPARE(clicked.CharText[TextSlot::SystemShock], QStringLiteral("system shock"));
+        QCOMPARE(int(derived.CharValue[slot::value::SystemShock]), shock);
+        QCOMPARE(int(clicked.CharValue[slot::value::SystemShock]), shock);
+        QCOMPARE(clicked.CharText[slot::text::SystemShock], QStringLiteral("system shock"));
     }
 
     void bareHandWeapon_data()
@@ -179,9 +179,9 @@ private slots:
         QFETCH(int, strength);
         QFETCH(int, weapon);
         Character c = average();
-        c.CharValue[ValueSlot::Strength] = std::int16_t(strength);
+        c.CharValue[slot::value::Strength] = std::int16_t(strength);
         populate(c, QStringLiteral("10"));
-        QCOMPARE(int(c.CharValue[ValueSlot::Weapon]), weapon);
+        QCOMPARE(int(c.CharValue[slot::value::Weapon]), weapon);
     }
 
     // Kind code, name and value typed into the viewer, and what the click makes of them.
@@ -195,16 +195,16 @@ private slots:
         QTest::addColumn<int>("stored");
         const int armour = int(ItemUse::Armour);
         const int weapon = int(ItemUse::Weapon);
-        QTest::newRow("armour") << u"a"_s << u"3"_s << 10 << armour << int(ValueSlot::Armour) << 3;
-        QTest::newRow("armour threshold") << u"a"_s << u"-4"_s << 10 << armour << int(ValueSlot::Armour) << -4;
-        QTest::newRow("armour without value") << u"a"_s << u""_s << 10 << armour << int(ValueSlot::Armour) << 0;
-        QTest::newRow("armour too large") << u"a"_s << u"99999"_s << 10 << armour << int(ValueSlot::Armour) << 32767;
-        QTest::newRow("weapon, Strength 12") << u"w"_s << u"3"_s << 12 << weapon << int(ValueSlot::Weapon) << 3;
-        QTest::newRow("weapon, Strength 13") << u"w"_s << u"3"_s << 13 << weapon << int(ValueSlot::Weapon) << 3;
-        QTest::newRow("weapon, Strength 14") << u"w"_s << u"3"_s << 14 << weapon << int(ValueSlot::Weapon) << 7;
-        QTest::newRow("weapon, Strength 15") << u"w"_s << u"3 hp"_s << 15 << weapon << int(ValueSlot::Weapon) << 8;
+        QTest::newRow("armour") << u"a"_s << u"3"_s << 10 << armour << int(slot::value::Armour) << 3;
+        QTest::newRow("armour threshold") << u"a"_s << u"-4"_s << 10 << armour << int(slot::value::Armour) << -4;
+        QTest::newRow("armour without value") << u"a"_s << u""_s << 10 << armour << int(slot::value::Armour) << 0;
+        QTest::newRow("armour too large") << u"a"_s << u"99999"_s << 10 << armour << int(slot::value::Armour) << 32767;
+        QTest::newRow("weapon, Strength 12") << u"w"_s << u"3"_s << 12 << weapon << int(slot::value::Weapon) << 3;
+        QTest::newRow("weapon, Strength 13") << u"w"_s << u"3"_s << 13 << weapon << int(slot::value::Weapon) << 3;
+        QTest::newRow("weapon, Strength 14") << u"w"_s << u"3"_s << 14 << weapon << int(slot::value::Weapon) << 7;
+        QTest::newRow("weapon, Strength 15") << u"w"_s << u"3 hp"_s << 15 << weapon << int(slot::value::Weapon) << 8;
         QTest::newRow("weapon sum saturates")
-            << u"w"_s << u"32767"_s << 20 << weapon << int(ValueSlot::Weapon) << 32767;
+            << u"w"_s << u"32767"_s << 20 << weapon << int(slot::value::Weapon) << 32767;
         QTest::newRow("upper-case A") << u"A"_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
         QTest::newRow("a and a blank") << u"a "_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
         QTest::newRow("item") << u"i"_s << u"3"_s << 15 << int(ItemUse::None) << 0 << 0;
@@ -220,13 +220,13 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, stored);
         Character before = average();
-        before.CharValue[ValueSlot::Strength] = std::int16_t(strength);
+        before.CharValue[slot::value::Strength] = std::int16_t(strength);
         populate(before, QStringLiteral("10"));
         Character c = before;
         DefenseInUse defense;
         QCOMPARE(int(useItem(c, {kind, QStringLiteral("the item"), value}, defense)), use);
         // Only the applied row changes among rows 4, 5 and 6.
-        for (int s : {int(ValueSlot::Armour), int(ValueSlot::Defense), int(ValueSlot::Weapon)}) {
+        for (int s : {int(slot::value::Armour), int(slot::value::Defense), int(slot::value::Weapon)}) {
             if (s == slot) {
                 QCOMPARE(int(c.CharValue.numbered(s)), stored);
                 QCOMPARE(c.CharText.numbered(s), QStringLiteral("the item"));
@@ -235,7 +235,7 @@ private slots:
                 QCOMPARE(c.CharText.numbered(s), before.CharText.numbered(s));
             }
         }
-        QCOMPARE(c.CharValue[ValueSlot::OpenLocks], before.CharValue[ValueSlot::OpenLocks]);
+        QCOMPARE(c.CharValue[slot::value::OpenLocks], before.CharValue[slot::value::OpenLocks]);
         QCOMPARE(defense.DefenseBonusName[1], QString());
         QCOMPARE(defense.DefenseBonusName[2], QString());
     }
@@ -243,21 +243,21 @@ private slots:
     void helmThenShield()
     {
         Character c = average();
-        c.CharValue[ValueSlot::Nimbleness] = 12;
+        c.CharValue[slot::value::Nimbleness] = 12;
         DefenseInUse defense;
         QCOMPARE(useItem(c, {u"h"_s, u"helm"_s, u"2"_s}, defense), ItemUse::Helm);
-        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 14);
-        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("helm\r"));
+        QCOMPARE(int(c.CharValue[slot::value::Defense]), 14);
+        QCOMPARE(c.CharText[slot::text::Defense], QStringLiteral("helm\r"));
         QCOMPARE(useItem(c, {u"d"_s, u"shield"_s, u"3"_s}, defense), ItemUse::Shield);
-        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 17);
-        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("helm\rshield"));
+        QCOMPARE(int(c.CharValue[slot::value::Defense]), 17);
+        QCOMPARE(c.CharText[slot::text::Defense], QStringLiteral("helm\rshield"));
         QCOMPARE(defenseValueCaption(defense, 12), QStringLiteral("17"));
         QCOMPARE(defenseNameCaption(defense), QStringLiteral("helm\rshield"));
 
         // A new helm replaces the old one; the shield stays.
         QCOMPARE(useItem(c, {u"h"_s, u"cap"_s, u"1"_s}, defense), ItemUse::Helm);
-        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 16);
-        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("cap\rshield"));
+        QCOMPARE(int(c.CharValue[slot::value::Defense]), 16);
+        QCOMPARE(c.CharText[slot::text::Defense], QStringLiteral("cap\rshield"));
     }
 
     void shieldBeforeAnyHelm()
@@ -265,21 +265,21 @@ private slots:
         Character c = average();
         DefenseInUse defense;
         useItem(c, {u"d"_s, u"buckler"_s, u"3"_s}, defense);
-        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("\rbuckler"));
-        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 13);
+        QCOMPARE(c.CharText[slot::text::Defense], QStringLiteral("\rbuckler"));
+        QCOMPARE(int(c.CharValue[slot::value::Defense]), 13);
         QCOMPARE(int(defense.DefenseBonus[2]), 3);
     }
 
     void defenseSumBeyondTheSlot()
     {
         Character c = average();
-        c.CharValue[ValueSlot::Nimbleness] = 12;
+        c.CharValue[slot::value::Nimbleness] = 12;
         DefenseInUse defense;
         useItem(c, {u"h"_s, u"helm"_s, u"30000"_s}, defense);
         useItem(c, {u"d"_s, u"shield"_s, u"30000"_s}, defense);
         // The caption shows the whole sum; the slot keeps what fits.
         QCOMPARE(defenseValueCaption(defense, 12), QStringLiteral("60012"));
-        QCOMPARE(int(c.CharValue[ValueSlot::Defense]), 32767);
+        QCOMPARE(int(c.CharValue[slot::value::Defense]), 32767);
     }
 };
 

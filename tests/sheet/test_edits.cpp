@@ -50,14 +50,14 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, caption);
         Character c;
-        c.CharValue[ValueSlot::Power] = 14;
-        c.CharText[TextSlot::Condition] = QStringLiteral("wounded");
+        c.CharValue[slot::value::Power] = 14;
+        c.CharText[slot::text::Condition] = QStringLiteral("wounded");
         const AttributeEdit edit = commitAttributeEdit(c, kHealthLabel, typed);
-        QCOMPARE(c.CharText[TextSlot::Health], stored);
+        QCOMPARE(c.CharText[slot::text::Health], stored);
         QCOMPARE(edit.boxText, stored);
         QCOMPARE(edit.caption, caption);
-        QCOMPARE(c.CharText[TextSlot::Condition], QStringLiteral("wounded"));
-        QCOMPARE(int(c.CharValue[ValueSlot::Power]), 14);
+        QCOMPARE(c.CharText[slot::text::Condition], QStringLiteral("wounded"));
+        QCOMPARE(int(c.CharValue[slot::value::Power]), 14);
     }
 
     void initiative_data()
@@ -82,17 +82,17 @@ private slots:
     void abilityRows()
     {
         Character c;
-        c.CharValue[ValueSlot::Power] = 14;
+        c.CharValue[slot::value::Power] = 14;
         commitAbilityName(c, 0, QStringLiteral("juggling"));
-        QCOMPARE(c.CharText[TextSlot::Row0Name], QStringLiteral("juggling"));
+        QCOMPARE(c.CharText[slot::text::Row0Name], QStringLiteral("juggling"));
         QCOMPARE(commitAbilityValue(c, 0, QStringLiteral("45%")), QStringLiteral("45"));
-        QCOMPARE(c.CharText[TextSlot::Row0Value], QStringLiteral("45"));
-        QCOMPARE(int(c.CharValue[ValueSlot::Power]), 14); // row 0's value is not a slot of its own number
+        QCOMPARE(c.CharText[slot::text::Row0Value], QStringLiteral("45"));
+        QCOMPARE(int(c.CharValue[slot::value::Power]), 14); // row 0's value is not a slot of its own number
 
         commitAbilityName(c, 7, QStringLiteral("shock"));
-        QCOMPARE(c.CharText[TextSlot::SystemShock], QStringLiteral("shock"));
+        QCOMPARE(c.CharText[slot::text::SystemShock], QStringLiteral("shock"));
         QCOMPARE(commitAbilityValue(c, 3, QStringLiteral("12.5")), QStringLiteral("12.5"));
-        QCOMPARE(int(c.CharValue[ValueSlot::Initiative]), 12);
+        QCOMPARE(int(c.CharValue[slot::value::Initiative]), 12);
     }
 };
 

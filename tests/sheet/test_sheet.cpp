@@ -12,10 +12,10 @@ namespace {
 Character withHealth(const QString& health, int power, int wisdom = 9, int armour = 1)
 {
     Character c;
-    c.CharText[TextSlot::Health] = health;
-    c.CharValue[ValueSlot::Power] = std::int16_t(power);
-    c.CharValue[ValueSlot::Wisdom] = std::int16_t(wisdom);
-    c.CharValue[ValueSlot::Armour] = std::int16_t(armour);
+    c.CharText[slot::text::Health] = health;
+    c.CharValue[slot::value::Power] = std::int16_t(power);
+    c.CharValue[slot::value::Wisdom] = std::int16_t(wisdom);
+    c.CharValue[slot::value::Armour] = std::int16_t(armour);
     return c;
 }
 } // namespace
@@ -37,13 +37,13 @@ private slots:
     void captions()
     {
         Character c;
-        c.CharText[TextSlot::Sex] = QStringLiteral("female");
-        c.CharText[TextSlot::Kind] = QStringLiteral("humanoid");
-        c.CharText[TextSlot::Condition] = QStringLiteral("wounded");
-        c.CharText[TextSlot::Health] = QStringLiteral("12.0");
-        c.CharValue[ValueSlot::Perception] = -3;
-        c.CharValue[ValueSlot::Armour] = 2;
-        c.CharText[TextSlot::Armour] = QStringLiteral("chain");
+        c.CharText[slot::text::Sex] = QStringLiteral("female");
+        c.CharText[slot::text::Kind] = QStringLiteral("humanoid");
+        c.CharText[slot::text::Condition] = QStringLiteral("wounded");
+        c.CharText[slot::text::Health] = QStringLiteral("12.0");
+        c.CharValue[slot::value::Perception] = -3;
+        c.CharValue[slot::value::Armour] = 2;
+        c.CharText[slot::text::Armour] = QStringLiteral("chain");
         const SheetCaptions s = sheetCaptions(c);
         QCOMPARE(s.detail, QStringLiteral("female, humanoid, wounded"));
         QCOMPARE(s.attributes[8], QStringLiteral("12.0")); // health verbatim
@@ -67,7 +67,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, shown);
         Character c;
-        c.CharText[TextSlot::Row0Value] = stored;
+        c.CharText[slot::text::Row0Value] = stored;
         QCOMPARE(sheetCaptions(c).row0Value, shown);
     }
 
@@ -106,8 +106,8 @@ private slots:
         QFETCH(QString, healthAfter);
         Character c = withHealth(health, power, wisdom);
         updateCondition(c, powerCaption);
-        QCOMPARE(c.CharText[TextSlot::Condition], word);
-        QCOMPARE(c.CharText[TextSlot::Health], healthAfter);
+        QCOMPARE(c.CharText[slot::text::Condition], word);
+        QCOMPARE(c.CharText[slot::text::Health], healthAfter);
     }
 
     void damage_data()
@@ -141,14 +141,14 @@ private slots:
         QFETCH(QString, after);
         Character c = withHealth(health, 14, 9, armour);
         applyDamage(c, damage);
-        QCOMPARE(c.CharText[TextSlot::Health], after);
+        QCOMPARE(c.CharText[slot::text::Health], after);
     }
 
     void heal()
     {
         Character c = withHealth(QStringLiteral("-3"), 14);
         healToFull(c);
-        QCOMPARE(c.CharText[TextSlot::Health], QStringLiteral("14"));
+        QCOMPARE(c.CharText[slot::text::Health], QStringLiteral("14"));
     }
 };
 

@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
         QCOMPARE(ui().TXpath[0]->text(), home);
 
-        changeRecord([](sheet::Character& c) { c.CharText[sheet::TextSlot::Name] = u"Дмитрий"_s; });
+        changeRecord([](sheet::Character& c) { c.CharText[sheet::slot::text::Name] = u"Дмитрий"_s; });
         form->sheet().Numero();
         click(ui().CDmake);
         const QString folder = home + u"/Дмитрий"_s;
@@ -85,8 +85,8 @@ private slots:
         const auto tidy = qScopeGuard([&] { emptyFolder(program); });
         const QByteArray mark("\xef\xbb\xbf");
         sheet::Character marked, plain;
-        marked.CharText[sheet::TextSlot::Name] = u"Marked"_s;
-        plain.CharText[sheet::TextSlot::Name] = u"Plain"_s;
+        marked.CharText[sheet::slot::text::Name] = u"Marked"_s;
+        plain.CharText[sheet::slot::text::Name] = u"Plain"_s;
         createRaw(program, mark + "Hero.QOZ", charfile::characterFileBytes(marked));
         createRaw(program, "Hero.QOZ", charfile::characterFileBytes(plain));
         createRaw(program, mark + "Rope.qod", "i\r\nmarked rope\r\n___\r\n");
@@ -140,8 +140,8 @@ private slots:
             click(ui().CMtake);
         } else {
             changeRecord([&](sheet::Character& c) {
-                c.CharText[sheet::TextSlot::Race] = line;
-                c.CharText[sheet::TextSlot::Name] = u"Long"_s;
+                c.CharText[sheet::slot::text::Race] = line;
+                c.CharText[sheet::slot::text::Name] = u"Long"_s;
             });
             form->sheet().Numero();
             click(ui().CDsaveCH);

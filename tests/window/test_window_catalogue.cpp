@@ -71,8 +71,8 @@ private slots:
         QCOMPARE(window::backColour(ui().FrameNew), QColor(0xFFE850));
         QCOMPARE(ui().Liz->currentRow(), ui().ListStuff->currentRow());
         QCOMPARE(ui().LiThang->text(ui().LiThang->currentRow()), QStringLiteral("-11"));
-        QCOMPARE(record().CharText[TextSlot::OpenLocks], QStringLiteral("Climbing"));
-        QCOMPARE(record().CharValue[ValueSlot::OpenLocks], std::int16_t(57));
+        QCOMPARE(record().CharText[slot::text::OpenLocks], QStringLiteral("Climbing"));
+        QCOMPARE(record().CharValue[slot::value::OpenLocks], std::int16_t(57));
         QTest::mouseClick(ui().CMtake, Qt::LeftButton);
 
         ui().ListStuff->verticalScrollBar()->setValue(50); // the codes and numbers stay beside their names
@@ -97,14 +97,14 @@ private slots:
 
         // An unknown code gets no file name and leaves the kind as it was; its formula still counts,
         // and replaces the row 2 an earlier formula entry set. The keyboard chooses as a click does.
-        changeRecord([](Character& c) { c.CharText[TextSlot::OpenLocks] = QStringLiteral("earlier"); });
+        changeRecord([](Character& c) { c.CharText[slot::text::OpenLocks] = QStringLiteral("earlier"); });
         choose(u"Club"_s);
         QTest::keyClick(ui().ListStuff, Qt::Key_Down);
         QCOMPARE(ui().Liz->currentRow(), 1);
         QCOMPARE(panel(), (QStringList{u""_s, u"q"_s, u"Odd, thing"_s, u"1"_s}));
         QVERIFY(ui().OpNew[1]->isChecked());
-        QCOMPARE(record().CharText[TextSlot::OpenLocks], QStringLiteral("Odd, thing"));
-        QCOMPARE(record().CharValue[ValueSlot::OpenLocks], std::int16_t(1));
+        QCOMPARE(record().CharText[slot::text::OpenLocks], QStringLiteral("Odd, thing"));
+        QCOMPARE(record().CharValue[slot::value::OpenLocks], std::int16_t(1));
 
         // Loading again: lists refilled with no row chosen, the panel emptied, the kind kept.
         ui().TXnew[5]->setText(QStringLiteral("typed"));

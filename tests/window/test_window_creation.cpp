@@ -49,25 +49,25 @@ private slots:
     void rollShowsTheRecord()
     {
         env->random->script({0.0}); // race 1, every die 1, female, the name "Abababa"
-        changeRecord([](Character& c) { c.CharText[TextSlot::Row0Name] = QStringLiteral("juggling"); });
+        changeRecord([](Character& c) { c.CharText[slot::text::Row0Name] = QStringLiteral("juggling"); });
         ui().CMran->click();
         const Character& c = record();
         QCOMPARE(ui().txDice->text(), QStringLiteral("1"));
-        QCOMPARE(c.CharText[TextSlot::Race], QStringLiteral("Dwarf of Valley"));
-        QCOMPARE(ui().Labfull->caption(), c.CharText[TextSlot::Race]);
+        QCOMPARE(c.CharText[slot::text::Race], QStringLiteral("Dwarf of Valley"));
+        QCOMPARE(ui().Labfull->caption(), c.CharText[slot::text::Race]);
         QCOMPARE(ui().Labnam->caption(), QStringLiteral("Abababa"));
-        QCOMPARE(c.CharText[TextSlot::Name], QStringLiteral("Abababa"));
+        QCOMPARE(c.CharText[slot::text::Name], QStringLiteral("Abababa"));
         QCOMPARE(ui().LabDetail->caption(), QStringLiteral("female, humanoid, being"));
         QCOMPARE(ui().Chakra[1]->caption(), QStringLiteral("12")); // Wisdom is favoured: 3 becomes 10
         QCOMPARE(ui().Chakra[2]->caption(), QStringLiteral("5"));
         QCOMPARE(ui().Chakra[8]->caption(), ui().Chakra[7]->caption());
-        QCOMPARE(c.CharText[TextSlot::Health], QStringLiteral("5"));
+        QCOMPARE(c.CharText[slot::text::Health], QStringLiteral("5"));
         QCOMPARE(ui().LabAb[2]->caption(), QStringLiteral("climbing"));
         QCOMPARE(ui().LabPer[7]->caption(), QStringLiteral("70"));
         QCOMPARE(ui().LabAb[0]->caption(), QStringLiteral("juggling"));
         for (int row = 1; row < 8; ++row) {
-            QCOMPARE(ui().LabPer[row]->caption(), QString::number(c.CharValue[rowValueSlot(row)]));
-            QCOMPARE(ui().LabAb[row]->caption(), c.CharText[rowNameSlot(row)]);
+            QCOMPARE(ui().LabPer[row]->caption(), QString::number(c.CharValue[slot::rowValue(row)]));
+            QCOMPARE(ui().LabAb[row]->caption(), c.CharText[slot::rowName(row)]);
         }
     }
 
@@ -87,7 +87,7 @@ private slots:
         const Character other = rollWithSeed(QStringLiteral("4712"));
         QCOMPARE(again.CharText, first.CharText);
         QCOMPARE(again.CharValue, first.CharValue);
-        QVERIFY(!first.CharText[TextSlot::Name].isEmpty());
+        QVERIFY(!first.CharText[slot::text::Name].isEmpty());
         QVERIFY(other.CharText != first.CharText || other.CharValue != first.CharValue);
     }
 
@@ -109,7 +109,7 @@ private slots:
         ui().txDice->setText(box);
         ui().CMran->click();
         QCOMPARE(ui().txDice->text(), after);
-        QCOMPARE(record().CharText[TextSlot::Race], form->state().RaceName[after.toInt()]);
+        QCOMPARE(record().CharText[slot::text::Race], form->state().RaceName[after.toInt()]);
     }
 
     void doubleClickDrawsARaceNumber()
@@ -129,7 +129,7 @@ private slots:
         QTest::keyClick(ui().TXchedit, Qt::Key_Return);
         QVERIFY(!ui().TXchedit->isVisible());
         QCOMPARE(ui().Chakra[6]->caption(), QStringLiteral("12.5"));
-        QCOMPARE(int(record().CharValue[ValueSlot::Strength]), 12);
+        QCOMPARE(int(record().CharValue[slot::value::Strength]), 12);
         QCOMPARE(ui().LabPer[3]->caption(), QStringLiteral("6"));
         form->sheet().Numero();
         QCOMPARE(ui().Chakra[6]->caption(), QStringLiteral("12"));
@@ -137,18 +137,18 @@ private slots:
 
     void healthEditIsCappedAtPower()
     {
-        changeRecord([](Character& c) { c.CharValue[ValueSlot::Power] = 14; });
+        changeRecord([](Character& c) { c.CharValue[slot::value::Power] = 14; });
         QTest::mouseClick(ui().Chakra[8], Qt::LeftButton);
         ui().TXchedit->setText(QStringLiteral("20"));
         QTest::keyClick(ui().TXchedit, Qt::Key_Return);
-        QCOMPARE(record().CharText[TextSlot::Health], QStringLiteral("14"));
+        QCOMPARE(record().CharText[slot::text::Health], QStringLiteral("14"));
         QCOMPARE(ui().TXchedit->text(), QStringLiteral("14"));
         QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("14"));
     }
 
     void healthTextIsKeptAsTyped()
     {
-        changeRecord([](Character& c) { c.CharValue[ValueSlot::Power] = 14; });
+        changeRecord([](Character& c) { c.CharValue[slot::value::Power] = 14; });
         QTest::mouseClick(ui().Chakra[8], Qt::LeftButton);
         ui().TXchedit->setText(QStringLiteral("7 hp"));
         QTest::keyClick(ui().TXchedit, Qt::Key_Return);
@@ -173,12 +173,12 @@ private slots:
         QTest::mouseClick(ui().LabPer[4], Qt::LeftButton);
         ui().TXedit->setText(QStringLiteral("3"));
         QTest::mouseClick(ui().Chakra[5], Qt::LeftButton); // the attribute editor takes the focus
-        QCOMPARE(int(record().CharValue[ValueSlot::Armour]), 3);
+        QCOMPARE(int(record().CharValue[slot::value::Armour]), 3);
         QCOMPARE(ui().LabPer[4]->caption(), QStringLiteral("3"));
         QVERIFY(!ui().TXedit->isVisible());
         ui().TXchedit->setText(QStringLiteral("13")); // and stores into the attribute it was opened for
         QTest::keyClick(ui().TXchedit, Qt::Key_Return);
-        QCOMPARE(int(record().CharValue[ValueSlot::Nimbleness]), 13);
+        QCOMPARE(int(record().CharValue[slot::value::Nimbleness]), 13);
     }
 
     void secondNameClickMovesTheBoxWithoutStoring()
@@ -191,8 +191,8 @@ private slots:
         ui().TXab->setText(QStringLiteral("chain"));
         QTest::keyClick(ui().TXab, Qt::Key_Return);
         const Character& c = record();
-        QCOMPARE(c.CharText[TextSlot::Prayer], QString());
-        QCOMPARE(c.CharText[TextSlot::Armour], QStringLiteral("chain"));
+        QCOMPARE(c.CharText[slot::text::Prayer], QString());
+        QCOMPARE(c.CharText[slot::text::Armour], QStringLiteral("chain"));
         QCOMPARE(ui().LabAb[1]->caption(), QStringLiteral("prayer"));
         QCOMPARE(ui().LabAb[4]->caption(), QStringLiteral("chain"));
     }
@@ -203,24 +203,24 @@ private slots:
         QCOMPARE(ui().TXrename->text(), QStringLiteral("Name"));
         ui().TXrename->setText(QStringLiteral("Tessa"));
         QTest::keyClick(ui().TXrename, Qt::Key_Return);
-        QCOMPARE(record().CharText[TextSlot::Name], QStringLiteral("Tessa"));
+        QCOMPARE(record().CharText[slot::text::Name], QStringLiteral("Tessa"));
         QCOMPARE(ui().Labnam->caption(), QStringLiteral("Tessa"));
 
-        changeRecord([](Character& c) { c.CharText[TextSlot::Race] = QStringLiteral("Imp"); });
+        changeRecord([](Character& c) { c.CharText[slot::text::Race] = QStringLiteral("Imp"); });
         ui().Labfull->setCaption(QStringLiteral("Imp"));
         env->random->script({0.9999});
         QTest::mouseClick(ui().Labfull, Qt::LeftButton);
         QCOMPARE(ui().Labnam->caption(), QStringLiteral("Susus"));
-        QCOMPARE(record().CharText[TextSlot::Name], QStringLiteral("Susus"));
+        QCOMPARE(record().CharText[slot::text::Name], QStringLiteral("Susus"));
         QCOMPARE(ui().Labfull->caption(), QStringLiteral("Imp"));
     }
 
     void tileStripPutsTheItemInHandToUse()
     {
         changeRecord([](Character& c) {
-            c.CharValue[ValueSlot::Nimbleness] = 12;
-            c.CharValue[ValueSlot::Strength] = 15;
-            c.CharValue[ValueSlot::Power] = 14;
+            c.CharValue[slot::value::Nimbleness] = 12;
+            c.CharValue[slot::value::Strength] = 15;
+            c.CharValue[slot::value::Power] = 14;
         });
         const Character& c = record();
         const auto use = [&](const char* kind, const char* name, const char* value) {
@@ -233,7 +233,7 @@ private slots:
         use("d", "shield", "3");
         QCOMPARE(ui().LabPer[5]->caption(), QStringLiteral("17"));
         QCOMPARE(ui().LabAb[5]->caption(), QStringLiteral("helm\rshield"));
-        QCOMPARE(c.CharText[TextSlot::Defense], QStringLiteral("helm\rshield"));
+        QCOMPARE(c.CharText[slot::text::Defense], QStringLiteral("helm\rshield"));
         use("w", "sword", "3");
         QCOMPARE(ui().LabPer[6]->caption(), QStringLiteral("8"));
         QCOMPARE(ui().LabPer[7]->caption(), QStringLiteral("88"));

@@ -26,7 +26,7 @@ namespace {
 QByteArray characterBytes(const QString& name)
 {
     sheet::Character c;
-    c.CharText[sheet::TextSlot::Name] = name;
+    c.CharText[sheet::slot::text::Name] = name;
     return charfile::characterFileBytes(c);
 }
 

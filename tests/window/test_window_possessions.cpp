@@ -66,8 +66,8 @@ private slots:
         QCOMPARE(lineTexts(), (QStringList{u"s"_s, u"climbing"_s, u"45"_s, u""_s, u""_s, u""_s, u""_s}));
         QCOMPARE(ui().LabAb[2]->caption(), QStringLiteral("climbing"));
         QCOMPARE(ui().LabPer[2]->caption(), QStringLiteral("45"));
-        QCOMPARE(record().CharText[TextSlot::OpenLocks], QStringLiteral("climbing"));
-        QCOMPARE(record().CharValue[ValueSlot::OpenLocks], std::int16_t(45));
+        QCOMPARE(record().CharText[slot::text::OpenLocks], QStringLiteral("climbing"));
+        QCOMPARE(record().CharValue[slot::value::OpenLocks], std::int16_t(45));
         QCOMPARE(ui().LabAb[5]->caption(), QStringLiteral("climb"));
         QCOMPARE(ui().LabPer[5]->caption(), QStringLiteral("45"));
         QCOMPARE(window::backColour(ui().TXline[2]), QColor(0x405060));
@@ -272,8 +272,8 @@ private slots:
     {
         view(1, u"Dagger.qod"_s, kDagger);
         QTest::mouseClick(ui().Pcha, Qt::LeftButton, {}, QPoint(20, 100));
-        QCOMPARE(record().CharText[TextSlot::Weapon], QStringLiteral("Dagger"));
-        QCOMPARE(record().CharValue[ValueSlot::Weapon], std::int16_t(3));
+        QCOMPARE(record().CharText[slot::text::Weapon], QStringLiteral("Dagger"));
+        QCOMPARE(record().CharValue[slot::value::Weapon], std::int16_t(3));
         QCOMPARE(ui().LabAb[6]->caption(), QStringLiteral("Dagger"));
     }
 };

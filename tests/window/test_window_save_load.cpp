@@ -72,7 +72,7 @@ private slots:
         for (int i = 0; i < 40; ++i) writeFile(program + u"/Hero %1.QOZ"_s.arg(i, 2, 10, QLatin1Char('0')), "x");
         writeFile(program + u"/Sword.qod"_s, "w\r\nSword\r\n3\r\n___\r\n");
         QVERIFY(ui().DirA->reread(program));
-        changeRecord([](Character& c) { c.CharText[TextSlot::Name] = u"Tessa"_s; });
+        changeRecord([](Character& c) { c.CharText[slot::text::Name] = u"Tessa"_s; });
         form->sheet().Numero();
         const auto shown = [](const window::FileList* list) {
             QStringList names;
@@ -106,21 +106,21 @@ private slots:
     void savedCharacterLoadsBack()
     {
         Character c;
-        c.CharText[TextSlot::Race] = QStringLiteral("Dwarf, Farmer");
-        c.CharText[TextSlot::Name] = QStringLiteral("Tessa");
-        c.CharText[TextSlot::Row0Name] = QStringLiteral("  juggling");
-        c.CharText[TextSlot::Defense] = QStringLiteral("helm\rshield");
-        c.CharText[TextSlot::Health] = QStringLiteral("7 hp");
+        c.CharText[slot::text::Race] = QStringLiteral("Dwarf, Farmer");
+        c.CharText[slot::text::Name] = QStringLiteral("Tessa");
+        c.CharText[slot::text::Row0Name] = QStringLiteral("  juggling");
+        c.CharText[slot::text::Defense] = QStringLiteral("helm\rshield");
+        c.CharText[slot::text::Health] = QStringLiteral("7 hp");
         c.CharText.numbered(18) = QStringLiteral("carried");
-        c.CharValue[ValueSlot::Power] = -32768;
-        c.CharValue[ValueSlot::SystemShock] = 32767;
+        c.CharValue[slot::value::Power] = -32768;
+        c.CharValue[slot::value::SystemShock] = 32767;
         form->sheet().setCharacter(c);
         form->sheet().Numero();
         ui().CDsaveCH->click();
         const Character saved = c;
 
         c = Character{};
-        c.CharValue[ValueSlot::SpellEssence] = 9; // Spell Essence is not in the file and survives the load
+        c.CharValue[slot::value::SpellEssence] = 9; // Spell Essence is not in the file and survives the load
         c.CharText.numbered(25) = QStringLiteral("memory only");
         form->sheet().setCharacter(c);
         form->sheet().Numero();
@@ -128,7 +128,7 @@ private slots:
         const Character& loaded = record();
         for (int i = 1; i <= 21; ++i) QCOMPARE(loaded.CharText.numbered(i), saved.CharText.numbered(i));
         for (int i = 1; i <= 14; ++i) QCOMPARE(loaded.CharValue.numbered(i), saved.CharValue.numbered(i));
-        QCOMPARE(int(loaded.CharValue[ValueSlot::SpellEssence]), 9);
+        QCOMPARE(int(loaded.CharValue[slot::value::SpellEssence]), 9);
         QCOMPARE(loaded.CharText.numbered(25), QStringLiteral("memory only"));
         QCOMPARE(ui().Labnam->caption(), QStringLiteral("Tessa"));
         QCOMPARE(ui().LabAb[5]->caption(), QStringLiteral("helm\rshield"));
@@ -162,7 +162,7 @@ private slots:
         // The folder shown before holds a character of every name: none of them may be taken instead.
         const QString before = ui().DirA->path();
         Character decoy;
-        decoy.CharText[TextSlot::Name] = QStringLiteral("Decoy");
+        decoy.CharText[slot::text::Name] = QStringLiteral("Decoy");
         for (const QString& name : {u"Tessa.QOZ"_s, u"Gone.QOZ"_s}) {
             writeFile(common::joinPath(before, name), charfile::characterFileBytes(decoy));
         }
@@ -183,7 +183,7 @@ private slots:
 
     void failedSaveKeepsTheEarlierFile()
     {
-        changeRecord([](Character& c) { c.CharText[TextSlot::Name] = QStringLiteral("Tessa"); });
+        changeRecord([](Character& c) { c.CharText[slot::text::Name] = QStringLiteral("Tessa"); });
         form->sheet().Numero();
         ui().CDsaveCH->click();
         const QByteArray earlier = contentOf(program + u"/Tessa.QOZ"_s);
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(ui().DirA->setPath(other.path()));
         writeFile(other.path() + u"/Tessa.QOZ"_s, earlier);
         changeRecord(
-            [](Character& c) { c.CharText[TextSlot::Race] = QStringLiteral("a much longer race name than before"); });
+            [](Character& c) { c.CharText[slot::text::Race] = QStringLiteral("a much longer race name than before"); });
         {
             FullDisk full;
             ui().CDsaveCH->click();
@@ -228,8 +228,8 @@ private slots:
         clickEntry(ui().FileD, QStringLiteral("Half.qoz"));
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
         const Character& c = record();
-        QCOMPARE(c.CharText[TextSlot::Race], QStringLiteral("Imp"));
-        QCOMPARE(int(c.CharValue[ValueSlot::Power]), 7);
+        QCOMPARE(c.CharText[slot::text::Race], QStringLiteral("Imp"));
+        QCOMPARE(int(c.CharValue[slot::value::Power]), 7);
         QCOMPARE(ui().Labfull->caption(), QStringLiteral("Name")); // the sheet still shows what it showed
         QCOMPARE(ui().LaChPath->caption(), characterPath);
         QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());

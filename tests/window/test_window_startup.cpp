@@ -124,12 +124,12 @@ private slots:
     void damageThenHeal()
     {
         changeRecord([](Character& c) {
-            c.CharValue[ValueSlot::Power] = 14;
-            c.CharValue[ValueSlot::Wisdom] = 9;
-            c.CharValue[ValueSlot::Armour] = 1;
-            c.CharText[TextSlot::Health] = QStringLiteral("12");
-            c.CharText[TextSlot::Sex] = QStringLiteral("female");
-            c.CharText[TextSlot::Kind] = QStringLiteral("humanoid");
+            c.CharValue[slot::value::Power] = 14;
+            c.CharValue[slot::value::Wisdom] = 9;
+            c.CharValue[slot::value::Armour] = 1;
+            c.CharText[slot::text::Health] = QStringLiteral("12");
+            c.CharText[slot::text::Sex] = QStringLiteral("female");
+            c.CharText[slot::text::Kind] = QStringLiteral("humanoid");
         });
         form->sheet().Numero();
 
@@ -145,16 +145,16 @@ private slots:
 
         QTest::mouseClick(ui().CDheal, Qt::LeftButton);
         QCOMPARE(ui().Chakra[8]->caption(), QStringLiteral("14"));
-        QCOMPARE(record().CharText[TextSlot::Health], QStringLiteral("14"));
+        QCOMPARE(record().CharText[slot::text::Health], QStringLiteral("14"));
         QCOMPARE(ui().LabDetail->caption(), QStringLiteral("female, humanoid, being"));
     }
 
     void healingBeforeAnyRefreshTakesThePowerCaptionShown()
     {
-        changeRecord([](Character& c) { c.CharValue[ValueSlot::Power] = 14; });
+        changeRecord([](Character& c) { c.CharValue[slot::value::Power] = 14; });
         QTest::mouseClick(ui().CDheal, Qt::LeftButton);
         // The sheet still showed the design caption "00" for Power when the health was capped.
-        QCOMPARE(record().CharText[TextSlot::Health], QStringLiteral("00"));
+        QCOMPARE(record().CharText[slot::text::Health], QStringLiteral("00"));
         QCOMPARE(ui().Chakra[7]->caption(), QStringLiteral("14"));
     }
 

@@ -49,10 +49,10 @@ void SheetPanel::commitAttributeEdit()
     c_.TXchedit->hide();
     // Initiative follows the attributes as the sheet shows them; the stored defense stays as it was
     // while its label shows the helm and shield with the current Nimbleness.
-    c_.LabPer[3]->setCaption(sheet::initiativeCaption(shownAttribute(sheet::ValueSlot::Perception),
-                                                      shownAttribute(sheet::ValueSlot::Nimbleness)));
-    c.CharValue[sheet::ValueSlot::Initiative] = common::ToInt16(common::ParseNumber(c_.LabPer[3]->caption()));
-    c_.LabPer[5]->setCaption(sheet::defenseValueCaption(state_.defense, c.CharValue[sheet::ValueSlot::Nimbleness]));
+    c_.LabPer[3]->setCaption(sheet::initiativeCaption(shownAttribute(sheet::slot::value::Perception),
+                                                      shownAttribute(sheet::slot::value::Nimbleness)));
+    c.CharValue[sheet::slot::value::Initiative] = common::ToInt16(common::ParseNumber(c_.LabPer[3]->caption()));
+    c_.LabPer[5]->setCaption(sheet::defenseValueCaption(state_.defense, c.CharValue[sheet::slot::value::Nimbleness]));
 }
 
 void SheetPanel::commitAbilityNameEdit()
@@ -74,7 +74,7 @@ void SheetPanel::commitAbilityValueEdit()
 void SheetPanel::commitRename()
 {
     const QString typed = c_.TXrename->text();
-    state_.character.CharText[sheet::TextSlot::Name] = typed;
+    state_.character.CharText[sheet::slot::text::Name] = typed;
     c_.TXrename->hide();
     c_.Labnam->setCaption(typed);
 }

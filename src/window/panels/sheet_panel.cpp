@@ -72,29 +72,29 @@ QString SheetPanel::name() const { return c_.Labnam->caption(); }
 
 void SheetPanel::showName(const QString& name) { c_.Labnam->setCaption(name); }
 
-void SheetPanel::nameAsShown() { state_.character.CharText[sheet::TextSlot::Name] = name(); }
+void SheetPanel::nameAsShown() { state_.character.CharText[sheet::slot::text::Name] = name(); }
 
-QString SheetPanel::shownAttribute(sheet::ValueSlot slot) const { return c_.Chakra[int(slot)]->caption(); }
+QString SheetPanel::shownAttribute(sheet::slot::value slot) const { return c_.Chakra[int(slot)]->caption(); }
 
-QString SheetPanel::shownPower() const { return shownAttribute(sheet::ValueSlot::Power); }
+QString SheetPanel::shownPower() const { return shownAttribute(sheet::slot::value::Power); }
 
-QString SheetPanel::shownIntellect() const { return shownAttribute(sheet::ValueSlot::Intellect); }
+QString SheetPanel::shownIntellect() const { return shownAttribute(sheet::slot::value::Intellect); }
 
 void SheetPanel::showRolledAttributes()
 {
     sheet::Character& c = state_.character;
-    for (int i = int(sheet::ValueSlot::Wisdom); i <= int(sheet::ValueSlot::Power); ++i) {
+    for (int i = int(sheet::slot::value::Wisdom); i <= int(sheet::slot::value::Power); ++i) {
         c_.Chakra[i]->setCaption(common::FormatInteger(c.CharValue.numbered(i)));
     }
     // The health starts as the Power the sheet shows.
     c_.Chakra[kHealthLabel]->setCaption(shownPower());
-    c.CharText[sheet::TextSlot::Health] = c_.Chakra[kHealthLabel]->caption();
+    c.CharText[sheet::slot::text::Health] = c_.Chakra[kHealthLabel]->caption();
 }
 
 void SheetPanel::takeDamage()
 {
     sheet::applyDamage(state_.character, c_.TXdam->text());
-    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::TextSlot::Health]);
+    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::text::Health]);
     DScrip();
     Numero();
 }
@@ -102,7 +102,7 @@ void SheetPanel::takeDamage()
 void SheetPanel::healToFull()
 {
     sheet::healToFull(state_.character);
-    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::TextSlot::Health]);
+    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::text::Health]);
     DScrip();
     Numero();
 }
@@ -133,7 +133,7 @@ void SheetPanel::useItem(const sheet::ItemInHand& item)
     if (use == sheet::ItemUse::Armour) showRow(4);
     if (use == sheet::ItemUse::Helm || use == sheet::ItemUse::Shield) {
         c_.LabPer[5]->setCaption(
-            sheet::defenseValueCaption(state_.defense, state_.character.CharValue[sheet::ValueSlot::Nimbleness]));
+            sheet::defenseValueCaption(state_.defense, state_.character.CharValue[sheet::slot::value::Nimbleness]));
         c_.LabAb[5]->setCaption(sheet::defenseNameCaption(state_.defense));
     }
     if (use == sheet::ItemUse::Weapon) showRow(6);

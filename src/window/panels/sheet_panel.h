@@ -63,7 +63,7 @@ signals:
 
 private:
     // The caption of the attribute label that shows that slot.
-    QString shownAttribute(sheet::ValueSlot slot) const;
+    QString shownAttribute(sheet::slot::value slot) const;
     void connectControls();
     void takeDamage();
     void healToFull();
