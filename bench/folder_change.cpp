@@ -25,13 +25,15 @@
 
 namespace {
 
-// Files of every kind the lists show, and others they do not.
-void fill(const QString& folder, int count)
+// Files of every kind the lists show, and others they do not, their names beginning with stem.
+void fill(const QString& folder, int count, const QString& stem)
 {
     static const char* kExtensions[] = {".QOZ", ".qoa", ".qod", ".qon", ".qoc", ".txt"};
     for (int i = 0; i < count; ++i) {
-        QFile file(QDir(folder).filePath(
-            QStringLiteral("file %1%2").arg(i, 5, 10, QLatin1Char('0')).arg(QLatin1String(kExtensions[i % 6]))));
+        QFile file(QDir(folder).filePath(QStringLiteral("%1 %2%3")
+                                             .arg(stem)
+                                             .arg(i, 5, 10, QLatin1Char('0'))
+                                             .arg(QLatin1String(kExtensions[i % 6]))));
         if (!file.open(QIODevice::WriteOnly)) std::abort();
     }
 }
@@ -62,10 +64,10 @@ int main(int argc, char* argv[])
     std::printf("  %6s %9s %9s %9s %8s %8s | %s\n", "files", "change", "QDir", "readdir", "ch/QDir", "ch/rdir",
                 "per file: change  QDir  readdir (us)");
     for (const int count : {100, 1000, 10000}) {
-        // Two folders of the same size, so that every change is a change.
+        // Two folders of the same size and other names, so that every change is a change of every list.
         QTemporaryDir first, second;
-        fill(first.path(), count);
-        fill(second.path(), count);
+        fill(first.path(), count, QStringLiteral("first"));
+        fill(second.path(), count, QStringLiteral("second"));
         const int runs = count >= 10000 ? 31 : 201;
         std::vector<double> changes, listings, readdirs;
         for (int i = 0; i < runs; ++i) {
