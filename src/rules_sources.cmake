@@ -1,6 +1,7 @@
 # The rules' sources, one list per folder: plain functions over plain data, QtCore only. Shared by
 # the program's build (src/CMakeLists.txt) and the fuzzers' (tests/fuzz).
 set(COMMON_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/common/atomic_write.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/codepage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/fields.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/file_text.cpp

@@ -1,10 +1,13 @@
-// Whole-file reads and writes. Every file the program writes is replaced whole or not at all, so a
-// failed or interrupted save never leaves a half-written file or destroys the earlier one. Paths are
-// texts as common/native_names.h makes them, so names in any encoding open.
+// Whole-file reads and writes, and new folders. Every file the program writes is replaced whole or not
+// at all, so a failed or interrupted save never leaves a half-written file or destroys the earlier
+// one, and what a write or a new folder made survives a power cut once the call returns. Paths are
+// texts as common/native_names.h makes them, so names in any encoding open. Reading lives in
+// files.cpp, writing in atomic_write.cpp.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -33,27 +36,43 @@ PathFacts inspectPath(const QString& path);
 // The first bytes of a plain file, at most count of them; nothing when it cannot be opened and read.
 std::optional<QByteArray> readFileStart(const QString& path, qint64 count);
 
-// Writes a temporary file beside the target and renames it over the target once it is complete
-// and on disk, then flushes the folder so that the rename survives a power cut. The target keeps its
-// permissions, and one the user cannot write is not replaced, nor is a folder, device or pipe; a
-// symbolic link is followed to the file it names. On failure errno tells why.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+// Where a symbolic link at the name being written may lead the write.
+enum class LinkRule {
+    // Wherever it leads; a dangling link makes the file it names. For files the user names by hand:
+    // the program's own path files, a PDF named on the command line.
+    FollowAnywhere,
+    // Only to another file directly in the same folder. Characters and possessions travel between
+    // players in folders, and a link planted in one must not steer a save elsewhere: a link out of
+    // the folder, or to nothing, refuses the write with EPERM and nothing is written anywhere.
+    StayInFolder,
+};
+
+// Writes a temporary file of its own beside the target and renames it over the target once it is
+// complete and on disk, then flushes the folder so that the rename survives a power cut. The target
+// keeps its permissions (a new file gets what the umask leaves of 0666), and one the user cannot write
+// is not replaced, nor is a folder, device or pipe. On failure errno tells why.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, LinkRule links = LinkRule::FollowAnywhere);
 
 // A character, possession or path file, written atomically. One bigger than such a file may be
 // (kSmallFileLimit) is refused and nothing is written: the program never writes a file it would not
 // read back.
-bool writeSmallFile(const QString& path, const QByteArray& bytes);
+bool writeSmallFile(const QString& path, const QByteArray& bytes, LinkRule links = LinkRule::FollowAnywhere);
 
-// The temporary file of a save of the file name: hidden, and with an ending no file list matches.
-// Each file has one, so a save that was killed leaves at most one, which its next save replaces.
-QString interruptedSaveName(const QString& name);
+// The temporary file of a write: hidden, with an ending no file list matches. A save that was killed
+// leaves one behind; a save's refresh finds it in its listing, and removeStaleSaves() takes it away
+// once it is an hour old, when no save can still be writing it.
 bool isInterruptedSave(const QString& name);
+void removeStaleSaves(const QString& folder, const QStringList& names);
 
 // The system's words for why the last call failed (errno), to name in a message.
 QString systemReason();
 
 bool isFolder(const QString& path);
+// A new folder, on disk once this returns: its parent is flushed after it. False, with errno, when
+// it cannot be made (it is there already, or a folder on the way is not).
 bool makeFolder(const QString& path);
+// The folder and every missing folder above it, each made as makeFolder makes one.
+bool makeFolders(const QString& path);
 
 // A file or folder name built from typed text: refused when it is empty, "." or "..", or holds a path
 // separator (so that it would leave the folder or name no file).

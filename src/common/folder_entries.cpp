@@ -30,7 +30,8 @@ FolderEntries readFolder(const QString& path)
         if (type != DT_DIR && type != DT_REG) continue;
         const QString name = nameFromNative(QByteArrayView(raw, static_cast<qsizetype>(std::strlen(raw))));
         if (type == DT_DIR) entries.folders.append(name);
-        else if (!isInterruptedSave(name)) entries.files.append(name);
+        else if (isInterruptedSave(name)) entries.interruptedSaves.append(name);
+        else entries.files.append(name);
     }
     ::closedir(dir);
     return entries;

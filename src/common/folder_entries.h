@@ -10,11 +10,12 @@ namespace common {
 struct FolderEntries {
     QStringList files;
     QStringList folders;
+    QStringList interruptedSaves; // temporary files of saves, apart from the files (common/files.h)
 };
 
 // Names come as common/native_names.h makes them, so that a name in any encoding is listed and opens.
-// Links count as what they lead to; a broken link or a loop of links is left out, and so is the
-// temporary file of an interrupted save. A folder that cannot be read gives no entries.
+// Links count as what they lead to; a broken link or a loop of links is left out. A folder that
+// cannot be read gives no entries.
 FolderEntries readFolder(const QString& path);
 
 } // namespace common

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <filesystem>
 #include <unistd.h>
 
 namespace shell {
@@ -50,13 +49,8 @@ ProgramFolder prepareProgramFolder(const QString& characHome, const QString& exe
     const QString folder = chooseProgramFolder(characHome, executableFolder, home);
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) return failed(folder, QStringLiteral("that is a file, not a folder"));
-    if (!info.exists()) {
-        std::error_code error;
-        std::filesystem::create_directories(common::nativePath(folder).toStdString(), error);
-        if (error) {
-            return failed(folder,
-                          QStringLiteral("it cannot be created (%1)").arg(QString::fromLocal8Bit(error.message())));
-        }
+    if (!info.exists() && !common::makeFolders(folder)) {
+        return failed(folder, QStringLiteral("it cannot be created (%1)").arg(common::systemReason()));
     }
     // Asked of the system rather than tried with a file, which would cost every start a write.
     if (::access(common::nativePath(folder).constData(), W_OK | X_OK) != 0) {
@@ -66,7 +60,9 @@ ProgramFolder prepareProgramFolder(const QString& characHome, const QString& exe
     const QString starter = QDir(folder).filePath(kStarterCatalogue);
     if (!QFileInfo::exists(starter)) {
         for (const QString& source : starterCatalogues) {
-            if (!QFile::copy(source, starter)) continue;
+            // Read and written whole, as every file the program makes: on disk once it is there.
+            const auto bytes = common::readWholeFile(source, common::kCatalogueFileLimit);
+            if (!bytes || !common::writeFileAtomically(starter, *bytes)) continue;
             // The copy is the user's own, whatever the permissions of an installed original.
             QFile::setPermissions(starter, QFile::permissions(starter) | QFileDevice::WriteOwner);
             break;

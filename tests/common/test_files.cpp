@@ -6,11 +6,15 @@
 
 #include "support/raw_files.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 #include <cerrno>
 
@@ -121,13 +125,16 @@ private slots:
         const QString path = dir.filePath(u"Hero.QOZ"_s);
         QVERIFY(writeFileAtomically(path, "one"));
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0600) == 0);
-        // A save killed before its rename left its complete temporary file behind.
+        // A save killed before its rename left its complete temporary file behind. It may be another
+        // copy of the program's, still writing: a save leaves it alone (a save's refresh takes it
+        // away once it is an hour old).
         createRaw(dir.path(), ".Hero.QOZ.charac-saving", "killed");
         QVERIFY(writeFileAtomically(path, "two"));
         struct stat info {};
         QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
         QCOMPARE(info.st_mode & 0777, 0600u);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Hero.QOZ"_s});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{u".Hero.QOZ.charac-saving"_s, u"Hero.QOZ"_s}));
 
         const QString link = dir.filePath(u"Link.QOZ"_s);
         QVERIFY(::symlink("Hero.QOZ", QFile::encodeName(link).constData()) == 0);
@@ -140,61 +147,142 @@ private slots:
         QCOMPARE(*readWholeFile(longest, kSmallFileLimit), QByteArray("long"));
         QVERIFY(!writeFileAtomically(dir.filePath(u"Hero.QOZ/x"_s), "into a file"));
         QVERIFY(!writeFileAtomically(dir.path(), "over a folder"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
     }
 
-    // A save goes through links, to the file they name, and never puts a file where the system keeps
-    // something else; a refusal says why in errno, for the caller to name.
-    void savesGoThroughLinksAndAroundWhatIsNoFile_data()
+    // A save of a character or a possession follows a link only to another file of its own folder,
+    // and never puts a file where the system keeps something else; the path files follow links
+    // anywhere. A refusal says why in errno, for the caller to name, and writes nothing anywhere.
+    void savesFollowLinksOnlyWithinTheFolder_data()
     {
-        QTest::addColumn<QStringList>("made"); // "dir D", "file F", "pipe P", "link L TARGET", in order
+        // In order: "dir D", "file F" (holding "mine"), "pipe P", "link L TARGET" ("@" is the test's
+        // folder), "hard L F".
+        QTest::addColumn<QStringList>("made");
         QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("anywhere");  // the path files' rule
         QTest::addColumn<int>("error");      // 0: saved
         QTest::addColumn<QString>("holder"); // the file that holds what was saved
+        const QStringList far{u"dir sub"_s, u"dir other"_s, u"file other/Far.QOZ"_s};
         QTest::newRow("a link to a file not made yet")
-            << QStringList{u"link Ahead.QOZ New.QOZ"_s} << u"Ahead.QOZ"_s << 0 << u"New.QOZ"_s;
+            << QStringList{u"link Ahead.QOZ New.QOZ"_s} << u"Ahead.QOZ"_s << false << EPERM << QString();
         QTest::newRow("a relative link into another folder")
-            << QStringList{u"dir sub"_s, u"dir other"_s, u"link sub/Link.QOZ ../other/Far.QOZ"_s} << u"sub/Link.QOZ"_s
-            << 0 << u"other/Far.QOZ"_s;
-        QTest::newRow("a loop of links") << QStringList{u"link Loop.QOZ Loop.QOZ"_s} << u"Loop.QOZ"_s << ELOOP
+            << far + QStringList{u"link sub/Link.QOZ ../other/Far.QOZ"_s} << u"sub/Link.QOZ"_s << false << EPERM
+            << QString();
+        QTest::newRow("a symbolic link out of the folder") << far + QStringList{u"link sub/Link.QOZ @/other/Far.QOZ"_s}
+                                                           << u"sub/Link.QOZ"_s << false << EPERM << QString();
+        QTest::newRow("a dangling link into a sub-folder") << QStringList{u"dir sub"_s, u"link Link.QOZ sub/New.QOZ"_s}
+                                                           << u"Link.QOZ"_s << false << EPERM << QString();
+        QTest::newRow("links to another file of the folder")
+            << QStringList{u"dir sub"_s, u"file sub/Hero.QOZ"_s, u"link sub/Second.QOZ ../sub/./Hero.QOZ"_s,
+                           u"link sub/First.QOZ @/sub/Second.QOZ"_s}
+            << u"sub/First.QOZ"_s << false << 0 << u"sub/Hero.QOZ"_s;
+        QTest::newRow("a planted hard link at the old temporary name")
+            << far + QStringList{u"hard .Sword.qod.charac-saving other/Far.QOZ"_s} << u"Sword.qod"_s << false << 0
+            << u"Sword.qod"_s;
+        QTest::newRow("a path file through a link into another folder")
+            << far + QStringList{u"link sub/pathC.txt ../other/Far.QOZ"_s} << u"sub/pathC.txt"_s << true << 0
+            << u"other/Far.QOZ"_s;
+        QTest::newRow("a path file through a link to a file not made yet")
+            << QStringList{u"link Ahead.txt New.txt"_s} << u"Ahead.txt"_s << true << 0 << u"New.txt"_s;
+        QTest::newRow("a loop of links") << QStringList{u"link Loop.QOZ Loop.QOZ"_s} << u"Loop.QOZ"_s << false << ELOOP
                                          << QString();
-        QTest::newRow("a pipe") << QStringList{u"pipe Pipe.QOZ"_s} << u"Pipe.QOZ"_s << EEXIST << QString();
-        QTest::newRow("a folder") << QStringList{u"dir Sub"_s} << u"Sub"_s << EISDIR << QString();
-        QTest::newRow("below a file") << QStringList{u"file Hero.QOZ"_s} << u"Hero.QOZ/x"_s << ENOTDIR << QString();
+        QTest::newRow("a pipe") << QStringList{u"pipe Pipe.QOZ"_s} << u"Pipe.QOZ"_s << false << EEXIST << QString();
+        QTest::newRow("a folder") << QStringList{u"dir Sub"_s} << u"Sub"_s << false << EISDIR << QString();
+        QTest::newRow("below a file") << QStringList{u"file Hero.QOZ"_s} << u"Hero.QOZ/x"_s << false << ENOTDIR
+                                      << QString();
     }
-    void savesGoThroughLinksAndAroundWhatIsNoFile()
+    void savesFollowLinksOnlyWithinTheFolder()
     {
         QFETCH(QStringList, made);
         QFETCH(QString, target);
+        QFETCH(bool, anywhere);
         QFETCH(int, error);
         QFETCH(QString, holder);
         QTemporaryDir dir;
         const auto native = [&](const QString& name) { return QFile::encodeName(dir.filePath(name)); };
+        QStringList mine;
         for (const QString& step : made) {
             const QStringList words = step.split(u' ');
             const QByteArray path = native(words[1]);
+            const QByteArray named = words.size() > 2 ? QFile::encodeName(QString(words[2]).replace(u'@', dir.path()))
+                                                      : "";
             if (words[0] == u"dir"_s) QVERIFY(::mkdir(path.constData(), 0755) == 0);
             if (words[0] == u"file"_s) QVERIFY(writeFileAtomically(dir.filePath(words[1]), "mine"));
+            if (words[0] == u"file"_s) mine.append(words[1]);
             if (words[0] == u"pipe"_s) QVERIFY(::mkfifo(path.constData(), 0644) == 0);
-            if (words[0] == u"link"_s)
-                QVERIFY(::symlink(QFile::encodeName(words[2]).constData(), path.constData()) == 0);
+            if (words[0] == u"link"_s) QVERIFY(::symlink(named.constData(), path.constData()) == 0);
+            if (words[0] == u"hard"_s) QVERIFY(::link(native(words[2]).constData(), path.constData()) == 0);
         }
-        struct stat before {};
-        struct stat after {};
-        const bool targetThere = ::lstat(native(target).constData(), &before) == 0;
+        const auto everything = [&] {
+            QStringList names;
+            QDirIterator all(dir.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+            while (all.hasNext()) names.append(all.next());
+            names.sort();
+            return names;
+        };
+        const QStringList before = everything();
+        struct stat was {};
+        const bool targetThere = ::lstat(native(target).constData(), &was) == 0;
 
         errno = 0;
-        QCOMPARE(writeFileAtomically(dir.filePath(target), "saved"), error == 0);
+        const common::LinkRule rule = anywhere ? LinkRule::FollowAnywhere : LinkRule::StayInFolder;
+        QCOMPARE(writeFileAtomically(dir.filePath(target), "saved", rule), error == 0);
         if (error != 0) QCOMPARE(errno, error);
+        if (error != 0) QCOMPARE(everything(), before);
         else QCOMPARE(*readWholeFile(dir.filePath(holder), kSmallFileLimit), QByteArray("saved"));
-        // What stood at the target is still what it was: the link a link, the pipe a pipe.
-        if (targetThere) {
-            QVERIFY(::lstat(native(target).constData(), &after) == 0);
-            QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+        for (const QString& file : std::as_const(mine)) {
+            if (file != holder) QCOMPARE(*readWholeFile(dir.filePath(file), kSmallFileLimit), QByteArray("mine"));
         }
-        QDirIterator leftovers(dir.path(), {u"*.charac-saving"_s}, QDir::Files | QDir::Hidden,
-                               QDirIterator::Subdirectories);
-        QVERIFY(!leftovers.hasNext());
+        // What stood at the target is still what it was: the link a link, the pipe a pipe.
+        struct stat is {};
+        if (targetThere)
+            QVERIFY(::lstat(native(target).constData(), &is) == 0 && (is.st_mode & S_IFMT) == (was.st_mode & S_IFMT));
+        const QStringList leftovers = everything().filter(u".charac-saving"_s);
+        QVERIFY2(leftovers.size() <= int(made.filter(u"charac-saving"_s).size()), qPrintable(leftovers.join(u' ')));
+    }
+
+    // Two copies of the program saving one name never share a temporary file: every save succeeds,
+    // and the file is always one of them whole.
+    void twoWritersOfOneName()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Hero.QOZ"_s);
+        const QByteArray versions[] = {QByteArray(3000, 'a'), QByteArray(10, 'b')};
+        std::atomic<int> failures = 0;
+        const auto writer = [&](int version) {
+            for (int i = 0; i < 300; ++i) {
+                if (!writeFileAtomically(path, versions[version], LinkRule::StayInFolder)) ++failures;
+            }
+        };
+        std::thread first(writer, 0), second(writer, 1);
+        first.join();
+        second.join();
+        QCOMPARE(failures.load(), 0);
+        const QByteArray last = *readWholeFile(path, kSmallFileLimit);
+        QVERIFY(last == versions[0] || last == versions[1]);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Hero.QOZ"_s});
+    }
+
+    // A listing names the temporaries of saves apart from the files; of those only the ones an hour
+    // old go, never a name that is not of their kind.
+    void staleTemporariesGoAndAUsersDotFilesStay()
+    {
+        QTemporaryDir dir;
+        const QStringList old{u".Hero.QOZ.x1y2z3.charac-saving"_s, u".profile"_s, u".Hero.QOZ.charac-saving.txt"_s};
+        const QStringList fresh{u".Rope.qod.a1b2c3.charac-saving"_s, u"Hero.QOZ"_s};
+        for (const QString& name : old + fresh) createRaw(dir.path(), QFile::encodeName(name), "bytes");
+        for (const QString& name : old) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3700), QFileDevice::FileModificationTime));
+        }
+        const FolderEntries entries = readFolder(dir.path());
+        QCOMPARE(sorted(entries.interruptedSaves), sorted({old[0], fresh[0]}));
+        QVERIFY(!entries.files.contains(old[0]) && entries.files.contains(old[1]));
+        removeStaleSaves(dir.path(), entries.interruptedSaves + entries.files);
+        QCOMPARE(sorted(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)),
+                 sorted({old[1], old[2], fresh[0], fresh[1]}));
     }
 };
 

@@ -185,22 +185,28 @@ private slots:
         QVERIFY(ui().FrameNew->isHidden() && ui().FrameStuff->isHidden());
     }
 
-    // Nothing is written anywhere for a name that leaves the character folder, or for a character
-    // path that names no folder (an empty or relative path from a hand-edited path file).
+    // Nothing is written anywhere for a name that leaves the character folder, a link planted in it
+    // that leads out of it or to nothing, or a character path that names no folder (an empty or
+    // relative path from a hand-edited path file).
     void takeWritesOnlyIntoTheCharacterFolder_data()
     {
         QTest::addColumn<QString>("characterPath");
         QTest::addColumn<QString>("name");
-        QTest::newRow("parent folder") << QString() << "../charac-escape.qod";
-        QTest::newRow("sub-folder") << QString() << "sub/charac-escape.qod";
-        QTest::newRow("empty character path") << u""_s << u"charac-escape.qod"_s;
-        QTest::newRow("relative character path") << u"."_s << u"charac-escape.qod"_s;
+        QTest::addColumn<QString>("link"); // what a link of that name in the character folder names
+        QTest::newRow("parent folder") << QString() << u"../charac-escape.qod"_s << QString();
+        QTest::newRow("sub-folder") << QString() << u"sub/charac-escape.qod"_s << QString();
+        QTest::newRow("empty character path") << u""_s << u"charac-escape.qod"_s << QString();
+        QTest::newRow("relative character path") << u"."_s << u"charac-escape.qod"_s << QString();
+        QTest::newRow("a link out of the folder") << QString() << u"Leather.qod"_s << u"../charac-escape.qod"_s;
+        QTest::newRow("a link to nothing") << QString() << u"Leather.qod"_s << u"sub/charac-escape.qod"_s;
     }
     void takeWritesOnlyIntoTheCharacterFolder()
     {
         QFETCH(QString, characterPath);
         QFETCH(QString, name);
+        QFETCH(QString, link);
         QVERIFY(QDir(program).mkdir(u"sub"_s));
+        if (!link.isEmpty()) QVERIFY(QFile::link(link, program + sep() + name));
         if (!characterPath.isNull()) ui().LaChPath->setCaption(characterPath);
         const QStringList places{program + u"/../charac-escape.qod"_s, program + u"/sub/charac-escape.qod"_s,
                                  u"/charac-escape.qod"_s, QDir::current().filePath(u"charac-escape.qod"_s)};

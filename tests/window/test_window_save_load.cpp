@@ -12,10 +12,10 @@
 #include "charfile/character_file.h"
 #include "common/files.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -42,6 +42,13 @@ private slots:
 
     void saveRightAfterStartUp()
     {
+        // A save's refresh takes away what saves cut short an hour ago left, and nothing else.
+        const QStringList left{u".Name.QOZ.a1b2c3.charac-saving"_s, u".Name.QOZ.charac-saving.txt"_s};
+        for (const QString& name : left) {
+            QFile file(program + sep() + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
+        }
         for (int entry = 0; entry < 4; ++entry) {
             form->eventLog().append(QStringLiteral("Dagger --[w]\r"));
             form->eventLog().endEntry(1);
@@ -53,6 +60,8 @@ private slots:
                      "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
         QCOMPARE(ui().Labnam->caption(), QString());
         QCOMPARE(ui().FileD->findItems(u"Name.QOZ"_s, Qt::MatchExactly).size(), 1);
+        QVERIFY(!QFileInfo::exists(program + sep() + left[0]));
+        QVERIFY(QFileInfo::exists(program + sep() + left[1]));
         QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
         QCOMPARE(ui().FileD->palette().color(QPalette::Base), QColor(Qt::black));
         QCOMPARE(ui().LaChPath->caption(), program + sep());
@@ -209,6 +218,12 @@ private slots:
     void nameThatLeavesTheFolderIsRefused()
     {
         ui().Labnam->setCaption(QStringLiteral("../escape"));
+        ui().CDsaveCH->click();
+        QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
+        QVERIFY(!QFileInfo::exists(QFileInfo(program).dir().filePath(u"escape.QOZ"_s)));
+        // Nor does a link in the folder lead the save out of it.
+        QVERIFY(QFile::link(u"../escape.QOZ"_s, program + u"/Tessa.QOZ"_s));
+        ui().Labnam->setCaption(QStringLiteral("Tessa"));
         ui().CDsaveCH->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
         QVERIFY(!QFileInfo::exists(QFileInfo(program).dir().filePath(u"escape.QOZ"_s)));

@@ -55,12 +55,14 @@ void CharacterFiles::SaCh()
 {
     emit aboutToSave();
     const QString fileName = sheet_.name() + QStringLiteral(".QOZ");
+    const QString folder = c_.FileD->folder();
     const bool written = common::isValidFileName(fileName)
-                         && common::writeSmallFile(common::joinPath(c_.FileD->folder(), fileName),
-                                                   charfile::characterFileBytes(character_));
+                         && common::writeSmallFile(common::joinPath(folder, fileName),
+                                                   charfile::characterFileBytes(character_),
+                                                   common::LinkRule::StayInFolder);
     if (!written) return messages_.say(kAlienInvader);
 
-    folders_.reread(folders_.currentFolder()); // every list shows the new file
+    folders_.rereadAfterWrite(folders_.currentFolder(), folder); // every list shows the new file
     sheet_.Numero();
     folders_.FindPlace();
 }

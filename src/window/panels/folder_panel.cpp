@@ -123,6 +123,14 @@ bool FolderPanel::goTo(const QString& folder) { return c_.DirA->setPath(folder);
 
 bool FolderPanel::reread(const QString& folder) { return c_.DirA->reread(folder); }
 
+bool FolderPanel::rereadAfterWrite(const QString& folder, const QString& writtenFolder)
+{
+    if (!c_.DirA->reread(folder)) return false;
+    if (c_.DirA->path() == normalFolder(writtenFolder))
+        common::removeStaleSaves(c_.DirA->path(), c_.DirA->interruptedSaves());
+    return true;
+}
+
 void FolderPanel::goHome() { c_.DirA->setPath(places_.programFolder); }
 
 void FolderPanel::storeOrRecallRoot(int index)

@@ -52,6 +52,9 @@ public:
     bool goTo(const QString& folder);
     // The folder list at that folder, read again even when it is there already.
     bool reread(const QString& folder);
+    // After a write into writtenFolder: the folder list at folder, read again; when that is the folder
+    // written into, the temporaries of saves cut short long ago that its listing found are removed.
+    bool rereadAfterWrite(const QString& folder, const QString& writtenFolder);
     void goHome();
 
 signals:

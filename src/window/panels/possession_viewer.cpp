@@ -78,14 +78,14 @@ void PossessionViewer::store(const QString& fileName, const possessions::Lines& 
     const QString characterFolder = folders_.characterFolder();
     if (!QFileInfo(characterFolder).isAbsolute() || !common::isFolder(characterFolder)
         || !common::isValidFileName(fileName)
-        || !common::writeSmallFile(common::joinPath(characterFolder, fileName),
-                                   possessions::possessionFileBytes(lines))) {
+        || !common::writeSmallFile(common::joinPath(characterFolder, fileName), possessions::possessionFileBytes(lines),
+                                   common::LinkRule::StayInFolder)) {
         return messages_.say(kDidNotMakeIt);
     }
     // "R" checked: back to the character folder; otherwise stay at the origin of the object. Either
     // way the folder is read again, so the new file shows wherever it belongs.
     const QString target = c_.Chtake1->isChecked() ? characterFolder : folders_.currentFolder();
-    if (folders_.reread(target)) return;
+    if (folders_.rereadAfterWrite(target, characterFolder)) return;
     folders_.goHome(); // the folder is gone: the lists go home
     messages_.say(kDidNotMakeIt);
 }

@@ -90,6 +90,7 @@ void FolderList::refresh()
 
     common::FolderEntries entries = common::readFolder(path_);
     files_ = std::move(entries.files);
+    interruptedSaves_ = std::move(entries.interruptedSaves);
     QStringList& subFolders = entries.folders;
     std::sort(subFolders.begin(), subFolders.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });

@@ -13,8 +13,10 @@ public:
     explicit FolderList(QWidget* parent = nullptr);
 
     const QString& path() const { return path_; }
-    // The files of the current folder as read by the last change or refresh.
+    // The files of the current folder as read by the last change or refresh, and the temporary files
+    // of saves found there.
     const QStringList& files() const { return files_; }
+    const QStringList& interruptedSaves() const { return interruptedSaves_; }
 
     // Opens an existing folder; false (and no change) when it does not exist. The same folder again
     // is no change.
@@ -38,6 +40,7 @@ private:
     void open(QListWidgetItem* item);
     QString path_;
     QStringList files_;
+    QStringList interruptedSaves_;
 };
 
 // A folder path made absolute, cleaned, and written with the platform's separator.
