@@ -45,6 +45,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window on a Wayland desktop without X11 beside it: the toolkit's plug-in is a package of its own.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# The sheet's captions are laid out for Liberation Serif where Georgia is missing: with a wider serif
+# some would wrap ("save item" onto two lines).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -9,12 +9,14 @@ endif()
 
 # refresh(FOLDER TOOL [OPTION...]) runs TOOL [OPTION...] FOLDER when both the tool and the folder exist.
 function(refresh folder tool)
-    find_program(program ${tool} NO_CACHE)
-    if(NOT program)
+    # A name of its own: find_program does not look when its variable is set already.
+    unset(charac_refresh_tool)
+    find_program(charac_refresh_tool ${tool} NO_CACHE)
+    if(NOT charac_refresh_tool)
         message(STATUS "Not refreshed, no ${tool}: ${folder}")
     elseif(IS_DIRECTORY "${folder}")
         message(STATUS "Refreshing: ${folder}")
-        execute_process(COMMAND ${program} ${ARGN} ${folder} RESULT_VARIABLE result)
+        execute_process(COMMAND "${charac_refresh_tool}" ${ARGN} "${folder}" RESULT_VARIABLE result)
         if(NOT result EQUAL 0)
             message(WARNING "${tool} ${folder} failed (${result}): the desktop may not see the new files yet")
         endif()

@@ -1,5 +1,7 @@
 #!/bin/sh
-# Makes the Debian package (scripts/package) and checks it: Debian's package checker finds no error,
+# Makes the Debian package (scripts/package) twice, in two copies of the source whose build folders
+# have the same name, under a builder's umask of 002, and checks that the two are the same, byte for
+# byte; then checks one of them: Debian's package checker finds no error,
 # no warning and no missing hardening; the package holds what a stripped install of its own tree into
 # /usr holds, byte for byte, and adds only its copyright and changelog; none of the desktop's caches
 # comes with it; its fields are those of the program; and the packaged program, run from the unpacked
@@ -19,10 +21,23 @@ trap 'exit 1' INT TERM
 fail() { echo "FAIL: $*"; exit 1; }
 . "$source/tests/install/first_start.sh"
 
-"$source/scripts/package" >"$work/package.log" 2>&1 || { cat "$work/package.log"; fail "scripts/package"; }
-deb=$(tail -n 1 "$work/package.log")
-[ -s "$deb" ] || { cat "$work/package.log"; fail "scripts/package named no package"; }
-echo "made $deb, $(wc -c <"$deb") bytes"
+# package COPY: the package made in a copy of the source (without its build folders), named last.
+package() {
+    mkdir -p "$work/$1/charac"
+    (cd "$source" && tar --exclude='./build*' --exclude=./.git -cf - .) | tar -C "$work/$1/charac" -xf -
+    (umask 002 && "$work/$1/charac/scripts/package") >"$work/$1.log" 2>&1 || { cat "$work/$1.log"; fail "scripts/package in $1"; }
+    deb=$(tail -n 1 "$work/$1.log")
+    [ -s "$deb" ] || { cat "$work/$1.log"; fail "scripts/package in $1 named no package"; }
+}
+package first
+first=$deb
+package second
+if ! cmp -s "$first" "$deb"; then
+    command -v diffoscope >/dev/null && diffoscope "$first" "$deb"
+    fail "two builds of the same source made different packages"
+fi
+echo "made $deb twice, the same $(wc -c <"$deb") bytes"
+source=$work/second/charac
 
 lintian --info "$deb" >"$work/lintian" 2>&1
 grep -v "^running with root privileges" "$work/lintian"
