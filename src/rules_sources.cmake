@@ -1,17 +1,24 @@
 # The rules' sources, one list per folder: plain functions over plain data, QtCore only. Shared by
 # the program's build (src/CMakeLists.txt) and the fuzzers' (tests/fuzz).
 set(COMMON_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/common/atomic_write.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/codepage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/fields.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/file_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/files.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/common/folder_entries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/native_names.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/numbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/random_source.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/wildcard.cpp
 )
+# The system's own calls: files read and written, folders listed and made.
+if(WIN32)
+    set(COMMON_PLATFORM windows)
+else()
+    set(COMMON_PLATFORM posix)
+endif()
+foreach(concern IN ITEMS atomic_write files folder_entries)
+    list(APPEND COMMON_SOURCES ${CMAKE_CURRENT_LIST_DIR}/common/${concern}_${COMMON_PLATFORM}.cpp)
+endforeach()
 set(REFERENCE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/reference/reference_tables.cpp
 )

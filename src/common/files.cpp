@@ -1,99 +1,56 @@
+// What files and saves are on every system; the system's own calls are in files_*.cpp,
+// atomic_write_*.cpp and folder_entries_*.cpp.
 #include "common/files.h"
 
-#include "common/descriptor.h"
-#include "common/native_names.h"
+#include "common/saves.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace common {
+
 namespace {
-
-// A plain file opened for reading, or -1. Not blocking: opening a named pipe would otherwise wait for
-// a writer that never comes.
-int openPlainFile(const QString& path, struct stat& info)
-{
-    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) return fd;
-    if (fd >= 0) ::close(fd);
-    return -1;
-}
-
-// One read, tried again when a signal interrupts it.
-ssize_t readSome(int fd, char* data, qint64 size)
-{
-    for (;;) {
-        const ssize_t got = ::read(fd, data, static_cast<size_t>(size));
-        if (got >= 0 || errno != EINTR) return got;
-    }
-}
-
+const QString kSaveEnding = QStringLiteral(".charac-saving");
 } // namespace
 
-PathFacts inspectPath(const QString& path)
+QString temporarySaveName(const QString& name)
 {
-    const QByteArray native = nativePath(path);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0) return {errno == ENOENT ? PathKind::Missing : PathKind::Unreachable};
-    const PathKind kind = S_ISDIR(info.st_mode)   ? PathKind::Folder
-                          : S_ISREG(info.st_mode) ? PathKind::File
-                                                  : PathKind::Other;
-    return {kind, info.st_size, ::access(native.constData(), R_OK) == 0};
+    static const char kTagLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString tag;
+    for (int i = 0; i < 6; ++i) tag += QLatin1Char(kTagLetters[QRandomGenerator::system()->bounded(36)]);
+    return u'.' + name + u'.' + tag + kSaveEnding;
 }
 
-std::optional<QByteArray> readFileStart(const QString& path, qint64 count)
+bool isInterruptedSave(const QString& name) { return name.startsWith(u'.') && name.endsWith(kSaveEnding); }
+
+bool writeSmallFile(const QString& path, const QByteArray& bytes, LinkRule links)
 {
-    struct stat info {};
-    const Descriptor fd(openPlainFile(path, info));
-    if (fd.get() < 0) return std::nullopt;
-    QByteArray bytes(static_cast<qsizetype>(count), Qt::Uninitialized);
-    qsizetype total = 0;
-    while (total < bytes.size()) {
-        const ssize_t got = readSome(fd.get(), bytes.data() + total, bytes.size() - total);
-        if (got < 0) return std::nullopt;
-        if (got == 0) break;
-        total += got;
-    }
-    bytes.truncate(total);
-    return bytes;
+    return bytes.size() <= kSmallFileLimit && writeFileAtomically(path, bytes, links);
 }
 
-std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes)
+bool makeFolders(const QString& path)
 {
-    struct stat info {};
-    const Descriptor fd(openPlainFile(path, info));
-    if (fd.get() < 0 || info.st_size > maxBytes) return std::nullopt;
-    // Read to the end, not to the size seen: the file may change meanwhile. One byte past the bound
-    // tells a file that grew too big.
-    QByteArray bytes(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
-    qint64 total = 0;
-    for (;;) {
-        if (total == bytes.size()) {
-            if (total > maxBytes) return std::nullopt;
-            bytes.resize(static_cast<qsizetype>(std::min(maxBytes + 1, 2 * total + 4096)));
-        }
-        const ssize_t got = readSome(fd.get(), bytes.data() + total, bytes.size() - total);
-        if (got < 0) return std::nullopt;
-        if (got == 0) break;
-        total += got;
+    // From the folder up to the first thing that is there: a file there fails the first folder made.
+    const auto there = [](const QString& folder) {
+        const PathKind kind = inspectPath(folder).kind;
+        return kind != PathKind::Missing && kind != PathKind::Unreachable;
+    };
+    QStringList missing;
+    for (QString folder = QDir::cleanPath(path); !there(folder); folder = QFileInfo(folder).path()) {
+        missing.prepend(folder);
+        if (QFileInfo(folder).path() == folder) break;
     }
-    if (total > maxBytes) return std::nullopt;
-    bytes.truncate(static_cast<qsizetype>(total));
-    return bytes;
+    for (const QString& folder : std::as_const(missing)) {
+        if (!makeFolder(folder)) return false;
+    }
+    return true;
 }
 
 QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
-
-bool isFolder(const QString& path)
-{
-    struct stat info {};
-    return !path.isEmpty() && ::stat(nativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
 
 bool isValidFileName(const QString& name)
 {

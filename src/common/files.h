@@ -1,8 +1,8 @@
 // Whole-file reads and writes, and new folders. Every file the program writes is replaced whole or not
 // at all, so a failed or interrupted save never leaves a half-written file or destroys the earlier
 // one, and what a write or a new folder made survives a power cut once the call returns. Paths are
-// texts as common/native_names.h makes them, so names in any encoding open. Reading lives in
-// files.cpp, writing in atomic_write.cpp.
+// texts as common/native_names.h makes them, so names in any encoding open. Each system's calls are
+// in files_*.cpp (reading), atomic_write_*.cpp (writing) and folder_entries_*.cpp.
 #pragma once
 
 #include <QByteArray>
@@ -48,7 +48,9 @@ enum class LinkRule {
 };
 
 // Writes a temporary file of its own beside the target and renames it over the target once it is
-// complete and on disk, then flushes the folder so that the rename survives a power cut. The target
+// complete and on disk, then flushes the folder so that the rename survives a power cut (a folder the
+// user may write to but not read cannot be flushed: there the rename is on disk when the system
+// writes it out). The target
 // keeps its permissions (a new file gets what the umask leaves of 0666), and one the user cannot write
 // is not replaced, nor is a folder, device or pipe. On failure errno tells why.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, LinkRule links = LinkRule::FollowAnywhere);
@@ -68,8 +70,10 @@ void removeStaleSaves(const QString& folder, const QStringList& names);
 QString systemReason();
 
 bool isFolder(const QString& path);
-// A new folder, on disk once this returns: its parent is flushed after it. False, with errno, when
-// it cannot be made (it is there already, or a folder on the way is not).
+// Whether this user may make and replace files in the folder.
+bool canWriteInto(const QString& folder);
+// A new folder, on disk once this returns: its parent is flushed after it (where it may be read).
+// False, with errno, when it cannot be made (it is there already, or a folder on the way is not).
 bool makeFolder(const QString& path);
 // The folder and every missing folder above it, each made as makeFolder makes one.
 bool makeFolders(const QString& path);

@@ -6,10 +6,7 @@
 #include "common/native_names.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <unistd.h>
 
 namespace shell {
 
@@ -53,19 +50,17 @@ ProgramFolder prepareProgramFolder(const QString& characHome, const QString& exe
         return failed(folder, QStringLiteral("it cannot be created (%1)").arg(common::systemReason()));
     }
     // Asked of the system rather than tried with a file, which would cost every start a write.
-    if (::access(common::nativePath(folder).constData(), W_OK | X_OK) != 0) {
+    if (!common::canWriteInto(folder)) {
         return failed(folder, QStringLiteral("it cannot be written (%1)").arg(common::systemReason()));
     }
 
     const QString starter = QDir(folder).filePath(kStarterCatalogue);
     if (!QFileInfo::exists(starter)) {
         for (const QString& source : starterCatalogues) {
-            // Read and written whole, as every file the program makes: on disk once it is there.
+            // Read and written whole, as every file the program makes: on disk once it is there, and
+            // the user's own, whatever the permissions of an installed original.
             const auto bytes = common::readWholeFile(source, common::kCatalogueFileLimit);
-            if (!bytes || !common::writeFileAtomically(starter, *bytes)) continue;
-            // The copy is the user's own, whatever the permissions of an installed original.
-            QFile::setPermissions(starter, QFile::permissions(starter) | QFileDevice::WriteOwner);
-            break;
+            if (bytes && common::writeFileAtomically(starter, *bytes)) break;
         }
     }
     return {folder, QString()};

@@ -6,7 +6,6 @@
 
 #include "support/raw_files.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -119,7 +118,7 @@ private slots:
         QVERIFY(!readFolder(dir.path()).files.contains(u"pipe.qoz"_s));
     }
 
-    void savesKeepPermissionsFollowLinksAndClearLeftovers()
+    void savesKeepPermissionsAndFollowLinks()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Hero.QOZ"_s);
@@ -133,6 +132,13 @@ private slots:
         struct stat info {};
         QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
         QCOMPARE(info.st_mode & 0777, 0600u);
+        // A new file has what the umask leaves of a plain create's mode.
+        const mode_t mask = ::umask(027);
+        QVERIFY(writeFileAtomically(dir.filePath(u"New.QOZ"_s), "new"));
+        ::umask(mask);
+        QVERIFY(::stat(QFile::encodeName(dir.filePath(u"New.QOZ"_s)).constData(), &info) == 0);
+        QVERIFY(QFile::remove(dir.filePath(u"New.QOZ"_s)));
+        QCOMPARE(info.st_mode & 0777, 0640u);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
                  (QStringList{u".Hero.QOZ.charac-saving"_s, u"Hero.QOZ"_s}));
 
@@ -172,6 +178,15 @@ private slots:
                                                            << u"sub/Link.QOZ"_s << false << EPERM << QString();
         QTest::newRow("a dangling link into a sub-folder") << QStringList{u"dir sub"_s, u"link Link.QOZ sub/New.QOZ"_s}
                                                            << u"Link.QOZ"_s << false << EPERM << QString();
+        QTest::newRow("a chain that leaves at its second link")
+            << far + QStringList{u"link A.QOZ B.QOZ"_s, u"link B.QOZ other/Far.QOZ"_s} << u"A.QOZ"_s << false << EPERM
+            << QString();
+        QTest::newRow("a link to its own folder")
+            << QStringList{u"link Dot.QOZ ."_s} << u"Dot.QOZ"_s << false << EPERM << QString();
+        QTest::newRow("a link through a link back to its own folder")
+            << QStringList{u"dir sub"_s, u"file sub/Hero.QOZ"_s, u"link sub/here ."_s,
+                           u"link sub/L.QOZ here/Hero.QOZ"_s}
+            << u"sub/L.QOZ"_s << false << 0 << u"sub/Hero.QOZ"_s;
         QTest::newRow("links to another file of the folder")
             << QStringList{u"dir sub"_s, u"file sub/Hero.QOZ"_s, u"link sub/Second.QOZ ../sub/./Hero.QOZ"_s,
                            u"link sub/First.QOZ @/sub/Second.QOZ"_s}
@@ -272,11 +287,7 @@ private slots:
         const QStringList old{u".Hero.QOZ.x1y2z3.charac-saving"_s, u".profile"_s, u".Hero.QOZ.charac-saving.txt"_s};
         const QStringList fresh{u".Rope.qod.a1b2c3.charac-saving"_s, u"Hero.QOZ"_s};
         for (const QString& name : old + fresh) createRaw(dir.path(), QFile::encodeName(name), "bytes");
-        for (const QString& name : old) {
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3700), QFileDevice::FileModificationTime));
-        }
+        for (const QString& name : old) makeTwoHoursOld(dir.filePath(name));
         const FolderEntries entries = readFolder(dir.path());
         QCOMPARE(sorted(entries.interruptedSaves), sorted({old[0], fresh[0]}));
         QVERIFY(!entries.files.contains(old[0]) && entries.files.contains(old[1]));

@@ -8,7 +8,8 @@
 #include "common/wildcard.h"
 #include "possessions/possession_file.h"
 
-#include <QDateTime>
+#include "support/raw_files.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -99,11 +100,7 @@ private slots:
 
         // What the kills left goes with a save's refresh once it is an hour old, when no save can
         // still be writing it.
-        for (const QString& name : common::readFolder(dir.path()).interruptedSaves) {
-            QFile left(dir.filePath(name));
-            QVERIFY(left.open(QIODevice::ReadWrite));
-            QVERIFY(left.setFileTime(QDateTime::currentDateTime().addSecs(-3700), QFileDevice::FileModificationTime));
-        }
+        for (const QString& name : common::readFolder(dir.path()).interruptedSaves) makeTwoHoursOld(dir.filePath(name));
         common::removeStaleSaves(dir.path(), common::readFolder(dir.path()).interruptedSaves);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
                  (QStringList{kCharacterName, kPossessionName}));

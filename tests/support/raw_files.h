@@ -2,6 +2,7 @@
 // that are not UTF-8, or hold a line break, which Qt's own file functions cannot make.
 #pragma once
 
+#include <QDateTime>
 #include <QFile>
 #include <QtTest>
 
@@ -23,6 +24,14 @@ inline void createRaw(const QString& folder, const QByteArray& name, const QByte
     QCOMPARE(::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())), static_cast<ssize_t>(bytes.size()));
     if (size >= 0) QCOMPARE(::ftruncate(fd, size), 0);
     ::close(fd);
+}
+
+// A file, made empty where there is none, two hours old: older than any save still under way.
+inline void makeTwoHoursOld(const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
 }
 
 // Empties a folder by the raw names of its entries, which Qt's own removal cannot name. Meant for a

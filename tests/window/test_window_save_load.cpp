@@ -1,6 +1,7 @@
 // Saving and loading characters through the window: the blinking list, the save and its failures,
 // the load and its failures, and a character file named on the command line.
 #include "support/full_disk.h"
+#include "support/raw_files.h"
 #include "support/window_fixture.h"
 
 #include "window/form_charac.h"
@@ -12,7 +13,6 @@
 #include "charfile/character_file.h"
 #include "common/files.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -44,11 +44,7 @@ private slots:
     {
         // A save's refresh takes away what saves cut short an hour ago left, and nothing else.
         const QStringList left{u".Name.QOZ.a1b2c3.charac-saving"_s, u".Name.QOZ.charac-saving.txt"_s};
-        for (const QString& name : left) {
-            QFile file(program + sep() + name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
-        }
+        for (const QString& name : left) makeTwoHoursOld(program + sep() + name);
         for (int entry = 0; entry < 4; ++entry) {
             form->eventLog().append(QStringLiteral("Dagger --[w]\r"));
             form->eventLog().endEntry(1);

@@ -27,8 +27,8 @@ class SheetPanel : public QObject {
 public:
     SheetPanel(const SheetControls& controls, SheetState state, QObject* parent = nullptr);
 
-    // The record the sheet shows, and the record replaced whole, as a load replaces it; the labels
-    // show it from the next Numero.
+    // The record the sheet shows, and the record replaced whole by another one; the labels show the
+    // new record from the next Numero.
     const sheet::Character& character() const { return state_.character; }
     void setCharacter(const sheet::Character& character);
 

@@ -35,14 +35,27 @@ void FileList::showFolder(const QString& folder, const QStringList& files)
         if (pattern_.matches(name)) matching.append(name);
     }
     const QSignalBlocker quiet(this);
-    if (matching != matching_) {
-        matching_ = std::move(matching);
+    const bool same = sameNames(matching, matching_);
+    matching_ = std::move(matching);
+    if (!same) {
         showNames(matching_);
         return;
     }
     // The same names as shown, as after a save over a file of the list in a folder of thousands: the
     // entries stay, and only the chosen entry goes, as it goes from a list made anew.
     selectionModel()->clear();
+}
+
+// The same names, whatever the order: a listing may give them in another order after a save (some
+// file systems list a renamed file first).
+bool FileList::sameNames(const QStringList& names, const QStringList& others)
+{
+    if (names.size() != others.size()) return false;
+    if (names == others) return true;
+    QStringList a = names, b = others;
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
 }
 
 void FileList::showNames(const QStringList& matching)

@@ -42,6 +42,7 @@ protected:
 
 private:
     static QString fileNameOf(const QListWidgetItem* entry);
+    static bool sameNames(const QStringList& names, const QStringList& others);
     void showNames(const QStringList& matching);
     QString folder_;
     QStringList folderFiles_; // every file of the folder, as last read

@@ -1,34 +1,31 @@
-// Writing files whole and making folders, each durable once it returns. A write goes to a temporary
-// file of its own beside the target, flushed, renamed over the target, and the folder flushed; every
-// call works from one descriptor of the folder, so that nothing can be swapped in between.
+// Writing files whole, making folders and clearing old temporaries, on systems with POSIX calls. A write
+// goes to a temporary file of its own beside the target, flushed, renamed over the target, and the
+// folder flushed. Once the name to write is known, the write works from one descriptor of its folder,
+// so that nothing can be swapped in between the check of a link and the rename.
 #include "common/descriptor.h"
 #include "common/files.h"
 #include "common/native_names.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QRandomGenerator>
+#include "common/saves.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <ctime>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace common {
 namespace {
 
-const QByteArray kSaveEnding = QByteArrayLiteral(".charac-saving");
-constexpr int kMostLinks = 40;                 // as the system follows them
-constexpr std::time_t kStaleSeconds = 60 * 60; // no save under way is this old
-constexpr int kTagLength = 6;
+constexpr int kMostLinks = 40; // as the system follows them
 
 bool writeAll(int fd, const char* data, qint64 size)
 {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
         if (written < 0 && errno == EINTR) continue;
+        if (written == 0) errno = EIO;
         if (written <= 0) return false;
         data += written;
         size -= written;
@@ -67,18 +64,25 @@ int openFolder(const QByteArray& folder)
 // folder opened for its path alone (EBADF), have the file in place all the same.
 bool flushFolder(int folder) { return ::fsync(folder) == 0 || errno == EINVAL || errno == ENOTSUP || errno == EBADF; }
 
+// What the symbolic link name in folder names, or nothing when name is no link (or a link too long).
+std::optional<QByteArray> linkText(int folder, const QByteArray& name)
+{
+    char named[PATH_MAX];
+    const ssize_t size = ::readlinkat(folder, name.constData(), named, sizeof named);
+    if (size <= 0 || size == sizeof named) return std::nullopt;
+    return QByteArray(named, size);
+}
+
 // The file a save replaces when links may lead anywhere: the target itself, or the file a symbolic
 // link at the target names, made there when it does not exist yet, as writing through the link would.
 // Nothing for a loop.
 QByteArray fileBehindLinks(QByteArray target)
 {
     for (int hop = 0; hop < kMostLinks; ++hop) {
-        char named[PATH_MAX];
-        const ssize_t size = ::readlink(target.constData(), named, sizeof named);
-        if (size < 0 || size == sizeof named) return target;
-        QByteArray next(named, size);
-        if (!next.startsWith('/')) next.prepend(placeOf(target).folder);
-        target = next;
+        std::optional<QByteArray> next = linkText(AT_FDCWD, target);
+        if (!next) return target;
+        if (!next->startsWith('/')) next->prepend(placeOf(target).folder);
+        target = *next;
     }
     errno = ELOOP;
     return QByteArray();
@@ -97,58 +101,56 @@ bool isSameFolder(int folder, const QByteArray& other)
 // a chain of links at name names directly in the same folder. A link out of the folder, or to nothing,
 // refuses the write (EPERM): folders travel between players, and a link planted in one must not
 // steer a save anywhere else.
-QByteArray nameInFolder(int folder, QByteArray name)
+std::optional<QByteArray> nameInFolder(int folder, QByteArray name)
 {
     for (int hop = 0; hop < kMostLinks; ++hop) {
         struct stat info {};
         if (::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
             if (hop == 0) return name; // a new file, or one the write itself will fail on
             errno = EPERM;
-            return QByteArray();
+            return std::nullopt;
         }
         if (!S_ISLNK(info.st_mode)) return name;
-        char named[PATH_MAX];
-        const ssize_t size = ::readlinkat(folder, name.constData(), named, sizeof named);
-        const Place next = placeOf(QByteArray(named, std::max<ssize_t>(size, 0)));
-        const bool inFolder = size > 0 && size < ssize_t(sizeof named) && !next.name.isEmpty() && next.name != "."
-                              && next.name != ".." && (next.folder.isEmpty() || isSameFolder(folder, next.folder));
+        const std::optional<QByteArray> text = linkText(folder, name);
+        const Place next = placeOf(text.value_or(QByteArray()));
+        const bool inFolder = text && !next.name.isEmpty() && next.name != "." && next.name != ".."
+                              && (next.folder.isEmpty() || isSameFolder(folder, next.folder));
         if (!inFolder) {
             errno = EPERM;
-            return QByteArray();
+            return std::nullopt;
         }
         name = next.name;
     }
     errno = ELOOP;
-    return QByteArray();
+    return std::nullopt;
 }
 
-// The mode of a new file: what the user's umask leaves of 0666, as a plain create would give.
-mode_t newFileMode()
+// The first bytes of a name, at most max of them, not cutting a character of UTF-8 in half: some file
+// systems (those of USB sticks) refuse a name that is not valid UTF-8.
+QByteArray nameStart(QByteArray name, qsizetype max)
 {
-    static const mode_t mask = [] {
-        const mode_t old = ::umask(0);
-        ::umask(old);
-        return old;
-    }();
-    return 0666 & ~mask;
+    if (name.size() <= max) return name;
+    name.truncate(max);
+    while (!name.isEmpty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80) name.chop(1);
+    if (!name.isEmpty() && static_cast<unsigned char>(name.back()) >= 0xC0) name.chop(1);
+    return name;
 }
 
 // A temporary file for a write of name, under a name made for this write alone and created only if
 // nothing stands there (O_EXCL, no link followed): no file or link planted at any name, nor another
 // copy of the program writing the same name, can receive the bytes. Hidden, with an ending no list
-// shows; a name near the system's limit is cut short to make room.
-int createTemporary(int folder, const QByteArray& name, QByteArray& temporary)
+// shows; the name's start is cut short to make room, and left out where the folder's file system
+// takes shorter names. Made with the mode given: a new file's as a plain create makes it, so that the
+// umask and a default ACL of the folder apply.
+int createTemporary(int folder, const QByteArray& name, mode_t mode, QByteArray& temporary)
 {
-    static const char kTagLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    const QByteArray stem =
-        name.first(std::min<qsizetype>(name.size(), NAME_MAX - 2 - kTagLength - kSaveEnding.size()));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray tag(kTagLength, Qt::Uninitialized);
-        for (char& letter : tag) letter = kTagLetters[QRandomGenerator::system()->bounded(int(sizeof kTagLetters) - 1)];
-        temporary = '.' + stem + '.' + tag + kSaveEnding;
+    QString stem = nameFromNative(nameStart(name, NAME_MAX - kSaveNameExtra));
+    for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
+        temporary = nativePath(temporarySaveName(stem));
         const int fd =
-            ::openat(folder, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd >= 0 || errno != EEXIST) return fd;
+            ::openat(folder, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || (errno != EEXIST && (errno != ENAMETOOLONG || stem.isEmpty()))) return fd;
+        if (errno == ENAMETOOLONG) stem.clear();
     }
     return -1;
 }
@@ -165,13 +167,13 @@ bool replaceInFolder(int folder, const QByteArray& name, const QByteArray& bytes
     // A rename needs only the folder to be writable: a file the user made read-only is refused here,
     // as writing it in place would be.
     if (replacing && ::faccessat(folder, name.constData(), W_OK, 0) != 0) return false;
+    // A replacement is the user's alone while it is written, and then takes the file's permissions.
     QByteArray temporary;
-    Descriptor fd(createTemporary(folder, name, temporary));
+    Descriptor fd(createTemporary(folder, name, replacing ? 0600 : 0666, temporary));
     if (fd.get() < 0) return false;
-    const mode_t mode = replacing ? old.st_mode & 07777 : newFileMode();
-    const bool written = writeAll(fd.get(), bytes.constData(), bytes.size()) && ::fchmod(fd.get(), mode) == 0
-                         && ::fsync(fd.get()) == 0 && fd.close()
-                         && ::renameat(folder, temporary.constData(), folder, name.constData()) == 0;
+    const bool written = writeAll(fd.get(), bytes.constData(), bytes.size())
+                         && (!replacing || ::fchmod(fd.get(), old.st_mode & 07777) == 0) && ::fsync(fd.get()) == 0
+                         && fd.close() && ::renameat(folder, temporary.constData(), folder, name.constData()) == 0;
     if (!written) {
         const int reason = errno; // for the caller to name, not the clean-up's
         ::unlinkat(folder, temporary.constData(), 0);
@@ -190,25 +192,20 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, LinkRule 
     const Place place = placeOf(native);
     const Descriptor folder(openFolder(place.folder));
     if (folder.get() < 0) return false;
-    const QByteArray name = links == LinkRule::StayInFolder ? nameInFolder(folder.get(), place.name) : place.name;
-    return !(links == LinkRule::StayInFolder && name.isEmpty()) && replaceInFolder(folder.get(), name, bytes);
-}
-
-bool writeSmallFile(const QString& path, const QByteArray& bytes, LinkRule links)
-{
-    return bytes.size() <= kSmallFileLimit && writeFileAtomically(path, bytes, links);
-}
-
-bool isInterruptedSave(const QString& name)
-{
-    return name.startsWith(u'.') && name.endsWith(QLatin1String(kSaveEnding));
+    const std::optional<QByteArray> name = links == LinkRule::StayInFolder ? nameInFolder(folder.get(), place.name)
+                                                                           : place.name;
+    return name && replaceInFolder(folder.get(), *name, bytes);
 }
 
 void removeStaleSaves(const QString& folder, const QStringList& names)
 {
     if (names.isEmpty()) return;
     const Descriptor dir(openFolder(nativePath(folder)));
-    const std::time_t hourAgo = std::time(nullptr) - kStaleSeconds;
+    // The folder was just written to: its time is the file system's own now, which is what a
+    // temporary's age counts from, also on a share whose server's clock is not this machine's.
+    struct stat written {};
+    if (::fstat(dir.get(), &written) != 0) return;
+    const std::time_t hourAgo = written.st_mtime - kStaleSaveSeconds;
     for (const QString& name : names) {
         if (!isInterruptedSave(name) || name.contains(u'/')) continue;
         const QByteArray native = nativePath(name);
@@ -225,27 +222,9 @@ bool makeFolder(const QString& path)
     QByteArray native = nativePath(path);
     while (native.size() > 1 && native.endsWith('/')) native.chop(1);
     if (::mkdir(native.constData(), 0777) != 0) return false;
-    // The new folder is on disk once its parent is.
+    // The new folder is on disk once its parent is (where the parent may be read, to flush it).
     const Descriptor parent(openFolder(placeOf(native).folder));
     if (parent.get() >= 0) flushFolder(parent.get());
-    return true;
-}
-
-bool makeFolders(const QString& path)
-{
-    // From the folder up to the first thing that is there: a file there fails the first mkdir.
-    const auto there = [](const QString& folder) {
-        const PathKind kind = inspectPath(folder).kind;
-        return kind != PathKind::Missing && kind != PathKind::Unreachable;
-    };
-    QStringList missing;
-    for (QString folder = QDir::cleanPath(path); !there(folder); folder = QFileInfo(folder).path()) {
-        missing.prepend(folder);
-        if (QFileInfo(folder).path() == folder) break;
-    }
-    for (const QString& folder : std::as_const(missing)) {
-        if (!makeFolder(folder)) return false;
-    }
     return true;
 }
 
