@@ -1,6 +1,7 @@
 # The two commands of the README. Both set up the machine first (Debian packages), then build:
 # `make run` only what the program needs, `make test` everything the test suite needs too.
-.PHONY: run test test-asan format fuzz bench package package-test setup-run setup-test setup-package clean
+.PHONY: run test test-asan format fuzz bench package package-test windows setup-run setup-test setup-package \
+	setup-windows clean
 
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc)
@@ -15,6 +16,9 @@ setup-test:
 
 setup-package:
 	@scripts/install-deps package
+
+setup-windows:
+	@scripts/install-deps windows
 
 run: setup-run
 	@cmake --preset default >/dev/null
@@ -56,5 +60,10 @@ package: setup-package
 package-test: setup-package
 	@JOBS=$(JOBS) sh tests/install/package_test.sh .
 
+# Charac for Windows, cross-built here: build-windows/Charac-<version>-win64.zip. Qt for Windows is built
+# from Debian's source once (about 20 minutes) and kept in ~/.cache/charac (see scripts/windows).
+windows: setup-windows
+	@JOBS=$(JOBS) scripts/windows
+
 clean:
-	rm -rf build build-asan build-package
+	rm -rf build build-asan build-package build-windows

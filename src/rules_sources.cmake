@@ -10,13 +10,13 @@ set(COMMON_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/common/random_source.cpp
     ${CMAKE_CURRENT_LIST_DIR}/common/wildcard.cpp
 )
-# The system's own calls: files read and written, folders listed and made.
+# The system's own calls: files read and written, folders listed and made, the process started.
 if(WIN32)
     set(COMMON_PLATFORM windows)
 else()
     set(COMMON_PLATFORM posix)
 endif()
-foreach(concern IN ITEMS atomic_write files folder_entries)
+foreach(concern IN ITEMS atomic_write files folder_entries process)
     list(APPEND COMMON_SOURCES ${CMAKE_CURRENT_LIST_DIR}/common/${concern}_${COMMON_PLATFORM}.cpp)
 endforeach()
 set(REFERENCE_SOURCES

@@ -1,11 +1,8 @@
 #include "app/command_line.h"
 
-#include "common/native_names.h"
+#include "common/process.h"
 
 #include <QDir>
-
-#include <climits>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -58,12 +55,7 @@ QString errorOfKnownOptions(const QCommandLineParser& parser, const QStringList&
 
 } // namespace
 
-QStringList argumentsOf(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(common::nameFromNative(argv[i]));
-    return arguments;
-}
+QStringList argumentsOf(int argc, char* argv[]) { return common::programArguments(argc, argv); }
 
 const QCommandLineOption& pdfOption()
 {
@@ -123,7 +115,5 @@ bool namesDisplay(const QStringList& arguments)
 QString absoluteFile(const QString& file)
 {
     if (QDir::isAbsolutePath(file)) return QDir::cleanPath(file);
-    char here[PATH_MAX];
-    const QString folder = ::getcwd(here, sizeof here) ? common::nameFromNative(here) : QDir::currentPath();
-    return QDir::cleanPath(folder + u'/' + file);
+    return QDir::cleanPath(common::currentFolder() + u'/' + file);
 }

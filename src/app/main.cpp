@@ -8,6 +8,7 @@
 #include "app/held_notices.h"
 #include "app/sheet_pdf.h"
 
+#include "common/process.h"
 #include "window/form_charac.h"
 #include "window/widgets/sheet_style.h"
 
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -43,16 +45,20 @@ void answerHelpOrVersion(QCommandLineParser& parser, int& argc, char* argv[])
     }
     if (!parser.isSet(u"help"_s) && !parser.isSet(u"version"_s)) return;
     QCoreApplication core(argc, argv); // names the program in the help text
-    // Shown, not processed again: the words were read already, the toolkit's options among them.
-    if (parser.isSet(u"help"_s)) parser.showHelp(0);
-    parser.showVersion();
+    // Printed here, not shown by the parser, which on Windows puts them into a message box; and not
+    // processed again: the words were read already, the toolkit's options among them.
+    const QString text = parser.isSet(u"help"_s) ? parser.helpText()
+                                                 : u"%1 %2\n"_s.arg(QCoreApplication::applicationName(),
+                                                                    QCoreApplication::applicationVersion());
+    std::fputs(qPrintable(text), stdout);
+    std::exit(std::fflush(stdout) == 0 ? 0 : 1);
 }
 
 // A sheet printed to a file needs no display and shows no window. What the run says on standard
 // error is its own: the toolkit's notices (a missing runtime folder, fonts) would only bury it.
 void prepareForPdf()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", common::kPlatformWithoutScreen);
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "charac: %s\n", qPrintable(text));
     });
@@ -86,6 +92,9 @@ int runWindow(const QCommandLineParser& parser)
 
 int main(int argc, char* argv[])
 {
+    // Help, version and every refusal go to the console or pipe the program was started from, also
+    // from a Windows program with a window.
+    common::useStartingConsole();
     window::identifyApplication();
     QCommandLineParser parser;
     describeOptions(parser);

@@ -26,7 +26,7 @@ QString chosenFolder(const QString& characHome, const QString& executableFolder,
 {
     if (!characHome.isEmpty()) return QFileInfo(characHome).absoluteFilePath();
     if (isPortableCopy(executableFolder)) return executableFolder;
-    return QDir(home).filePath(QStringLiteral("QOD/Charac"));
+    return designRootFolders(home)[0]; // "c:\QOD\Charac" on Windows, below the home folder elsewhere
 }
 
 ProgramFolder failed(const QString& folder, const QString& reason)

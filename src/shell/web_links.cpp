@@ -7,7 +7,8 @@ namespace shell {
 Command browserCommand(const QString& address)
 {
 #ifdef Q_OS_WIN
-    return {QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe"), {address}};
+    // The user's own browser, as the shell opens an address; Internet Explorer is gone from Windows.
+    return {QStringLiteral("rundll32.exe"), {QStringLiteral("url.dll,FileProtocolHandler"), address}};
 #else
     return {QStringLiteral("xdg-open"), {address}};
 #endif

@@ -28,8 +28,8 @@ struct Command {
     QStringList arguments;
 };
 
-// The command that opens a page: Internet Explorer from its fixed folder on Windows, the desktop's
-// own choice of browser (xdg-open) elsewhere.
+// The command that opens a page in the user's own choice of browser: the shell's handler of addresses
+// on Windows, the desktop's (xdg-open) elsewhere.
 Command browserCommand(const QString& address);
 
 // The host of an address ("www.qod-charac.example"), or the address itself when it names none.
