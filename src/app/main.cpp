@@ -38,7 +38,7 @@ void answerHelpOrVersion(QCommandLineParser& parser, int& argc, char* argv[])
     if (parser.isSet(u"help-all"_s)) {
         // The toolkit's options are listed by the toolkit's own application, which is started without
         // a display for it, and without its notices.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", common::kPlatformWithoutScreen);
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         QApplication toolkit(argc, argv);
         parser.process(toolkit); // prints and ends the program
@@ -73,6 +73,7 @@ int writePdf(const QCommandLineParser& parser)
 
 int runWindow(const QCommandLineParser& parser)
 {
+    common::leaveStartingConsole();
     const shell::ProgramFolder folder = window::realProgramFolder();
     if (!folder.failure.isEmpty()) {
         QMessageBox::critical(nullptr, QString::fromLatin1(window::kProgramTitle), folder.failure);

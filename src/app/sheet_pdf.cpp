@@ -7,6 +7,7 @@
 #include "window/panels/print_panel.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -26,7 +27,8 @@ public:
 // The name as the system has it: one in another encoding prints as its own bytes, to be copied back.
 void complain(const QString& file, const QString& reason)
 {
-    std::fprintf(stderr, "charac: %s: %s\n", common::nativePath(file).constData(), qPrintable(reason));
+    std::fprintf(stderr, "charac: %s: %s\n", common::nativePath(QDir::toNativeSeparators(file)).constData(),
+                 qPrintable(reason));
 }
 
 // A file named for printing: the character's name, or why the file is no character file to print.

@@ -1,10 +1,11 @@
 // Writing files whole, making folders and clearing old temporaries, on Windows. A write goes to a
-// temporary file of its own beside the target, flushed (FlushFileBuffers), and moved over the target
-// with the move written through to the disk (MoveFileExW). Links are Windows' symbolic links (a
-// junction is a folder, which no write replaces); the rule for them is every system's (files.h).
+// hidden temporary file of its own beside the target, flushed to the disk (FlushFileBuffers), and
+// moved over the target (MoveFileExW), a rename that NTFS writes through its journal. Links are
+// Windows' symbolic links (a junction is a folder, which no write replaces); the rule for them is
+// every system's (files.h), checked by path, as Windows gives no folder handle to work from.
 #include "common/files.h"
 #include "common/saves.h"
-#include "common/windows_errors.h"
+#include "common/windows_calls.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -14,6 +15,10 @@ namespace {
 
 constexpr int kMostLinks = 40;
 constexpr int kMostNameLength = 255; // UTF-16 units of one name, on NTFS and FAT alike
+// A virus scanner, the search indexer or a cloud folder may hold a file for a moment just after it
+// is written: the move is tried again for half a second.
+constexpr int kMoveAttempts = 10;
+constexpr DWORD kMoveWait = 50; // ms
 
 bool failWith(int error)
 {
@@ -73,10 +78,28 @@ HANDLE createTemporary(const QString& folder, const QString& name, QString& temp
     for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
         temporary = joinPath(folder, temporarySaveName(stem));
         const HANDLE file = CreateFileW(widePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+                                        FILE_ATTRIBUTE_HIDDEN, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
     }
     return INVALID_HANDLE_VALUE;
+}
+
+// The temporary, complete, takes the target's attributes (a hidden character stays hidden) and is
+// moved over the target.
+bool moveIntoPlace(const QString& temporary, const QString& target, DWORD attributes)
+{
+    if (!SetFileAttributesW(widePath(temporary).c_str(), attributes)) return failedOnWindows();
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(widePath(temporary).c_str(), widePath(target).c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION
+                          || error == ERROR_LOCK_VIOLATION;
+        if (!held || attempt == kMoveAttempts) return failWith(errnoOf(error));
+        Sleep(kMoveWait);
+    }
 }
 
 bool replaceFile(const QString& target, const QByteArray& bytes)
@@ -92,11 +115,12 @@ bool replaceFile(const QString& target, const QByteArray& bytes)
     QString temporary;
     Handle file(createTemporary(info.absolutePath(), info.fileName(), temporary));
     if (!file.valid()) return failedOnWindows();
+    constexpr DWORD kKept = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM
+                            | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD old = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKept;
+    const DWORD kept = old == 0 ? FILE_ATTRIBUTE_NORMAL : old;
     const bool written = writeAll(file.get(), bytes) && (FlushFileBuffers(file.get()) || failedOnWindows())
-                         && (file.close() || failedOnWindows())
-                         && (MoveFileExW(widePath(temporary).c_str(), widePath(target).c_str(),
-                                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                             || failedOnWindows());
+                         && (file.close() || failedOnWindows()) && moveIntoPlace(temporary, target, kept);
     if (!written) {
         const int reason = errno; // for the caller to name, not the clean-up's
         file.close();
@@ -131,7 +155,7 @@ void removeStaleSaves(const QString& folder, const QStringList& names)
     }
 }
 
-// NTFS writes a new folder's entry through its journal: there is no flush of a folder to ask for.
+// NTFS writes a new folder's entry through its journal: Windows has no flush of a folder to ask for.
 bool makeFolder(const QString& path) { return CreateDirectoryW(widePath(path).c_str(), nullptr) || failedOnWindows(); }
 
 } // namespace common

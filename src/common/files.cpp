@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <cstring>
 
+using namespace Qt::StringLiterals;
+
 namespace common {
 
 namespace {
@@ -52,16 +54,35 @@ bool makeFolders(const QString& path)
 
 QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
+#ifdef Q_OS_WIN
+namespace {
+// What Windows does not keep in a name: a trailing dot or blank is dropped (Tessa. would save as
+// Tessa), and CON, PRN, AUX, NUL, COM1..9 and LPT1..9 name devices, with any extension.
+bool isWindowsNameTrouble(const QString& name)
+{
+    static const QStringList kDevices{u"CON"_s, u"PRN"_s, u"AUX"_s, u"NUL"_s};
+    const QString stem = name.section(u'.', 0, 0).trimmed();
+    const bool device =
+        kDevices.contains(stem, Qt::CaseInsensitive)
+        || (stem.size() == 4
+            && (stem.startsWith(u"COM"_s, Qt::CaseInsensitive) || stem.startsWith(u"LPT"_s, Qt::CaseInsensitive))
+            && stem[3] >= u'1' && stem[3] <= u'9');
+    return device || name.endsWith(u'.') || name.endsWith(u' ');
+}
+} // namespace
+#endif
+
 bool isValidFileName(const QString& name)
 {
     if (name.isEmpty() || name == u"." || name == u"..") return false;
 #ifdef Q_OS_WIN
-    const QString separators = QStringLiteral("/\\:");
+    const QString refused = QStringLiteral("/\\:<>\"|?*");
+    if (isWindowsNameTrouble(name)) return false;
 #else
-    const QString separators = QStringLiteral("/");
+    const QString refused = QStringLiteral("/");
 #endif
     for (const QChar c : name) {
-        if (separators.contains(c) || c.isNull()) return false;
+        if (refused.contains(c) || c.isNull() || (refused.size() > 1 && c.unicode() < 0x20)) return false;
     }
     return true;
 }

@@ -79,7 +79,9 @@ bool makeFolder(const QString& path);
 bool makeFolders(const QString& path);
 
 // A file or folder name built from typed text: refused when it is empty, "." or "..", or holds a path
-// separator (so that it would leave the folder or name no file).
+// separator (so that it would leave the folder or name no file). On Windows also a name Windows
+// would not keep as typed: one with a character it refuses (: < > " | ? * or a control character),
+// one ending in a dot or blank, or a device's name (CON, NUL.QOZ, COM1 ...).
 bool isValidFileName(const QString& name);
 
 // Joins a folder and a name with the platform's separator.

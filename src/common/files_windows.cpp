@@ -1,7 +1,7 @@
 // Reading files and asking what a path names, on Windows: the wide calls, so that a name in any
 // script opens.
 #include "common/files.h"
-#include "common/windows_errors.h"
+#include "common/windows_calls.h"
 
 #include <algorithm>
 
@@ -37,19 +37,13 @@ qint64 readInto(HANDLE file, QByteArray& bytes, qint64 total)
 
 PathFacts inspectPath(const QString& path)
 {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(widePath(path).c_str(), GetFileExInfoStandard, &data)) {
-        const DWORD error = GetLastError();
-        errno = errnoOf(error);
-        return {errno == ENOENT ? PathKind::Missing : PathKind::Unreachable};
-    }
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return {PathKind::Folder, 0, true};
+    const std::optional<LookedAt> looked = lookAt(path);
+    if (!looked) return {errno == ENOENT ? PathKind::Missing : PathKind::Unreachable};
+    if (!looked->onDisk) return {PathKind::Other};
+    const BY_HANDLE_FILE_INFORMATION& info = looked->info;
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return {PathKind::Folder, 0, true};
     const Handle file(openPlainFile(path));
-    if (!file.valid() && GetLastError() != ERROR_ACCESS_DENIED && GetLastError() != ERROR_SHARING_VIOLATION) {
-        return {PathKind::Other};
-    }
-    const qint64 size = (qint64(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    return {PathKind::File, size, file.valid()};
+    return {PathKind::File, (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow, file.valid()};
 }
 
 std::optional<QByteArray> readFileStart(const QString& path, qint64 count)
@@ -84,8 +78,8 @@ std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes)
 
 bool isFolder(const QString& path)
 {
-    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
-    return !path.isEmpty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const std::optional<LookedAt> looked = path.isEmpty() ? std::nullopt : lookAt(path);
+    return looked && looked->onDisk && (looked->info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Windows keeps a folder's rights in its access list, which no attribute tells: a file is tried,

@@ -1,7 +1,7 @@
 // One pass over a folder on Windows, by the wide calls, so that a name in any script is listed.
 #include "common/files.h"
 #include "common/folder_entries.h"
-#include "common/windows_errors.h"
+#include "common/windows_calls.h"
 
 namespace common {
 
@@ -19,8 +19,9 @@ FolderEntries readFolder(const QString& path)
         DWORD attributes = found.dwFileAttributes;
         // A link counts as what it leads to; a broken one is left out.
         if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-            attributes = GetFileAttributesW(widePath(joinPath(path, name)).c_str());
-            if (attributes == INVALID_FILE_ATTRIBUTES) continue;
+            const std::optional<LookedAt> looked = lookAt(joinPath(path, name));
+            if (!looked || !looked->onDisk) continue;
+            attributes = looked->info.dwFileAttributes;
         }
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) entries.folders.append(name);
         else if (isInterruptedSave(name)) entries.interruptedSaves.append(name);

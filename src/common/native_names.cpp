@@ -2,7 +2,6 @@
 
 #include "common/codepage.h"
 
-#include <QDir>
 #include <QStringDecoder>
 
 namespace common {
@@ -100,10 +99,6 @@ QString nameFromNative(QByteArrayView bytes)
 
 QByteArray nativePath(const QString& path)
 {
-#ifdef Q_OS_WIN
-    // Windows takes names as UTF-16 through its wide calls: these bytes are only ever shown.
-    return QDir::toNativeSeparators(path).toUtf8();
-#endif
     qsizetype start = 0; // the start of the run of ordinary characters not yet encoded
     QByteArray bytes;
     for (qsizetype i = 0; i < path.size(); ++i) {

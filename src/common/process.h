@@ -19,6 +19,8 @@ QString currentFolder();
 // its own: a Windows program with a window prints its help into the console that started it. Where
 // output already goes somewhere (a pipe, a file, a terminal), nothing changes.
 void useStartingConsole();
+// Lets go of that console again, before the window opens, so that the window lives on its own.
+void leaveStartingConsole();
 
 // The toolkit's platform for drawing pages without showing a window or needing a display: offscreen
 // on Unix; Windows' own, which draws with the system's fonts and needs no display either (the

@@ -24,4 +24,6 @@ QString currentFolder()
 
 void useStartingConsole() {}
 
+void leaveStartingConsole() {}
+
 } // namespace common

@@ -1,5 +1,6 @@
 #include "common/process.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -9,6 +10,8 @@ namespace common {
 
 QStringList programArguments(int, char*[])
 {
+    // Once the toolkit has started, its list leaves out the options it took, as its argv does.
+    if (QCoreApplication::instance()) return QCoreApplication::arguments();
     QStringList arguments;
     int count = 0;
     wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -19,13 +22,30 @@ QStringList programArguments(int, char*[])
 
 QString currentFolder() { return QDir::currentPath(); }
 
+namespace {
+bool attached = false;
+
+bool goesSomewhere(DWORD stream)
+{
+    const HANDLE handle = GetStdHandle(stream);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+} // namespace
+
 void useStartingConsole()
 {
-    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (output != nullptr && output != INVALID_HANDLE_VALUE) return; // a pipe, a file or a console of its own
-    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
-    std::freopen("CONOUT$", "w", stdout);
-    std::freopen("CONOUT$", "w", stderr);
+    const bool output = goesSomewhere(STD_OUTPUT_HANDLE), errors = goesSomewhere(STD_ERROR_HANDLE);
+    if ((output && errors) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    attached = true;
+    if (!output) std::freopen("CONOUT$", "w", stdout);
+    if (!errors) std::freopen("CONOUT$", "w", stderr);
+}
+
+void leaveStartingConsole()
+{
+    // Attached, the window would end with the console: Ctrl+C or closing it there ends the program.
+    if (attached) FreeConsole();
+    attached = false;
 }
 
 } // namespace common

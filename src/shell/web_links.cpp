@@ -8,7 +8,9 @@ Command browserCommand(const QString& address)
 {
 #ifdef Q_OS_WIN
     // The user's own browser, as the shell opens an address; Internet Explorer is gone from Windows.
-    return {QStringLiteral("rundll32.exe"), {QStringLiteral("url.dll,FileProtocolHandler"), address}};
+    const QString system = qEnvironmentVariable("SystemRoot", QStringLiteral("C:\\Windows"));
+    return {system + QStringLiteral("\\System32\\rundll32.exe"),
+            {QStringLiteral("url.dll,FileProtocolHandler"), address}};
 #else
     return {QStringLiteral("xdg-open"), {address}};
 #endif

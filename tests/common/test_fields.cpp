@@ -106,6 +106,14 @@ private slots:
         QTest::newRow("dot") << "." << false;
         QTest::newRow("dot dot") << ".." << false;
         QTest::newRow("slash") << "a/b" << false;
+#ifdef Q_OS_WIN
+        // What Windows would change or take for a device.
+        for (const char* name : {"a\\b", "c:x", "Que?.QOZ", "a*b", "a<b", "a|b", "a\"b", "tab\t", "Tessa.", "Tessa ",
+                                 "NUL.QOZ", "aux", "Com1.qod", "lpt9"}) {
+            QTest::newRow(name) << name << false;
+        }
+        QTest::newRow("a device name inside a name") << "Console.QOZ" << true;
+#endif
     }
     void validNames()
     {

@@ -1,11 +1,13 @@
-// Windows' own error codes told as errno, as the rest of the program reads why a call failed (and
-// systemReason() names it). For the files of common/ that call Windows.
+// What the files of common/ that call Windows share: Windows' error codes told as errno, as the rest
+// of the program reads why a call failed (and systemReason() names it); paths for the wide calls;
+// handles that close themselves; and a look at what a path leads to.
 #pragma once
 
 #include <QDir>
 #include <QString>
 
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <windows.h>
 
@@ -17,10 +19,16 @@ inline int errnoOf(DWORD error)
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH: return ENOENT;
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_NOT_READY: return ENOENT;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return EACCES;
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_DELETE_PENDING: return EACCES;
+    case ERROR_PRIVILEGE_NOT_HELD: return EPERM;
+    case ERROR_NOT_SAME_DEVICE: return EXDEV;
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS: return EEXIST;
     case ERROR_DISK_FULL:
@@ -65,5 +73,26 @@ private:
     }
     HANDLE handle_;
 };
+
+// What a path leads to, links followed: nothing where it leads nowhere (errno says why), a device or
+// pipe as Windows tells it; the attributes and size of a file or folder on a disk.
+struct LookedAt {
+    bool onDisk = false;
+    BY_HANDLE_FILE_INFORMATION info{};
+};
+inline std::optional<LookedAt> lookAt(const QString& path)
+{
+    const Handle handle(CreateFileW(widePath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle.valid()) {
+        failedOnWindows();
+        return std::nullopt;
+    }
+    LookedAt looked;
+    looked.onDisk = GetFileType(handle.get()) == FILE_TYPE_DISK
+                    && GetFileInformationByHandle(handle.get(), &looked.info);
+    return looked;
+}
 
 } // namespace common
