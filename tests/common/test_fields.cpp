@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("code page") << u"café € ’"_s << QByteArray("caf\xe9 \x80 \x92") << true;
         QTest::newRow("Cyrillic") << u"Дмитрий"_s << mark + u"Дмитрий"_s.toUtf8() << true;
         QTest::newRow("code page and Greek") << u"é Ωmega"_s << mark + u"é Ωmega"_s.toUtf8() << true;
+        QTest::newRow("Greek and slashes") << u"Ω 1/2 c:\\x"_s << mark + u"Ω 1/2 c:\\x"_s.toUtf8() << true;
         QTest::newRow("a mark as its first character") << u"\ufeffx"_s << mark + mark + "x" << true;
         QTest::newRow("code page bytes of a mark") << u"ï»¿x"_s << mark + u"ï»¿x"_s.toUtf8() << true;
         QTest::newRow("code page bytes that are UTF-8") << u"Ã©"_s << mark + u"Ã©"_s.toUtf8() << true;
