@@ -138,7 +138,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, LinkRule 
     const std::optional<QString> file = links == LinkRule::StayInFolder ? fileInFolder(target)
                                                                         : fileBehindLinks(target);
     if (!file) return false;
-    if (!isFolder(QFileInfo(*file).absolutePath())) return failWith(ENOENT);
+    // Below a file, Windows says only that the path is not found: told as the file that it is.
+    const QString folder = QFileInfo(*file).absolutePath();
+    if (!isFolder(folder)) return failWith(QFileInfo::exists(folder) ? ENOTDIR : ENOENT);
     return replaceFile(*file, bytes);
 }
 

@@ -75,7 +75,7 @@ void FolderPanel::RomeRoad()
         writePathFile(shell::rootPathFileName(n), root);
         c_.TXpath[n]->setText(root);
     }
-    c_.LaChPath->setCaption(places_.programFolder + u'/');
+    c_.LaChPath->setCaption(places_.programFolder + QDir::separator());
     writePathFile(shell::characterPathFileName(), c_.LaChPath->caption());
 }
 
