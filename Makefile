@@ -1,6 +1,6 @@
 # The two commands of the README. Both set up the machine first (Debian packages), then build:
 # `make run` only what the program needs, `make test` everything the test suite needs too.
-.PHONY: run test test-asan format fuzz bench package package-test windows setup-run setup-test setup-package \
+.PHONY: run test test-asan format fuzz bench package package-test windows test-windows setup-run setup-test setup-package \
 	setup-windows clean
 
 MAKEFLAGS += --no-print-directory
@@ -65,5 +65,9 @@ package-test: setup-package
 windows: setup-windows
 	@JOBS=$(JOBS) scripts/windows
 
+# The whole test suite built for Windows and run under Wine, in a fresh Wine prefix of build-windows-tests/.
+test-windows: setup-windows
+	@JOBS=$(JOBS) scripts/windows test
+
 clean:
-	rm -rf build build-asan build-package build-windows
+	rm -rf build build-asan build-package build-windows build-windows-tests

@@ -4,7 +4,7 @@
 #include "common/files.h"
 #include "common/native_names.h"
 
-#include "support/full_disk.h"
+#include "support/failing_write.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(*readWholeFile(path, kSmallFileLimit), QByteArray("second"));
         QVERIFY(!writeFileAtomically(dir.filePath(QStringLiteral("missing/a.txt")), "x"));
         {
-            FullDisk full;
+            FailingWrite failing(path);
             QVERIFY(!writeFileAtomically(path, QByteArray(100, 'x')));
         }
         QCOMPARE(*readWholeFile(path, kSmallFileLimit), QByteArray("second"));

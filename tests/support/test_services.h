@@ -6,6 +6,7 @@
 #include "support/scripted_random.h"
 #include "window/platform/services.h"
 
+#include <QDir>
 #include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -56,8 +57,9 @@ struct TestServices {
         services.launcher = launcher;
         services.printing = printing;
         printing->outputFile = programDir.filePath(QStringLiteral("sheet.pdf"));
-        services.programFolder = programDir.path();
-        services.startFolder = startFolder.isEmpty() ? programDir.path() : startFolder;
+        // Named as the program names its folders: with the system's own separator.
+        services.programFolder = QDir::toNativeSeparators(programDir.path());
+        services.startFolder = QDir::toNativeSeparators(startFolder.isEmpty() ? programDir.path() : startFolder);
         services.settingsFile = programDir.filePath(QStringLiteral("Charac.conf")); // none unless a test writes it
     }
 

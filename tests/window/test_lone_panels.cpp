@@ -13,6 +13,7 @@
 #include "common/files.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,29 +65,32 @@ private slots:
 
     void theFolderPanelKeepsItsPathFilesAndTellsOfEveryMove()
     {
-        QTemporaryDir program;
+        QTemporaryDir programDir;
+        const QString program = QDir::toNativeSeparators(programDir.path()); // as the program names it
+        const QString sep = QDir::separator();
         RecordedMessages messages;
         const window::FolderControls c = controls.group<layout::Group::Folders>();
-        window::FolderPanel folders(c, [] { return u"Tessa"_s; }, messages, {program.path(), program.path()});
+        window::FolderPanel folders(c, [] { return u"Tessa"_s; }, messages, {program, program});
         QSignalSpy moves(&folders, &window::FolderPanel::folderChanged);
         folders.RomeRoad();
         QCOMPARE(messages.texts, QStringList{u"new paths found"_s});
-        QCOMPARE(c.LaChPath->caption(), program.path() + u'/');
-        QCOMPARE(contentOf(program.filePath(u"pa 0.txt"_s)), '"' + program.path().toUtf8() + "\"\r\n");
+        QCOMPARE(c.LaChPath->caption(), program + sep);
+        QCOMPARE(contentOf(programDir.filePath(u"pa 0.txt"_s)), '"' + program.toUtf8() + "\"\r\n");
 
         folders.showProgramFolder();
         QCOMPARE(moves.size(), 1);
-        QCOMPARE(moves.last().constFirst().toString(), program.path());
+        QCOMPARE(moves.last().constFirst().toString(), program);
         QVERIFY(moves.last().at(1).toStringList().contains(u"pathC.txt"_s));
 
         c.CDmake->click(); // a folder named as the sheet names the character
-        QCOMPARE(folders.currentFolder(), program.filePath(u"Tessa"_s));
+        const QString tessa = program + sep + u"Tessa"_s;
+        QCOMPARE(folders.currentFolder(), tessa);
         QCOMPARE(moves.size(), 2);
-        QCOMPARE(c.LabPlace->caption(), program.path().section(u'/', -1) + u"/Tessa"_s);
-        folders.storeCharacterFolder(folders.currentFolder() + u'/');
+        QCOMPARE(c.LabPlace->caption(), program.section(sep, -1) + sep + u"Tessa"_s);
+        folders.storeCharacterFolder(folders.currentFolder() + sep);
         c.CDlist->click();
         c.CDtrigger->click();
-        QCOMPARE(folders.currentFolder(), program.filePath(u"Tessa"_s));
+        QCOMPARE(folders.currentFolder(), tessa);
         QCOMPARE(messages.texts.size(), 1);
     }
 

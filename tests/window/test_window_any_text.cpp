@@ -44,7 +44,7 @@ private slots:
     void aHomeFolderInCyrillicWorksEndToEnd()
     {
         env = std::make_unique<TestServices>();
-        const QString home = env->programDir.path() + u"/Дмитрий/QOD/Charac"_s;
+        const QString home = shownPath(env->programDir.path() + u"/Дмитрий/QOD/Charac"_s);
         QVERIFY(QDir().mkpath(home));
         env->services.programFolder = env->services.startFolder = program = home;
         form = std::make_unique<window::FormCharac>(env->services);
@@ -55,7 +55,7 @@ private slots:
         changeRecord([](sheet::Character& c) { c.CharText[sheet::slot::text::Name] = u"Дмитрий"_s; });
         form->sheet().Numero();
         click(ui().CDmake);
-        const QString folder = home + u"/Дмитрий"_s;
+        const QString folder = home + sep() + u"Дмитрий"_s;
         QCOMPARE(ui().DirA->path(), folder);
         click(ui().CDsaveCH);
         click(ui().CDnew);
@@ -91,6 +91,8 @@ private slots:
         createRaw(program, "Hero.QOZ", charfile::characterFileBytes(plain));
         createRaw(program, mark + "Rope.qod", "i\r\nmarked rope\r\n___\r\n");
         createRaw(program, "Rope.qod", "i\r\nplain rope\r\n___\r\n");
+        if (!QDir(program).entryList().contains(common::nameFromNative(mark + "Hero.QOZ")))
+            QSKIP("this system drops the mark at the start of a name it lists (Wine does, Windows not)");
         ui().DirA->reread(program);
 
         clickEntry(ui().FileD, common::nameFromNative(mark + "Hero.QOZ"));

@@ -18,6 +18,24 @@ using namespace Qt::StringLiterals;
 using window::FormCharac;
 using namespace sheet;
 
+namespace {
+
+// The second and third root folders a first start suggests: fixed ones on drive C on Windows, the
+// home folder's elsewhere.
+QStringList suggestedRoots()
+{
+#ifdef Q_OS_WIN
+    return {u"c:\\QOD\\"_s, u"c:"_s};
+#else
+    return {QDir::homePath() + u"/QOD/"_s, QDir::homePath()};
+#endif
+}
+
+// A path file naming that folder (the tests' folders have plain names).
+QByteArray pathFile(const QString& folder) { return "\"" + folder.toUtf8() + "\"\r\n"; }
+
+} // namespace
+
 class TestWindowFiles : public QObject, public WindowFixture {
     Q_OBJECT
 private slots:
@@ -27,19 +45,18 @@ private slots:
     void firstStartWritesThePathFiles()
     {
         QCOMPARE(env->messages->texts, QStringList{u"new paths found"_s});
-        const QString home = QDir::toNativeSeparators(QDir::homePath());
-        QCOMPARE(contentOf(program + u"/pa 0.txt"_s), "\"" + program.toLocal8Bit() + "\"\r\n");
-        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + home.toLocal8Bit() + "/QOD/\"\r\n");
-        QCOMPARE(contentOf(program + u"/pa 2.txt"_s), "\"" + home.toLocal8Bit() + "\"\r\n");
-        QCOMPARE(contentOf(program + u"/pathC.txt"_s), "\"" + program.toLocal8Bit() + "/\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 0.txt"_s), pathFile(program));
+        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), pathFile(suggestedRoots()[0]));
+        QCOMPARE(contentOf(program + u"/pa 2.txt"_s), pathFile(suggestedRoots()[1]));
+        QCOMPARE(contentOf(program + u"/pathC.txt"_s), pathFile(program + sep()));
         QCOMPARE(ui().TXpath[0]->text(), program);
-        QCOMPARE(ui().LaChPath->caption(), program + u"/"_s);
+        QCOMPARE(ui().LaChPath->caption(), program + sep());
 
         // The next start reads them without a word.
         FormCharac again(env->services);
         QCOMPARE(env->messages->texts.size(), 1);
-        QCOMPARE(again.controls().TXpath[1]->text(), home + u"/QOD/"_s);
-        QCOMPARE(again.controls().LaChPath->caption(), program + u"/"_s);
+        QCOMPARE(again.controls().TXpath[1]->text(), suggestedRoots()[0]);
+        QCOMPARE(again.controls().LaChPath->caption(), program + sep());
     }
 
     void oneMissingPathFileResetsRootZeroAndTheCharacterPath_data()
@@ -60,13 +77,12 @@ private slots:
         QCOMPARE(env->messages->texts, (QStringList{u"new paths found"_s, u"new paths found"_s}));
         // Root 0 goes back to the program's folder although its file was read; roots 1 and 2 get the
         // design folders, because the reading stopped at root 1.
-        const QByteArray home = QDir::toNativeSeparators(QDir::homePath()).toLocal8Bit();
-        QCOMPARE(contentOf(program + u"/pa 0.txt"_s), "\"" + program.toLocal8Bit() + "\"\r\n");
-        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + home + "/QOD/\"\r\n");
-        QCOMPARE(contentOf(program + u"/pa 2.txt"_s), "\"" + home + "\"\r\n");
-        QCOMPARE(contentOf(program + u"/pathC.txt"_s), "\"" + program.toLocal8Bit() + "/\"\r\n");
+        QCOMPARE(contentOf(program + u"/pa 0.txt"_s), pathFile(program));
+        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), pathFile(suggestedRoots()[0]));
+        QCOMPARE(contentOf(program + u"/pa 2.txt"_s), pathFile(suggestedRoots()[1]));
+        QCOMPARE(contentOf(program + u"/pathC.txt"_s), pathFile(program + sep()));
         QCOMPARE(again.controls().TXpath[0]->text(), program);
-        QCOMPARE(again.controls().LaChPath->caption(), program + u"/"_s);
+        QCOMPARE(again.controls().LaChPath->caption(), program + sep());
     }
 
     void placeLabelFollowsTheFolderList()
@@ -76,9 +92,10 @@ private slots:
         QTemporaryDir elsewhere;
         TestServices started(elsewhere.path());
         FormCharac other(started.services);
-        const QStringList parts = started.programDir.path().split(sep());
+        const QStringList parts = started.services.programFolder.split(sep());
+        QVERIFY(parts.size() >= 2);
         QCOMPARE(other.controls().LabPlace->caption(), parts[parts.size() - 2] + sep() + parts.last());
-        QCOMPARE(other.controls().FileD->folder(), started.programDir.path());
+        QCOMPARE(other.controls().FileD->folder(), started.services.programFolder);
     }
 
     void makeDirTwiceAndBack()
@@ -106,24 +123,25 @@ private slots:
 
     void storeAndRecallRoots()
     {
-        QTemporaryDir games;
-        QVERIFY(ui().DirA->setPath(games.path()));
+        QTemporaryDir gamesDir;
+        const QString games = shownPath(gamesDir.path());
+        QVERIFY(ui().DirA->setPath(games));
         ui().CMpath[4]->click();
-        QCOMPARE(ui().TXpath[1]->text(), games.path());
-        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + games.path().toLocal8Bit() + "\"\r\n");
+        QCOMPARE(ui().TXpath[1]->text(), games);
+        QCOMPARE(contentOf(program + u"/pa 1.txt"_s), "\"" + games.toLocal8Bit() + "\"\r\n");
 
         // Recall: the file wins over an edited box; a bare path reads as well as a quoted one.
         QVERIFY(ui().DirA->setPath(program));
-        writeFile(program + u"/pa 1.txt"_s, games.path().toLocal8Bit() + "\r\n");
+        writeFile(program + u"/pa 1.txt"_s, games.toLocal8Bit() + "\r\n");
         ui().TXpath[1]->setText(program);
         ui().CMpath[1]->click();
-        QCOMPARE(ui().DirA->path(), games.path());
-        QCOMPARE(ui().TXpath[1]->text(), games.path());
+        QCOMPARE(ui().DirA->path(), games);
+        QCOMPARE(ui().TXpath[1]->text(), games);
 
         ui().TXpath[2]->setText(program + u"/no such folder"_s);
         ui().CMpath[2]->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("no path"));
-        QCOMPARE(ui().DirA->path(), games.path());
+        QCOMPARE(ui().DirA->path(), games);
     }
 
     void characterFolderButtons()

@@ -16,8 +16,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -103,6 +105,9 @@ private slots:
 
     void strangeNamesAreListedAndOpen()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps every name as UTF-16 and takes no line break in a name: there are no strange names");
+#else
         QTemporaryDir dir;
         const auto tidy = qScopeGuard([&] { emptyFolder(dir.path()); });
         createRaw(dir.path(), "caf\xe9.QOZ", characterBytes(u"Latin"_s));
@@ -135,6 +140,7 @@ private slots:
             QVERIFY(ui().LabPlace->caption().endsWith(common::displayName(common::nameFromNative(name))));
             ui().DirA->setPath(dir.path());
         }
+#endif
     }
 
     void aFileGoneSinceListingGivesItsFailure()

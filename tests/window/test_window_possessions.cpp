@@ -1,5 +1,6 @@
 // Abilities, items and notes through the window: viewing, the event log, the amount buttons, "save
 // item", and the acquire panel with "Take".
+#include "support/file_kinds.h"
 #include "support/window_fixture.h"
 
 #include "window/panels/event_log.h"
@@ -206,7 +207,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, link);
         QVERIFY(QDir(program).mkdir(u"sub"_s));
-        if (!link.isEmpty()) QVERIFY(QFile::link(link, program + sep() + name));
+        if (!link.isEmpty() && !makeSymbolicLink(link, program + sep() + name)) QSKIP(kNoLinks);
         if (!characterPath.isNull()) ui().LaChPath->setCaption(characterPath);
         const QStringList places{program + u"/../charac-escape.qod"_s, program + u"/sub/charac-escape.qod"_s,
                                  u"/charac-escape.qod"_s, QDir::current().filePath(u"charac-escape.qod"_s)};
@@ -248,7 +249,7 @@ private slots:
         QTest::mouseClick(take ? ui().CMtake : ui().CDsave, Qt::LeftButton);
 
         QCOMPARE(contentOf(program + u"/Rope.qod"_s), QByteArray("i\r\n\r\n3\r\n___\r\n"));
-        QCOMPARE(ui().DirA->path(), returning ? program : origin.path());
+        QCOMPARE(ui().DirA->path(), returning ? program : shownPath(origin.path()));
         QCOMPARE(ui().FileA[1]->findItems(u"Rope.qod"_s, Qt::MatchExactly).size(), returning ? 1 : 0);
         QCOMPARE(nameBox->text(), QStringLiteral("Rope.qod")); // the boxes keep their contents
     }

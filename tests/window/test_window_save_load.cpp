@@ -1,6 +1,7 @@
 // Saving and loading characters through the window: the blinking list, the save and its failures,
 // the load and its failures, and a character file named on the command line.
-#include "support/full_disk.h"
+#include "support/failing_write.h"
+#include "support/file_kinds.h"
 #include "support/raw_files.h"
 #include "support/window_fixture.h"
 
@@ -199,13 +200,13 @@ private slots:
         changeRecord(
             [](Character& c) { c.CharText[slot::text::Race] = QStringLiteral("a much longer race name than before"); });
         {
-            FullDisk full;
+            FailingWrite failing(other.path() + u"/Tessa.QOZ"_s);
             ui().CDsaveCH->click();
         }
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
         QCOMPARE(contentOf(other.path() + u"/Tessa.QOZ"_s), earlier);
         QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Tessa.QOZ"_s});
-        QCOMPARE(ui().LaChPath->caption(), other.path() + sep()); // the character folder moves all the same
+        QCOMPARE(ui().LaChPath->caption(), shownPath(other.path()) + sep()); // the character folder moves all the same
         QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
         QCOMPARE(ui().FileD->palette().color(QPalette::Base), QColor(Qt::black));
         QCOMPARE(ui().FileD->palette().color(QPalette::Text), QColor(Qt::white));
@@ -218,7 +219,7 @@ private slots:
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));
         QVERIFY(!QFileInfo::exists(QFileInfo(program).dir().filePath(u"escape.QOZ"_s)));
         // Nor does a link in the folder lead the save out of it.
-        QVERIFY(QFile::link(u"../escape.QOZ"_s, program + u"/Tessa.QOZ"_s));
+        if (!makeSymbolicLink(u"../escape.QOZ"_s, program + u"/Tessa.QOZ"_s)) QSKIP(kNoLinks);
         ui().Labnam->setCaption(QStringLiteral("Tessa"));
         ui().CDsaveCH->click();
         QCOMPARE(env->messages->texts.last(), QStringLiteral("alien invader"));

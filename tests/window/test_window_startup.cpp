@@ -174,8 +174,14 @@ private slots:
                                                "(iexplore.exe) to be in the directory c:\\Program Files\\  ");
         QCOMPARE(env->messages->texts.mid(1), QStringList(3, missing));
         QCOMPARE(env->launcher->commands.size(), 3);
-        QCOMPARE(env->launcher->commands[0],
-                 (QStringList{u"xdg-open"_s, u"http://www.qod-charac.example/qod/stuff.htm"_s}));
+        // The user's browser, as the desktop opens an address: xdg-open, or Windows' shell.
+#ifdef Q_OS_WIN
+        const QStringList opener{qEnvironmentVariable("SystemRoot") + u"\\System32\\rundll32.exe"_s,
+                                 u"url.dll,FileProtocolHandler"_s};
+#else
+        const QStringList opener{u"xdg-open"_s};
+#endif
+        QCOMPARE(env->launcher->commands[0], opener + QStringList{u"http://www.qod-charac.example/qod/stuff.htm"_s});
         QCOMPARE(ui().Command3->text(), QStringLiteral("www.qod-charac.example"));
     }
 
