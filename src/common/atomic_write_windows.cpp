@@ -138,9 +138,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, LinkRule 
     const std::optional<QString> file = links == LinkRule::StayInFolder ? fileInFolder(target)
                                                                         : fileBehindLinks(target);
     if (!file) return false;
-    // Below a file, Windows says only that the path is not found: told as the file that it is.
-    const QString folder = QFileInfo(*file).absolutePath();
-    if (!isFolder(folder)) return failWith(QFileInfo::exists(folder) ? ENOTDIR : ENOENT);
+    if (!isFolder(QFileInfo(*file).absolutePath())) return failWith(whyNoFolderFor(*file));
     return replaceFile(*file, bytes);
 }
 
@@ -158,6 +156,10 @@ void removeStaleSaves(const QString& folder, const QStringList& names)
 }
 
 // NTFS writes a new folder's entry through its journal: Windows has no flush of a folder to ask for.
-bool makeFolder(const QString& path) { return CreateDirectoryW(widePath(path).c_str(), nullptr) || failedOnWindows(); }
+bool makeFolder(const QString& path)
+{
+    if (CreateDirectoryW(widePath(path).c_str(), nullptr)) return true;
+    return GetLastError() == ERROR_PATH_NOT_FOUND ? failWith(whyNoFolderFor(path)) : failedOnWindows();
+}
 
 } // namespace common

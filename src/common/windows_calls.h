@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFileInfo>
 #include <QString>
 
 #include <cerrno>
@@ -49,8 +50,31 @@ inline bool failedOnWindows()
     return false;
 }
 
-// A path for Windows' wide calls: backslashes, and the text as UTF-16.
-inline std::wstring widePath(const QString& path) { return QDir::toNativeSeparators(path).toStdWString(); }
+// A path for Windows' wide calls: backslashes, and the text as UTF-16. A long path (past what a
+// folder may have, 248 units) goes in Windows' extended form, which alone reaches past 260 units; it
+// must be whole and clean, as Windows takes it word for word. Shares keep their own form.
+inline std::wstring widePath(const QString& path)
+{
+    constexpr qsizetype kShortestLong = 248;
+    const QString native = QDir::toNativeSeparators(path);
+    if (native.size() < kShortestLong || native.startsWith(u"\\\\")) return native.toStdWString();
+    const QString whole = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    return (QStringLiteral("\\\\?\\") + whole).toStdWString();
+}
+
+// Why nothing can be made at a path whose folder is not there. Windows says only that the path was
+// not found; below a file that is told as "Not a directory", as elsewhere.
+inline int whyNoFolderFor(const QString& path)
+{
+    QString folder = QFileInfo(path).absolutePath();
+    for (;;) {
+        const QFileInfo info(folder);
+        if (info.exists()) return info.isDir() ? ENOENT : ENOTDIR;
+        const QString up = info.absolutePath();
+        if (up == folder) return ENOENT;
+        folder = up;
+    }
+}
 
 // A handle closed when it goes out of scope.
 class Handle {
