@@ -46,6 +46,7 @@ VIAddVersionKey "LegalCopyright" "GPL-3.0-or-later"
 
 !insertmacro MUI_PAGE_LICENSE "${FILES}/LICENSE.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE checkFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -56,6 +57,14 @@ VIAddVersionKey "LegalCopyright" "GPL-3.0-or-later"
 Function .onInit
     SetRegView 64
     !insertmacro MULTIUSER_INIT
+FunctionEnd
+
+; A folder that holds "pa 0.txt" is Charac's own folder of files or a portable copy, whose starter
+; catalogue and characters an install would overwrite and an uninstall take away.
+Function checkFolder
+    IfFileExists "$INSTDIR\pa 0.txt" 0 +3
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$INSTDIR holds Charac's own files. Choose another folder."
+        Abort
 FunctionEnd
 
 Function un.onInit
@@ -70,6 +79,11 @@ Section "Charac"
     CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\charac.exe"
 
     ; A double-click on a character file opens it in Charac (SHCTX: the user's or the machine's classes).
+    ; The program that had them before is kept, and has them back when Charac goes.
+    ReadRegStr $0 SHCTX "Software\Classes\.QOZ" ""
+    StrCmp $0 "${CLASS}" +3
+    StrCmp $0 "" +2
+    WriteRegStr SHCTX "Software\Classes\.QOZ" "Charac.Before" "$0"
     WriteRegStr SHCTX "Software\Classes\.QOZ" "" "${CLASS}"
     WriteRegStr SHCTX "Software\Classes\${CLASS}" "" "QOD character"
     WriteRegStr SHCTX "Software\Classes\${CLASS}\DefaultIcon" "" "$INSTDIR\charac.exe,0"
@@ -94,10 +108,18 @@ Section "Uninstall"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${NAME}.lnk"
-    ; The file type goes only while it is still Charac's.
+    ; Character files go back to the program that had them before, if any; only Charac's own values
+    ; go, so that what other programs keep there (Open with) stays.
     ReadRegStr $0 SHCTX "Software\Classes\.QOZ" ""
-    StrCmp $0 "${CLASS}" 0 +2
-    DeleteRegKey SHCTX "Software\Classes\.QOZ"
+    StrCmp $0 "${CLASS}" 0 kept
+    ReadRegStr $1 SHCTX "Software\Classes\.QOZ" "Charac.Before"
+    StrCmp $1 "" 0 +3
+        DeleteRegValue SHCTX "Software\Classes\.QOZ" ""
+        Goto kept
+    WriteRegStr SHCTX "Software\Classes\.QOZ" "" "$1"
+    kept:
+    DeleteRegValue SHCTX "Software\Classes\.QOZ" "Charac.Before"
+    DeleteRegKey /ifempty SHCTX "Software\Classes\.QOZ"
     DeleteRegKey SHCTX "Software\Classes\${CLASS}"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'

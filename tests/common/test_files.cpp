@@ -129,57 +129,15 @@ private slots:
         QVERIFY(!readFolder(dir.path()).files.contains(u"pipe.qoz"_s));
     }
 
-    void savesKeepPermissions()
+    // What the user set on a file outlives its saves: on Linux its permissions, on Windows its
+    // attributes (a hidden file stays hidden, a read-only one is refused and keeps its bytes, as
+    // writing it in place would be).
+    void savesKeepWhatTheUserSetOnTheFile()
     {
 #ifdef Q_OS_WIN
-        QSKIP("Windows keeps attributes, not permissions: savesKeepAttributes");
+        savesKeepAttributes();
 #else
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Hero.QOZ"_s);
-        QVERIFY(writeFileAtomically(path, "one"));
-        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0600) == 0);
-        // A save killed before its rename left its complete temporary file behind. It may be another
-        // copy of the program's, still writing: a save leaves it alone (a save's refresh takes it
-        // away once it is an hour old).
-        createRaw(dir.path(), ".Hero.QOZ.charac-saving", "killed");
-        QVERIFY(writeFileAtomically(path, "two"));
-        struct stat info {};
-        QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
-        QCOMPARE(info.st_mode & 0777, 0600u);
-        // A new file has what the umask leaves of a plain create's mode.
-        const mode_t mask = ::umask(027);
-        QVERIFY(writeFileAtomically(dir.filePath(u"New.QOZ"_s), "new"));
-        ::umask(mask);
-        QVERIFY(::stat(QFile::encodeName(dir.filePath(u"New.QOZ"_s)).constData(), &info) == 0);
-        QCOMPARE(info.st_mode & 0777, 0640u);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 (QStringList{u".Hero.QOZ.charac-saving"_s, u"Hero.QOZ"_s, u"New.QOZ"_s}));
-#endif
-    }
-
-    // A hidden file stays hidden; a file the user made read-only is refused, as writing it in place
-    // would be, and keeps its bytes.
-    void savesKeepAttributes()
-    {
-#ifndef Q_OS_WIN
-        QSKIP("Linux files have permissions, not attributes: savesKeepPermissions");
-#else
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Hero.QOZ"_s);
-        const std::wstring wide = QDir::toNativeSeparators(path).toStdWString();
-        QVERIFY(writeFileAtomically(path, "one"));
-        QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN));
-        createRaw(dir.path(), ".Hero.QOZ.charac-saving", "killed");
-        QVERIFY(writeFileAtomically(path, "two"));
-        QVERIFY(GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-        QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
-        errno = 0;
-        QVERIFY(!writeFileAtomically(path, "three"));
-        QCOMPARE(errno, EACCES);
-        QCOMPARE(*readWholeFile(path, kSmallFileLimit), QByteArray("two"));
-        QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 (QStringList{u".Hero.QOZ.charac-saving"_s, u"Hero.QOZ"_s}));
+        savesKeepPermissions();
 #endif
     }
 
@@ -338,6 +296,53 @@ private slots:
         QCOMPARE(sorted(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)),
                  sorted({old[1], old[2], fresh[0], fresh[1]}));
     }
+
+private:
+#ifdef Q_OS_WIN
+    static void savesKeepAttributes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Hero.QOZ"_s);
+        const std::wstring wide = QDir::toNativeSeparators(path).toStdWString();
+        QVERIFY(writeFileAtomically(path, "one"));
+        QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        createRaw(dir.path(), ".Hero.QOZ.charac-saving", "killed");
+        QVERIFY(writeFileAtomically(path, "two"));
+        QVERIFY(GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+        QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
+        errno = 0;
+        QVERIFY(!writeFileAtomically(path, "three"));
+        QCOMPARE(errno, EACCES);
+        QCOMPARE(*readWholeFile(path, kSmallFileLimit), QByteArray("two"));
+        QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{u".Hero.QOZ.charac-saving"_s, u"Hero.QOZ"_s}));
+    }
+#else
+    static void savesKeepPermissions()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Hero.QOZ"_s);
+        QVERIFY(writeFileAtomically(path, "one"));
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0600) == 0);
+        // A save killed before its rename left its complete temporary file behind. It may be another
+        // copy of the program's, still writing: a save leaves it alone (a save's refresh takes it
+        // away once it is an hour old).
+        createRaw(dir.path(), ".Hero.QOZ.charac-saving", "killed");
+        QVERIFY(writeFileAtomically(path, "two"));
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
+        QCOMPARE(info.st_mode & 0777, 0600u);
+        // A new file has what the umask leaves of a plain create's mode.
+        const mode_t mask = ::umask(027);
+        QVERIFY(writeFileAtomically(dir.filePath(u"New.QOZ"_s), "new"));
+        ::umask(mask);
+        QVERIFY(::stat(QFile::encodeName(dir.filePath(u"New.QOZ"_s)).constData(), &info) == 0);
+        QCOMPARE(info.st_mode & 0777, 0640u);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{u".Hero.QOZ.charac-saving"_s, u"Hero.QOZ"_s, u"New.QOZ"_s}));
+    }
+#endif
 };
 
 QTEST_APPLESS_MAIN(TestFiles)

@@ -82,6 +82,9 @@ private slots:
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("reason");
         QTest::newRow("CHARAC_HOME is a file") << u"file"_s << u"home"_s << u"not a folder"_s;
+        QTest::newRow("CHARAC_HOME below a file")
+            << u"file/Charac"_s << u"home"_s
+            << u"cannot be created (%1)"_s.arg(QString::fromLocal8Bit(std::strerror(ENOTDIR)));
         QTest::newRow("home below a file")
             << u""_s << u"file"_s << u"cannot be created (%1)"_s.arg(QString::fromLocal8Bit(std::strerror(ENOTDIR)));
     }

@@ -57,8 +57,8 @@ public:
 };
 
 // How much processor time a click may take, in ms. Only an optimised build is held to it: the
-// sanitizers' debug build runs every step many times slower, and the Windows build runs under Wine,
-// whose calls for text and files cost more than Linux's own.
+// sanitizers' debug build runs every step many times slower. The Windows build's tests run under
+// Wine, whose calls for text and files cost more than Linux's own.
 #if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__) && defined(Q_OS_WIN)
 inline constexpr qint64 kPatience = 3000;
 #elif defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)

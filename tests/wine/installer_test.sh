@@ -31,7 +31,16 @@ stop_wine() {
 }
 
 # Every file of the program: charac.exe and what lies beside it, where the installer put them.
-program_files() { find "$drive" -path "$drive/QOD" -prune -o -type f -path '*/Charac/*' -print; }
+program_files() { find "$drive" -path "$drive/QOD" -prune -o -type f -path "$drive/*/Charac/*" -print; }
+
+# The keys of the registry the installer writes, in the user's or the machine's part.
+registry_keys() {
+    root=$([ "$1" = CurrentUser ] && echo HKCU || echo HKLM)
+    for key in 'Software\Microsoft\Windows\CurrentVersion\Uninstall\Charac' 'Software\Classes\Charac.Character' \
+        'Software\Classes\.QOZ'; do
+        if wine reg query "$root\\$key" >/dev/null 2>&1; then echo "$root\\$key"; fi
+    done
+}
 
 rm -rf "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1
@@ -61,6 +70,7 @@ for mode in CurrentUser AllUsers; do
         *) fail "$mode: installed into the wrong folder" ;;
     esac
     [ -f "$(dirname "$program")/platforms/qwindows.dll" ] || fail "$mode: no platform plug-in"
+    [ "$(registry_keys "$mode" | wc -l)" -eq 3 ] || fail "$mode: not registered ($(registry_keys "$mode"))"
 
     link=$(find "$drive" -name Charac.lnk -path '*Start Menu*' | head -n 1)
     if [ -z "$link" ]; then
@@ -85,7 +95,7 @@ for mode in CurrentUser AllUsers; do
     wine "$(dirname "$program")/uninstall.exe" /S "/$mode" >/dev/null 2>&1 || fail "$mode: the uninstaller ended with $?"
     # The uninstaller runs on from a copy of itself and returns before the files are gone.
     wineserver --wait
-    left=$(program_files; find "$drive" -name Charac.lnk)
+    left=$(program_files; find "$drive" -name Charac.lnk; registry_keys "$mode")
     [ -z "$left" ] || fail "$mode: left behind: $left"
     [ -f "$drive/Party/Tessa.QOZ" ] || fail "$mode: the uninstaller took a character"
 done
