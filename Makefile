@@ -60,8 +60,9 @@ package: setup-package
 package-test: setup-package
 	@JOBS=$(JOBS) sh tests/install/package_test.sh .
 
-# Charac for Windows, cross-built here: build-windows/Charac-<version>-win64.zip. Qt for Windows is built
-# from Debian's source once (about 20 minutes) and kept in ~/.cache/charac (see scripts/windows).
+# Charac for Windows, cross-built here: build-windows/Charac-<version>-setup.exe and -win64.zip. Qt for
+# Windows is built from Debian's source once (about 30 minutes) and kept in ~/.cache/charac (see
+# scripts/windows).
 windows: setup-windows
 	@JOBS=$(JOBS) scripts/windows
 
