@@ -69,7 +69,12 @@ const QCommandLineOption& pdfOption()
 
 void describeOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(u"Character sheets for the QOD role-playing system."_s);
+    parser.setApplicationDescription(
+        u"Character sheets for the QOD role-playing system.\n\n"
+        "Every change to the sheet can be undone with Ctrl+Z and redone with Ctrl+Shift+Z or Ctrl+Y, or from\n"
+        "the sheet's right-click menu: a roll, damage and healing, an edit of a label, a new name, an item\n"
+        "used, a file viewed or a catalogue entry taken into the abilities, and a load. The last 1,000\n"
+        "changes are kept. Saves and the other files are not undone."_s);
     // "-platform" is one option, as the toolkit reads it, not seven one-letter ones.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();

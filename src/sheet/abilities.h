@@ -38,6 +38,7 @@ struct ItemInHand {
 struct DefenseInUse {
     std::array<std::int16_t, 3> DefenseBonus{};
     std::array<QString, 3> DefenseBonusName;
+    bool operator==(const DefenseInUse&) const = default;
 };
 
 // The click that uses the item in hand: prayer and initiative (with the stricter threshold 13) are

@@ -88,6 +88,7 @@ private:
 struct Character {
     Slots<slot::text, QString> CharText;
     Slots<slot::value, std::int16_t> CharValue;
+    bool operator==(const Character&) const = default;
 };
 
 template <typename Array, typename Index>

@@ -5,13 +5,15 @@
 //   folders  -> character files, catalogue, viewer   folderChanged: the file lists follow the folder
 //   sheet    -> folders                             name(): "make dir" names the folder
 //   sheet    -> creation                            renameFromRaceAsked: a new name from the race label
+//   sheet    -> window                              the undo keys and the undo menu
 //   sheet    -> viewer, sheet                       itemUseAsked: the viewed item put to use
 //   viewer   -> acquire, sheet, event log           aboutToView, viewed: a possession shown
 //   acquire  -> catalogue                           catalogueShown: the stuff frame opens and closes
 //   acquire  -> viewer                              taken: "Take" writes the panel's file
 //   character files -> viewer, event log, acquire   aboutToSave, aboutToLoad
 // and the named calls each panel is handed:
-//   the sheet's    name(), showName(), shownIntellect(), showRolledAttributes(), Numero()
+//   the sheet's    name(), showName(), shownIntellect(), showRolledAttributes(), Numero(),
+//                  character(), takeCatalogueSkill(), step(): every change to the sheet is a step
 //   the folders'   currentFolder(), characterFolder(), storeCharacterFolder(), goTo(), reread(),
 //                  goHome(), FindPlace()
 //   the acquire panel's showEmptyBoxes(), layOut()
@@ -37,8 +39,10 @@
 
 #include "reference/reference_tables.h"
 
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -132,8 +136,8 @@ void FormCharac::makePanels()
     viewer_ = std::make_unique<PossessionViewer>(
         c.group<Group::Viewer>(), *folders_, messages, [this] { return backColour(controls_.CDexit); }, this);
     acquire_ = std::make_unique<AcquirePanel>(c.group<Group::Acquire>(), this);
-    catalogue_ = std::make_unique<CatalogueBrowser>(c.group<Group::Catalogue>(), mod_.Character, *acquire_, *folders_,
-                                                    messages, this);
+    catalogue_ =
+        std::make_unique<CatalogueBrowser>(c.group<Group::Catalogue>(), *sheet_, *acquire_, *folders_, messages, this);
     teleport_ =
         std::make_unique<TeleportRoller>(c.group<Group::Teleport>(), mod_.TeleportError, services_.random, this);
     const CreationState creation{mod_.Character, mod_.RaceName, mod_.RaceChakra, mod_.RaceCount, mod_.Syllables};
@@ -151,6 +155,7 @@ void FormCharac::wirePanels()
     connect(controls_.CDexit, &QPushButton::clicked, this, &QWidget::close);
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
+    sheet_->history().bindKeys(*this);
 
     // Every file list follows the folder list, in this order, and then the place label.
     connect(folders_.get(), &FolderPanel::folderChanged, characterFiles_.get(), &CharacterFiles::showFolder);
@@ -162,8 +167,8 @@ void FormCharac::wirePanels()
 
     connect(viewer_.get(), &PossessionViewer::aboutToView, acquire_.get(), &AcquirePanel::hideFrames);
     connect(viewer_.get(), &PossessionViewer::viewed, this,
-            [this](possessions::ListKind list, const possessions::PossessionView& view) {
-                sheet_->showView(view);
+            [this](possessions::ListKind list, const possessions::PossessionView& view, const QString& fileName) {
+                sheet_->showView(view, fileName);
                 if (list != possessions::ListKind::Items) return;
                 eventLog_->append(view.eventText);
                 if (view.valid) eventLog_->endEntry(view.shownLines);
@@ -192,6 +197,15 @@ void FormCharac::startUp()
     creation_->startSeedTicker();
     characterFiles_->startBlinking();
     folders_->focusCharacterFolderButton();
+}
+
+void FormCharac::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The undo menu belongs to the sheet: the window's background and the sheet's labels. Any other
+    // control the right-click reached has had its say.
+    const QWidget* at = childAt(event->pos());
+    if (at && !sheet_->isSheetLabel(at)) return event->ignore();
+    sheet_->history().makeMenu(this)->popup(event->globalPos());
 }
 
 bool FormCharac::openCharacterFile(const QString& path) { return characterFiles_->openCharacterFile(path); }

@@ -6,6 +6,7 @@
 #include "window/layout/layout.h"
 #include "window/panels/acquire_panel.h"
 #include "window/panels/folder_panel.h"
+#include "window/panels/sheet_panel.h"
 #include "window/platform/services.h"
 #include "window/widgets/caption_label.h"
 #include "window/widgets/file_list.h"
@@ -14,7 +15,6 @@
 #include "common/files.h"
 #include "common/numbers.h"
 #include "reference/reference_tables.h"
-#include "sheet/abilities.h"
 
 #include <QFrame>
 #include <QScopeGuard>
@@ -39,10 +39,9 @@ void returnFreedMemory()
 
 } // namespace
 
-CatalogueBrowser::CatalogueBrowser(const CatalogueControls& controls, sheet::Character& character,
-                                   AcquirePanel& acquire, const FolderPanel& folders, Messages& messages,
-                                   QObject* parent)
-    : QObject(parent), c_(controls), character_(character), acquire_(acquire), folders_(folders), messages_(messages)
+CatalogueBrowser::CatalogueBrowser(const CatalogueControls& controls, SheetPanel& sheet, AcquirePanel& acquire,
+                                   const FolderPanel& folders, Messages& messages, QObject* parent)
+    : QObject(parent), c_(controls), sheet_(sheet), acquire_(acquire), folders_(folders), messages_(messages)
 {
     scrollTogether({c_.Liz, c_.ListStuff, c_.LiThang});
     c_.FileF->setPattern(QStringLiteral("*.qoc"));
@@ -85,10 +84,10 @@ void CatalogueBrowser::entryChosen()
     if (!entry) return;
     acquire_.showEmptyBoxes();
     catalogue::Attributes attributes{};
-    for (int k = 1; k < int(attributes.size()); ++k) attributes[k] = character_.CharValue.numbered(k);
+    for (int k = 1; k < int(attributes.size()); ++k) attributes[k] = sheet_.character().CharValue.numbered(k);
     const catalogue::Choice choice = catalogue::chooseEntry(*entry, attributes);
     acquire_.layOut(choice);
-    if (choice.formula) sheet::takeIntoRowTwo(character_, entry->name, *choice.formula);
+    if (choice.formula) sheet_.takeCatalogueSkill(entry->name, *choice.formula);
 }
 
 bool CatalogueBrowser::load(const QString& path)

@@ -8,7 +8,6 @@
 #include "window/layout/control_set.h"
 
 #include "catalogue/catalogue.h"
-#include "sheet/character.h"
 
 #include <QObject>
 #include <QStringList>
@@ -20,11 +19,12 @@ namespace window {
 class AcquirePanel;
 class FolderPanel;
 class Messages;
+class SheetPanel;
 
 class CatalogueBrowser : public QObject {
     Q_OBJECT
 public:
-    CatalogueBrowser(const CatalogueControls& controls, sheet::Character& character, AcquirePanel& acquire,
+    CatalogueBrowser(const CatalogueControls& controls, SheetPanel& sheet, AcquirePanel& acquire,
                      const FolderPanel& folders, Messages& messages, QObject* parent = nullptr);
     ~CatalogueBrowser() override;
     CatalogueBrowser(const CatalogueBrowser&) = delete;
@@ -48,7 +48,7 @@ private:
     std::optional<catalogue::Entry> choose();
 
     CatalogueControls c_;
-    sheet::Character& character_;
+    SheetPanel& sheet_;
     AcquirePanel& acquire_;
     const FolderPanel& folders_;
     Messages& messages_;

@@ -94,6 +94,13 @@ bool CharacterFiles::openCharacterFile(const QString& path)
 
 bool CharacterFiles::loadCharacterFile(const QString& fileName)
 {
+    bool loaded = false;
+    sheet_.step(stepName(tr("load"), fileName), [&] { loaded = readIntoSheet(fileName); });
+    return loaded;
+}
+
+bool CharacterFiles::readIntoSheet(const QString& fileName)
+{
     emit aboutToLoad();
     stopBlinking();
     const auto bytes = fileName.isEmpty() ? std::nullopt

@@ -52,7 +52,9 @@ private:
     void stopBlinking();
     void saveCharacter();
     void loadCharacter();
+    // A load is one step of the sheet's history: the sheet it replaced comes back with an undo.
     bool loadCharacterFile(const QString& fileName);
+    bool readIntoSheet(const QString& fileName);
 
     CharacterFileControls c_;
     sheet::Character& character_;

@@ -49,9 +49,11 @@ void CreationPanel::Populate() { sheet::populate(state_.character, sheet_.shownI
 
 void CreationPanel::renameFromRace()
 {
-    Moniker();
-    sheet_.showName(GeneratedName);
-    sheet_.nameAsShown();
+    sheet_.step(tr("new name"), [this] {
+        Moniker();
+        sheet_.showName(GeneratedName);
+        sheet_.nameAsShown();
+    });
 }
 
 void CreationPanel::startSeedTicker() { Timer1->start(); }
@@ -80,18 +82,20 @@ void CreationPanel::rollCharacter()
         Timer1->stop();
         random_->reseed(ParseNumber(c_.TXseed->text()));
     }
-    std::optional<int> requested;
-    if (c_.CHdice->isChecked()) requested = common::ToInt16(ParseNumber(c_.txDice->text()));
-    const creation::RaceChoice race = creation::chooseRace(requested, *random_, state_.raceCount);
-    if (race.drawn) c_.txDice->setText(FormatInteger(race.race));
+    sheet_.step(tr("random character"), [this] {
+        std::optional<int> requested;
+        if (c_.CHdice->isChecked()) requested = common::ToInt16(ParseNumber(c_.txDice->text()));
+        const creation::RaceChoice race = creation::chooseRace(requested, *random_, state_.raceCount);
+        if (race.drawn) c_.txDice->setText(FormatInteger(race.race));
 
-    creation::rollCharacter(state_.character, race.race, {state_.raceName, state_.raceChakra, state_.raceCount},
-                            *random_);
-    sheet_.showRolledAttributes();
-    Moniker();
-    sheet_.nameAsShown();
-    Populate();
-    sheet_.Numero();
+        creation::rollCharacter(state_.character, race.race, {state_.raceName, state_.raceChakra, state_.raceCount},
+                                *random_);
+        sheet_.showRolledAttributes();
+        Moniker();
+        sheet_.nameAsShown();
+        Populate();
+        sheet_.Numero();
+    });
 }
 
 } // namespace window

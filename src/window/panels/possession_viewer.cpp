@@ -65,7 +65,7 @@ void PossessionViewer::choose(int list)
     // A file that vanished or cannot be read since the list was filled counts as not valid.
     const auto shown = view(list, fileName);
     if (!shown) return messages_.say(kNotValid);
-    emit viewed(possessions::ListKind(list), *shown);
+    emit viewed(possessions::ListKind(list), *shown, fileName);
     // What was shown before the file ran out stays shown.
     if (!shown->valid) messages_.say(kNotValid);
 }

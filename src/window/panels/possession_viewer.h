@@ -51,8 +51,8 @@ public:
 signals:
     // A file was chosen and is about to be shown.
     void aboutToView();
-    // A file of that list was shown, up to where it ran out.
-    void viewed(possessions::ListKind list, const possessions::PossessionView& view);
+    // The file of that name in that list was shown, up to where it ran out.
+    void viewed(possessions::ListKind list, const possessions::PossessionView& view, const QString& fileName);
 
 private:
     void connectControls();

@@ -42,41 +42,51 @@ void SheetPanel::openRenameEditor()
 void SheetPanel::commitAttributeEdit()
 {
     const int k = EditAttr;
-    sheet::Character& c = state_.character;
-    const sheet::AttributeEdit edit = sheet::commitAttributeEdit(c, k, c_.TXchedit->text());
-    c_.TXchedit->setText(edit.boxText);
-    c_.Chakra[k]->setCaption(edit.caption);
-    c_.TXchedit->hide();
-    // Initiative follows the attributes as the sheet shows them; the stored defense stays as it was
-    // while its label shows the helm and shield with the current Nimbleness.
-    c_.LabPer[3]->setCaption(sheet::initiativeCaption(shownAttribute(sheet::slot::value::Perception),
-                                                      shownAttribute(sheet::slot::value::Nimbleness)));
-    c.CharValue[sheet::slot::value::Initiative] = common::ToInt16(common::ParseNumber(c_.LabPer[3]->caption()));
-    c_.LabPer[5]->setCaption(sheet::defenseValueCaption(state_.defense, c.CharValue[sheet::slot::value::Nimbleness]));
+    // The attribute labels carry the attribute's name as their tip.
+    step(stepName(tr("edit"), c_.Chakra[k]->toolTip()), [this, k] {
+        sheet::Character& c = state_.character;
+        const sheet::AttributeEdit edit = sheet::commitAttributeEdit(c, k, c_.TXchedit->text());
+        c_.TXchedit->setText(edit.boxText);
+        c_.Chakra[k]->setCaption(edit.caption);
+        c_.TXchedit->hide();
+        // Initiative follows the attributes as the sheet shows them; the stored defense stays as it
+        // was while its label shows the helm and shield with the current Nimbleness.
+        c_.LabPer[3]->setCaption(sheet::initiativeCaption(shownAttribute(sheet::slot::value::Perception),
+                                                          shownAttribute(sheet::slot::value::Nimbleness)));
+        c.CharValue[sheet::slot::value::Initiative] = common::ToInt16(common::ParseNumber(c_.LabPer[3]->caption()));
+        c_.LabPer[5]->setCaption(
+            sheet::defenseValueCaption(state_.defense, c.CharValue[sheet::slot::value::Nimbleness]));
+    });
 }
 
 void SheetPanel::commitAbilityNameEdit()
 {
     const int row = EditRow;
-    const QString typed = c_.TXab->text();
-    c_.LabAb[row]->setCaption(typed);
-    c_.TXab->hide();
-    sheet::commitAbilityName(state_.character, row, typed);
+    step(tr("edit ability name"), [this, row] {
+        const QString typed = c_.TXab->text();
+        c_.LabAb[row]->setCaption(typed);
+        c_.TXab->hide();
+        sheet::commitAbilityName(state_.character, row, typed);
+    });
 }
 
 void SheetPanel::commitAbilityValueEdit()
 {
     const int row = EditRow;
-    c_.LabPer[row]->setCaption(sheet::commitAbilityValue(state_.character, row, c_.TXedit->text()));
-    c_.TXedit->hide();
+    step(stepName(tr("edit"), c_.LabAb[row]->caption()), [this, row] {
+        c_.LabPer[row]->setCaption(sheet::commitAbilityValue(state_.character, row, c_.TXedit->text()));
+        c_.TXedit->hide();
+    });
 }
 
 void SheetPanel::commitRename()
 {
-    const QString typed = c_.TXrename->text();
-    state_.character.CharText[sheet::slot::text::Name] = typed;
-    c_.TXrename->hide();
-    c_.Labnam->setCaption(typed);
+    step(tr("edit name"), [this] {
+        const QString typed = c_.TXrename->text();
+        state_.character.CharText[sheet::slot::text::Name] = typed;
+        c_.TXrename->hide();
+        c_.Labnam->setCaption(typed);
+    });
 }
 
 } // namespace window

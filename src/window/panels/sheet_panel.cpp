@@ -22,7 +22,8 @@ constexpr int kHealthLabel = 8;
 } // namespace
 
 SheetPanel::SheetPanel(const SheetControls& controls, SheetState state, QObject* parent)
-    : QObject(parent), c_(controls), state_(state)
+    : QObject(parent), c_(controls), state_(state),
+      history_([this] { return snapshot(); }, [this](const SheetSnapshot& shown) { restore(shown); })
 {
     connectControls();
 }
@@ -93,34 +94,50 @@ void SheetPanel::showRolledAttributes()
 
 void SheetPanel::takeDamage()
 {
-    sheet::applyDamage(state_.character, c_.TXdam->text());
-    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::text::Health]);
-    DScrip();
-    Numero();
+    step(stepName(tr("damage"), c_.TXdam->text()), [this] {
+        sheet::applyDamage(state_.character, c_.TXdam->text());
+        c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::text::Health]);
+        DScrip();
+        Numero();
+    });
 }
 
 void SheetPanel::healToFull()
 {
-    sheet::healToFull(state_.character);
-    c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::text::Health]);
-    DScrip();
-    Numero();
+    step(tr("heal to full"), [this] {
+        sheet::healToFull(state_.character);
+        c_.Chakra[kHealthLabel]->setCaption(state_.character.CharText[sheet::slot::text::Health]);
+        DScrip();
+        Numero();
+    });
 }
 
-void SheetPanel::showView(const possessions::PossessionView& view)
+void SheetPanel::showView(const possessions::PossessionView& view, const QString& fileName)
 {
     // Captions only, but for ability row 2 of an ability file, which the record takes as well; the
     // next sheet refresh puts the record back into a row that a marker mapped.
-    for (int row = 0; row < possessions::kAbilityRows; ++row) {
-        if (view.abilityNames[row]) c_.LabAb[row]->setCaption(*view.abilityNames[row]);
-        if (view.abilityValues[row]) c_.LabPer[row]->setCaption(*view.abilityValues[row]);
-    }
-    sheet::takeIntoRowTwo(state_.character, view.rowTwoName, view.rowTwoValue);
+    step(stepName(tr("view"), fileName), [&] {
+        for (int row = 0; row < possessions::kAbilityRows; ++row) {
+            if (view.abilityNames[row]) c_.LabAb[row]->setCaption(*view.abilityNames[row]);
+            if (view.abilityValues[row]) c_.LabPer[row]->setCaption(*view.abilityValues[row]);
+        }
+        sheet::takeIntoRowTwo(state_.character, view.rowTwoName, view.rowTwoValue);
+    });
+}
+
+void SheetPanel::takeCatalogueSkill(const QString& name, std::int16_t value)
+{
+    step(tr("catalogue entry"), [&] { sheet::takeIntoRowTwo(state_.character, name, value); });
 }
 
 // Prayer, initiative and system shock are worked out again, and the armour, helm, shield or weapon
 // put to use.
 void SheetPanel::useItem(const sheet::ItemInHand& item)
+{
+    step(tr("use item"), [&] { putToUse(item); });
+}
+
+void SheetPanel::putToUse(const sheet::ItemInHand& item)
 {
     const sheet::ItemUse use = sheet::useItem(state_.character, item, state_.defense);
     const sheet::SheetCaptions shown = sheet::sheetCaptions(state_.character);

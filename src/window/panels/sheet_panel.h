@@ -2,9 +2,12 @@
 // and healing, the in-place editors opened by a click on a label, and the tile strip that puts an
 // item to use. The labels also serve as data: the name, the Power and the Intellect are read back
 // from what they show (name(), shownPower(), shownIntellect()), as the rest of the program expects.
+// Every action that changes the sheet, here or in another part of the window, is a step of the
+// sheet's history, which undoes and redoes it.
 #pragma once
 
 #include "window/layout/control_set.h"
+#include "window/panels/sheet_history.h"
 
 #include "possessions/possession_file.h"
 #include "sheet/abilities.h"
@@ -12,7 +15,9 @@
 
 #include <QObject>
 
+#include <array>
 #include <cstdint>
+#include <functional>
 
 namespace window {
 
@@ -50,10 +55,20 @@ public:
 
     // A roll's attributes on their labels, and the health taken from the Power label.
     void showRolledAttributes();
-    // What a possession view carries over: ability row 2 of an ability file, and the row a marker names.
-    void showView(const possessions::PossessionView& view);
+    // What the view of a possession file carries over: ability row 2 of an ability file, and the row
+    // a marker names.
+    void showView(const possessions::PossessionView& view, const QString& fileName);
     // The armour, helm, shield or weapon in the viewer's line boxes put to use.
     void useItem(const sheet::ItemInHand& item);
+    // A catalogue skill's name and the value its formula worked out, into ability row 2 of the record.
+    void takeCatalogueSkill(const QString& name, std::int16_t value);
+
+    // The sheet's undo and redo. An action that changes the sheet runs through step(), under the
+    // name the undo menu gives it ("random character", "load Tessa.QOZ").
+    SheetHistory& history() { return history_; }
+    void step(const QString& name, const std::function<void()>& action) { history_.step(name, action); }
+    // Whether that widget is one of the sheet's labels, which offer the undo menu.
+    bool isSheetLabel(const QWidget* widget) const;
 
 signals:
     // A click on the race label: the character is to get a new generated name.
@@ -62,11 +77,17 @@ signals:
     void itemUseAsked();
 
 private:
+    static constexpr int kLabelCount = 3 + 9 + 8 + 8; // name, race, words; attributes; rows' values and names
+    std::array<CaptionLabel*, kLabelCount> labels() const;
+    SheetSnapshot snapshot() const;
+    void restore(const SheetSnapshot& shown);
+
     // The caption of the attribute label that shows that slot.
     QString shownAttribute(sheet::slot::value slot) const;
     void connectControls();
     void takeDamage();
     void healToFull();
+    void putToUse(const sheet::ItemInHand& item);
     void openAttributeEditor(int index);
     void openRowEditor(EditBox* box, const CaptionLabel* label, int row);
     void openRenameEditor();
@@ -79,6 +100,7 @@ private:
     SheetState state_;
     std::int16_t EditAttr = 0; // the attribute the attribute editor was opened for
     std::int16_t EditRow = 0;  // the ability row the name or value editor was opened for
+    SheetHistory history_;
 };
 
 } // namespace window

@@ -1,0 +1,67 @@
+// Undo and redo of the sheet. Every user action that changes what the sheet holds or shows is one
+// step, kept as the sheet before the action and as the action left it: the record, the helm and
+// shield in use, and the caption of every sheet label. Undo and redo put one of the two back whole,
+// straight onto the labels; the sheet's refresh does not rewrite every label, so it could not
+// rebuild them. The steps are kept by Qt's QUndoStack: the last 1,000 of them, with the steps that
+// were undone dropped when a new action follows.
+#pragma once
+
+#include "sheet/abilities.h"
+#include "sheet/character.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QUndoStack>
+
+#include <functional>
+
+class QMenu;
+class QWidget;
+
+namespace window {
+
+// Everything a step puts back.
+struct SheetSnapshot {
+    sheet::Character character;
+    sheet::DefenseInUse defense;
+    QStringList captions; // every sheet label, always in the same order
+    bool operator==(const SheetSnapshot&) const = default;
+};
+
+class SheetHistory : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kStepsKept = 1000;
+
+    using Take = std::function<SheetSnapshot()>;
+    using Put = std::function<void(const SheetSnapshot&)>;
+    // take() reads the sheet as it stands; put() makes the sheet what a snapshot holds.
+    SheetHistory(Take take, Put put, QObject* parent = nullptr);
+
+    // Runs action as the step called name, which is kept when the action changed the sheet. An
+    // action that another action runs belongs to the outer one's step.
+    void step(const QString& name, const std::function<void()>& action);
+
+    void undo();
+    void redo();
+    const QUndoStack& steps() const { return stack_; }
+
+    // A menu of "Undo <step>" and "Redo <step>", each greyed out when there is no such step. It
+    // deletes itself once closed.
+    QMenu* makeMenu(QWidget* parent) const;
+
+    // Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redo, anywhere in window but in a text box: there
+    // the keys undo and redo the box's own typing.
+    void bindKeys(QWidget& window);
+
+private:
+    Take take_;
+    Put put_; // the steps on the stack hold on to it
+    QUndoStack stack_;
+    bool inStep_ = false;
+};
+
+// A step's name with what it names in it: the first line of what, cut to a length a menu can show.
+QString stepName(const QString& action, const QString& what);
+
+} // namespace window

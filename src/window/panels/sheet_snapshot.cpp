@@ -1,0 +1,42 @@
+// The sheet as a step of its history keeps it: the record, the helm and shield in use, and what
+// every label shows, read off and put back as they stand.
+#include "window/panels/sheet_panel.h"
+
+#include "window/widgets/caption_label.h"
+
+#include <algorithm>
+
+namespace window {
+
+std::array<CaptionLabel*, SheetPanel::kLabelCount> SheetPanel::labels() const
+{
+    std::array<CaptionLabel*, kLabelCount> all{c_.Labnam, c_.Labfull, c_.LabDetail};
+    auto next = std::copy(c_.Chakra.begin(), c_.Chakra.end(), all.begin() + 3);
+    next = std::copy(c_.LabPer.begin(), c_.LabPer.end(), next);
+    std::copy(c_.LabAb.begin(), c_.LabAb.end(), next);
+    return all;
+}
+
+SheetSnapshot SheetPanel::snapshot() const
+{
+    SheetSnapshot shown{state_.character, state_.defense, {}};
+    shown.captions.reserve(kLabelCount);
+    for (const CaptionLabel* label : labels()) shown.captions.append(label->caption());
+    return shown;
+}
+
+void SheetPanel::restore(const SheetSnapshot& shown)
+{
+    state_.character = shown.character;
+    state_.defense = shown.defense;
+    const auto all = labels();
+    for (int i = 0; i < kLabelCount; ++i) all[i]->setCaption(shown.captions[i]);
+}
+
+bool SheetPanel::isSheetLabel(const QWidget* widget) const
+{
+    const auto all = labels();
+    return std::find(all.begin(), all.end(), widget) != all.end();
+}
+
+} // namespace window
