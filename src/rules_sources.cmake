@@ -35,6 +35,7 @@ set(CREATION_SOURCES
 )
 set(CHARFILE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/charfile/character_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/charfile/unsaved_sheet.cpp
 )
 set(POSSESSIONS_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/possessions/possession_file.cpp

@@ -74,7 +74,10 @@ void describeOptions(QCommandLineParser& parser)
         "Every change to the sheet can be undone with Ctrl+Z and redone with Ctrl+Shift+Z or Ctrl+Y, or from\n"
         "the sheet's right-click menu: a roll, damage and healing, an edit of a label, a new name, an item\n"
         "used, a file viewed or a catalogue entry taken into the abilities, and a load. The last 1,000\n"
-        "changes are kept. Saves and the other files are not undone."_s);
+        "changes are kept. Saves and the other files are not undone.\n\n"
+        "A sheet that was changed and not saved is kept as unsaved.sheet in the program's own folder, a\n"
+        "second after the change and when the window closes. At the next start the first Ctrl+Z brings\n"
+        "it back, with the folder it was in."_s);
     // "-platform" is one option, as the toolkit reads it, not seven one-letter ones.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();

@@ -11,6 +11,7 @@
 //   acquire  -> catalogue                           catalogueShown: the stuff frame opens and closes
 //   acquire  -> viewer                              taken: "Take" writes the panel's file
 //   character files -> viewer, event log, acquire   aboutToSave, aboutToLoad
+//   character files -> unsaved sheet                sheetIsSaved: nothing is left unsaved
 // and the named calls each panel is handed:
 //   the sheet's    name(), showName(), shownIntellect(), showRolledAttributes(), Numero(),
 //                  character(), takeCatalogueSkill(), step(): every change to the sheet is a step
@@ -32,6 +33,7 @@
 #include "window/panels/print_panel.h"
 #include "window/panels/sheet_panel.h"
 #include "window/panels/teleport_roller.h"
+#include "window/panels/unsaved_keeper.h"
 #include "window/panels/web_buttons.h"
 #include "window/widgets/artwork.h"
 #include "window/widgets/colours.h"
@@ -39,6 +41,7 @@
 
 #include "reference/reference_tables.h"
 
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFrame>
@@ -148,6 +151,8 @@ void FormCharac::makePanels()
                                                *services_.launcher, messages, this);
     printing_ =
         std::make_unique<PrintPanel>(c.group<Group::Printing>(), *this, *sheet_, *services_.printing, messages, this);
+    unsaved_ = std::make_unique<UnsavedKeeper>(services_.programFolder, services_.readOnly, sheet_->history(),
+                                               *folders_, this);
 }
 
 void FormCharac::wirePanels()
@@ -182,6 +187,7 @@ void FormCharac::wirePanels()
         connect(characterFiles_.get(), begins, eventLog_.get(), &EventLog::layOutAnew);
     }
     connect(characterFiles_.get(), &CharacterFiles::aboutToLoad, acquire_.get(), &AcquirePanel::close);
+    connect(characterFiles_.get(), &CharacterFiles::sheetIsSaved, unsaved_.get(), &UnsavedKeeper::sheetIsSaved);
 }
 
 void FormCharac::startUp()
@@ -197,6 +203,7 @@ void FormCharac::startUp()
     creation_->startSeedTicker();
     characterFiles_->startBlinking();
     folders_->focusCharacterFolderButton();
+    unsaved_->startUp();
 }
 
 void FormCharac::contextMenuEvent(QContextMenuEvent* event)
@@ -206,6 +213,13 @@ void FormCharac::contextMenuEvent(QContextMenuEvent* event)
     const QWidget* at = childAt(event->pos());
     if (at && !sheet_->isSheetLabel(at)) return event->ignore();
     sheet_->history().makeMenu(this)->popup(event->globalPos());
+}
+
+void FormCharac::closeEvent(QCloseEvent* event)
+{
+    // "x", Ctrl+Q and the window's own close button all end here: the sheet is kept before the end.
+    unsaved_->keepNow();
+    QWidget::closeEvent(event);
 }
 
 bool FormCharac::openCharacterFile(const QString& path) { return characterFiles_->openCharacterFile(path); }

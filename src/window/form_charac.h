@@ -25,6 +25,7 @@ class PossessionViewer;
 class PrintPanel;
 class SheetPanel;
 class TeleportRoller;
+class UnsavedKeeper;
 class WebButtons;
 
 class FormCharac : public QWidget {
@@ -45,6 +46,7 @@ public:
     CreationPanel& creation() { return *creation_; }
     CharacterFiles& characterFiles() { return *characterFiles_; }
     EventLog& eventLog() { return *eventLog_; }
+    UnsavedKeeper& unsaved() { return *unsaved_; }
 
     // Opens the program on a character file given on the command line, as a click on it would;
     // false when it could not (the user has had the message).
@@ -53,6 +55,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void stackControls();
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<CharacterFiles> characterFiles_;
     std::unique_ptr<WebButtons> webButtons_;
     std::unique_ptr<PrintPanel> printing_;
+    std::unique_ptr<UnsavedKeeper> unsaved_;
 };
 
 } // namespace window

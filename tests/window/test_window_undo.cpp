@@ -28,8 +28,10 @@ class TestWindowUndo : public QObject, public WindowFixture {
 
     const QUndoStack& steps() { return form->sheet().history().steps(); }
 
-    // What a step puts back, as the user sees it and as the program holds it.
+    // What a step puts back, as the user sees it and as the program holds it (a caption may be
+    // longer than its label shows).
     struct Seen {
+        QStringList captions;
         QList<QImage> labels;
         Character record;
         DefenseInUse defense;
@@ -37,11 +39,13 @@ class TestWindowUndo : public QObject, public WindowFixture {
     };
     Seen seen()
     {
-        QList<QImage> labels;
+        Seen shown{{}, {}, record(), form->state().Defense};
         for (window::CaptionLabel* label : form->findChildren<window::CaptionLabel*>()) {
-            if (form->sheet().isSheetLabel(label)) labels.append(label->grab().toImage());
+            if (!form->sheet().isSheetLabel(label)) continue;
+            shown.captions << label->caption();
+            shown.labels << label->grab().toImage();
         }
-        return {labels, record(), form->state().Defense};
+        return shown;
     }
     // A key pressed with the focus on a button, where the sheet's keys apply.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
@@ -213,6 +217,9 @@ private slots:
         QFETCH(QString, control);
         QFETCH(bool, offered);
         form->sheet().history().undo();
+        // An edit left open over a label is given up by an undo or a redo: Return then stores nothing.
+        QTest::mouseClick(ui().Chakra[6], Qt::LeftButton);
+        ui().TXchedit->setText(u"21"_s);
         QWidget* at = control.isEmpty() ? form.get() : form->findChild<QWidget*>(control);
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), at->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(at, &rightClick);
@@ -229,6 +236,9 @@ private slots:
         menu->actions().back()->trigger();
         QCOMPARE(shown(), QStringList({u"Undo random character"_s, u"Redo (grey)"_s}));
         menu->close();
+        QTest::keyClick(ui().TXchedit, Qt::Key_Return);
+        QCOMPARE(steps().count(), 1);
+        QCOMPARE(ui().Chakra[6]->caption(), QString::number(record().CharValue[slot::value::Strength]));
     }
 };
 

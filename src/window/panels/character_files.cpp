@@ -65,6 +65,7 @@ void CharacterFiles::SaCh()
     folders_.rereadAfterWrite(folders_.currentFolder(), folder); // every list shows the new file
     sheet_.Numero();
     folders_.FindPlace();
+    emit sheetIsSaved();
 }
 
 void CharacterFiles::SaFiC() { folders_.storeCharacterFolder(listedFolder()); }
@@ -96,6 +97,9 @@ bool CharacterFiles::loadCharacterFile(const QString& fileName)
 {
     bool loaded = false;
     sheet_.step(stepName(tr("load"), fileName), [&] { loaded = readIntoSheet(fileName); });
+    // Said once the step is made: a load that fails part-way has changed the record.
+    if (!loaded) messages_.say(kAlienInvader);
+    else emit sheetIsSaved();
     return loaded;
 }
 
@@ -106,10 +110,7 @@ bool CharacterFiles::readIntoSheet(const QString& fileName)
     const auto bytes = fileName.isEmpty() ? std::nullopt
                                           : common::readWholeFile(common::joinPath(c_.FileD->folder(), fileName),
                                                                   common::kSmallFileLimit);
-    if (!bytes || !charfile::readCharacterFile(*bytes, character_)) {
-        messages_.say(kAlienInvader);
-        return false;
-    }
+    if (!bytes || !charfile::readCharacterFile(*bytes, character_)) return false;
     SaFiC();
     sheet_.Numero();
     return true;

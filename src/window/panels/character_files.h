@@ -45,6 +45,8 @@ signals:
     // (and for a load the acquire panel closes).
     void aboutToSave();
     void aboutToLoad();
+    // A save or a load went through: the sheet is what the character file holds.
+    void sheetIsSaved();
 
 private:
     // The folder of the character list, as the character folder is stored: with a closing separator.

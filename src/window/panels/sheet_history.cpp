@@ -18,15 +18,26 @@ namespace {
 
 constexpr qsizetype kLongestNamed = 40; // characters of a caption or file name in a step's name
 
-// One step: the sheet before the action and after it.
+// One step: the sheet before the action and after it. A step offered at the start has an entry
+// of its own for its undo, and something to do once it is undone.
 class SheetStep final : public QUndoCommand {
 public:
     SheetStep(const QString& name, SheetSnapshot before, SheetSnapshot after, const SheetHistory::Put& put)
         : QUndoCommand(name), before_(std::move(before)), after_(std::move(after)), put_(put)
     {
     }
+    void offer(const QString& undoEntry, std::function<void()> undone)
+    {
+        undoEntry_ = undoEntry;
+        undone_ = std::move(undone);
+    }
+    const QString& undoEntry() const { return undoEntry_; }
 
-    void undo() override { put_(before_); }
+    void undo() override
+    {
+        put_(before_);
+        if (undone_) undone_();
+    }
     void redo() override
     {
         // The stack redoes a step as it is pushed; by then the action has already made the sheet so.
@@ -39,6 +50,8 @@ private:
     const SheetSnapshot after_;
     const SheetHistory::Put& put_;
     bool pushed_ = true;
+    QString undoEntry_;
+    std::function<void()> undone_;
 };
 
 // The focused text box, which the keys belong to while it has the focus.
@@ -50,6 +63,7 @@ SheetHistory::SheetHistory(Take take, Put put, QObject* parent)
     : QObject(parent), take_(std::move(take)), put_(std::move(put))
 {
     stack_.setUndoLimit(kStepsKept); // taken only while the stack is empty
+    connect(&stack_, &QUndoStack::indexChanged, this, &SheetHistory::changed);
 }
 
 void SheetHistory::step(const QString& name, const std::function<void()>& action)
@@ -64,19 +78,58 @@ void SheetHistory::step(const QString& name, const std::function<void()>& action
     stack_.push(new SheetStep(name, std::move(before), std::move(after), put_));
 }
 
-void SheetHistory::undo() { stack_.undo(); }
+SheetHistory::~SheetHistory()
+{
+    // The stack tells that it is emptied as it goes; nothing is to hear it by then.
+    stack_.disconnect();
+}
 
-void SheetHistory::redo() { stack_.redo(); }
+void SheetHistory::offerBelow(const SheetSnapshot& earlier, const QString& offer, std::function<void()> broughtBack)
+{
+    auto* step = new SheetStep(tr("empty sheet"), earlier, take_(), put_);
+    step->offer(offer, std::move(broughtBack));
+    stack_.push(step);
+}
 
-QMenu* SheetHistory::makeMenu(QWidget* parent) const
+// Not while an action runs: its step is still to be made.
+void SheetHistory::undo()
+{
+    if (!inStep_) stack_.undo();
+}
+
+void SheetHistory::redo()
+{
+    if (!inStep_) stack_.redo();
+}
+
+QString SheetHistory::undoEntry() const
+{
+    if (!stack_.canUndo()) return tr("Undo");
+    const auto* step = static_cast<const SheetStep*>(stack_.command(stack_.index() - 1));
+    return step->undoEntry().isEmpty() ? tr("Undo %1").arg(step->text()) : step->undoEntry();
+}
+
+QString SheetHistory::redoEntry() const { return stack_.canRedo() ? tr("Redo %1").arg(stack_.redoText()) : tr("Redo"); }
+
+QMenu* SheetHistory::makeMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* undo = stack_.createUndoAction(menu, tr("Undo"));
+    // The keys shown beside the entries are those bindKeys() gives the window.
+    QAction* undo = menu->addAction(QString(), this, &SheetHistory::undo);
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = stack_.createRedoAction(menu, tr("Redo"));
+    QAction* redo = menu->addAction(QString(), this, &SheetHistory::redo);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    menu->addActions({undo, redo});
+    // An ampersand of a file name is shown, not taken for the key of the entry.
+    const auto shown = [](QString entry) { return entry.replace(u'&', QStringLiteral("&&")); };
+    const auto showEntries = [this, undo, redo, shown] {
+        undo->setText(shown(undoEntry()));
+        undo->setEnabled(stack_.canUndo());
+        redo->setText(shown(redoEntry()));
+        redo->setEnabled(stack_.canRedo());
+    };
+    showEntries();
+    connect(&stack_, &QUndoStack::indexChanged, menu, showEntries);
     return menu;
 }
 
@@ -101,8 +154,12 @@ void SheetHistory::bindKeys(QWidget& window)
 QString stepName(const QString& action, const QString& what)
 {
     const qsizetype lineEnd = what.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    QString named = what.first(lineEnd < 0 ? what.size() : lineEnd).trimmed();
-    if (named.size() > kLongestNamed) named = named.first(kLongestNamed - 1) + QChar(0x2026);
+    QString named = what.first(lineEnd < 0 ? what.size() : lineEnd).replace(u'\t', u' ').trimmed();
+    if (named.size() > kLongestNamed) {
+        qsizetype cut = kLongestNamed - 1;
+        if (named.at(cut - 1).isHighSurrogate()) --cut; // a character is not cut in two
+        named = named.first(cut) + QChar(0x2026);
+    }
     return named.isEmpty() ? action : action + u' ' + named;
 }
 

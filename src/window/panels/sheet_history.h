@@ -6,11 +6,9 @@
 // were undone dropped when a new action follows.
 #pragma once
 
-#include "sheet/abilities.h"
-#include "sheet/character.h"
+#include "sheet/sheet_snapshot.h"
 
 #include <QObject>
-#include <QStringList>
 #include <QUndoStack>
 
 #include <functional>
@@ -20,13 +18,7 @@ class QWidget;
 
 namespace window {
 
-// Everything a step puts back.
-struct SheetSnapshot {
-    sheet::Character character;
-    sheet::DefenseInUse defense;
-    QStringList captions; // every sheet label, always in the same order
-    bool operator==(const SheetSnapshot&) const = default;
-};
+using sheet::SheetSnapshot;
 
 class SheetHistory : public QObject {
     Q_OBJECT
@@ -37,26 +29,43 @@ public:
     using Put = std::function<void(const SheetSnapshot&)>;
     // take() reads the sheet as it stands; put() makes the sheet what a snapshot holds.
     SheetHistory(Take take, Put put, QObject* parent = nullptr);
+    ~SheetHistory() override;
+    SheetHistory(const SheetHistory&) = delete;
+    SheetHistory& operator=(const SheetHistory&) = delete;
 
     // Runs action as the step called name, which is kept when the action changed the sheet. An
     // action that another action runs belongs to the outer one's step.
     void step(const QString& name, const std::function<void()>& action);
 
+    // Offers an earlier sheet as the step below every other: undoing that step brings it back (and
+    // calls broughtBack), redoing it puts back the sheet that was there when it was offered. The
+    // undo entry reads offer. Made on an empty history, at the start.
+    void offerBelow(const SheetSnapshot& earlier, const QString& offer, std::function<void()> broughtBack);
+
     void undo();
     void redo();
     const QUndoStack& steps() const { return stack_; }
+    // The sheet as it stands.
+    SheetSnapshot current() const { return take_(); }
+    // The entries for undo and redo: "Undo damage 5", "Redo" when there is nothing to redo.
+    QString undoEntry() const;
+    QString redoEntry() const;
 
-    // A menu of "Undo <step>" and "Redo <step>", each greyed out when there is no such step. It
-    // deletes itself once closed.
-    QMenu* makeMenu(QWidget* parent) const;
+    // A menu of the undo and redo entries, each greyed out when there is no such step. It deletes
+    // itself once closed.
+    QMenu* makeMenu(QWidget* parent);
 
     // Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redo, anywhere in window but in a text box: there
     // the keys undo and redo the box's own typing.
     void bindKeys(QWidget& window);
 
+signals:
+    // The sheet changed by a step, an undo or a redo.
+    void changed();
+
 private:
     Take take_;
-    Put put_; // the steps on the stack hold on to it
+    Put put_; // the steps on the stack hold on to it: it is made before the stack and goes after it
     QUndoStack stack_;
     bool inStep_ = false;
 };

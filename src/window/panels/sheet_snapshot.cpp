@@ -3,6 +3,7 @@
 #include "window/panels/sheet_panel.h"
 
 #include "window/widgets/caption_label.h"
+#include "window/widgets/edit_box.h"
 
 #include <algorithm>
 
@@ -10,6 +11,11 @@ namespace window {
 
 std::array<CaptionLabel*, SheetPanel::kLabelCount> SheetPanel::labels() const
 {
+    static_assert(
+        kLabelCount
+        == 3
+               + std::tuple_size_v<
+                   decltype(c_.Chakra)> + std::tuple_size_v<decltype(c_.LabPer)> + std::tuple_size_v<decltype(c_.LabAb)>);
     std::array<CaptionLabel*, kLabelCount> all{c_.Labnam, c_.Labfull, c_.LabDetail};
     auto next = std::copy(c_.Chakra.begin(), c_.Chakra.end(), all.begin() + 3);
     next = std::copy(c_.LabPer.begin(), c_.LabPer.end(), next);
@@ -27,6 +33,10 @@ SheetSnapshot SheetPanel::snapshot() const
 
 void SheetPanel::restore(const SheetSnapshot& shown)
 {
+    // An edit still open over a label would write what was typed into the sheet put back.
+    for (EditBox* editor : {c_.TXchedit, c_.TXab, c_.TXedit, c_.TXrename}) {
+        if (editor->isVisible()) editor->abandonEdit();
+    }
     state_.character = shown.character;
     state_.defense = shown.defense;
     const auto all = labels();

@@ -21,7 +21,7 @@ void EditBox::finish()
     emit editFinished();
 }
 
-void EditBox::cancel()
+void EditBox::abandonEdit()
 {
     editing_ = false; // before hiding: hiding moves the focus away, and leaving must not commit
     hide();
@@ -44,7 +44,7 @@ void EditBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Escape && editing_) {
-        cancel();
+        abandonEdit();
         return;
     }
     QLineEdit::keyPressEvent(event);

@@ -15,6 +15,8 @@ public:
 
     // Marks the box as holding an edit that is to be committed when the user leaves it.
     void beginEdit() { editing_ = true; }
+    // Closes an open edit unreported, as Escape does: the box hides and nothing is stored.
+    void abandonEdit();
 
 signals:
     // The focus left the box (or Return was pressed) while an edit was open.
@@ -32,7 +34,6 @@ protected:
 
 private:
     void finish();
-    void cancel();
     bool editing_ = false;
 };
 
