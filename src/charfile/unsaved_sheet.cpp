@@ -32,7 +32,6 @@ public:
         return value.value_or(0);
     }
     bool expect(const QString& text) { return this->text() == text && ok_; }
-    bool ok() const { return ok_; }
 
 private:
     common::FieldReader reader_;

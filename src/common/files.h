@@ -70,6 +70,10 @@ void removeStaleSaves(const QString& folder, const QStringList& names);
 QString systemReason();
 
 bool isFolder(const QString& path);
+// Removes a file (or the link at path); false, with errno, when there is none or it cannot go.
+bool removeFile(const QString& path);
+// Moves a file to another name in the same folder, replacing a file there in one step.
+bool renameFile(const QString& from, const QString& to);
 // Whether this user may make and replace files in the folder.
 bool canWriteInto(const QString& folder);
 // A new folder, on disk once this returns: its parent is flushed after it (where it may be read).

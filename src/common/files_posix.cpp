@@ -5,6 +5,7 @@
 #include "common/native_names.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -90,6 +91,13 @@ bool isFolder(const QString& path)
 {
     struct stat info {};
     return !path.isEmpty() && ::stat(nativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool removeFile(const QString& path) { return ::unlink(nativePath(path).constData()) == 0; }
+
+bool renameFile(const QString& from, const QString& to)
+{
+    return ::rename(nativePath(from).constData(), nativePath(to).constData()) == 0;
 }
 
 bool canWriteInto(const QString& folder) { return ::access(nativePath(folder).constData(), W_OK | X_OK) == 0; }

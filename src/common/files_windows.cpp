@@ -84,6 +84,13 @@ bool isFolder(const QString& path)
 
 // Windows keeps a folder's rights in its access list, which no attribute tells: a file is tried,
 // made where nobody lists it and gone when it is closed.
+bool removeFile(const QString& path) { return DeleteFileW(widePath(path).c_str()) != 0; }
+
+bool renameFile(const QString& from, const QString& to)
+{
+    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
 bool canWriteInto(const QString& folder)
 {
     const Handle probe(CreateFileW(widePath(joinPath(folder, QStringLiteral(".charac-can-write"))).c_str(),

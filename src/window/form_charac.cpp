@@ -41,6 +41,7 @@
 
 #include "reference/reference_tables.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
@@ -188,6 +189,8 @@ void FormCharac::wirePanels()
     }
     connect(characterFiles_.get(), &CharacterFiles::aboutToLoad, acquire_.get(), &AcquirePanel::close);
     connect(characterFiles_.get(), &CharacterFiles::sheetIsSaved, unsaved_.get(), &UnsavedKeeper::sheetIsSaved);
+    // A session that ends quits the program without closing its window first.
+    connect(qApp, &QCoreApplication::aboutToQuit, unsaved_.get(), &UnsavedKeeper::keepNow);
 }
 
 void FormCharac::startUp()

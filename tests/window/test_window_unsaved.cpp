@@ -111,6 +111,37 @@ private slots:
         QCOMPARE(env->messages->texts.size(), said);
         QCOMPARE(QFile::exists(kept("unsaved.previous.sheet")), before == u"spoil"_s);
     }
+
+    // The last run's sheet stays until it has been brought back and then saved or loaded over.
+    void theLastRunsSheetGoesOnceBroughtBackAndSaved_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("another sheet saved") << u"save"_s << true;
+        QTest::newRow("brought back and saved") << u"back save"_s << false;
+        QTest::newRow("brought back, turned down, a load") << u"back redo load"_s << true;
+    }
+    void theLastRunsSheetGoesOnceBroughtBackAndSaved()
+    {
+        QFETCH(QString, then);
+        QFETCH(bool, stays);
+        damageInFolder();
+        const QString folder = ui().DirA->path();
+        const QString file = ui().Labnam->caption() + u".QOZ"_s;
+        ui().CDsaveCH->click();
+        QTest::mouseClick(ui().Labnam, Qt::LeftButton);
+        ui().TXrename->setText(u"Other"_s);
+        QTest::keyClick(ui().TXrename, Qt::Key_Return);
+        startAgain(true);
+        for (const QString& action : then.split(u' ')) {
+            if (action == u"back"_s) history().undo();
+            if (action == u"redo"_s) history().redo();
+            if (action == u"save"_s) ui().CDsaveCH->click();
+            if (action == u"load"_s && ui().DirA->setPath(folder)) clickEntry(ui().FileD, file);
+        }
+        if (then.endsWith(u"load"_s)) QCOMPARE(ui().Labnam->caption() + u".QOZ"_s, file);
+        QCOMPARE(QFile::exists(kept("unsaved.previous.sheet")), stays);
+    }
 };
 
 QTEST_MAIN(TestWindowUnsaved)

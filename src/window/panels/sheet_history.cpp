@@ -26,7 +26,7 @@ public:
         : QUndoCommand(name), before_(std::move(before)), after_(std::move(after)), put_(put)
     {
     }
-    void offer(const QString& undoEntry, std::function<void()> undone)
+    void offer(const QString& undoEntry, std::function<void(bool)> undone)
     {
         undoEntry_ = undoEntry;
         undone_ = std::move(undone);
@@ -36,13 +36,14 @@ public:
     void undo() override
     {
         put_(before_);
-        if (undone_) undone_();
+        if (undone_) undone_(true);
     }
     void redo() override
     {
         // The stack redoes a step as it is pushed; by then the action has already made the sheet so.
         if (std::exchange(pushed_, false)) return;
         put_(after_);
+        if (undone_) undone_(false);
     }
 
 private:
@@ -51,7 +52,7 @@ private:
     const SheetHistory::Put& put_;
     bool pushed_ = true;
     QString undoEntry_;
-    std::function<void()> undone_;
+    std::function<void(bool)> undone_;
 };
 
 // The focused text box, which the keys belong to while it has the focus.
@@ -84,8 +85,9 @@ SheetHistory::~SheetHistory()
     stack_.disconnect();
 }
 
-void SheetHistory::offerBelow(const SheetSnapshot& earlier, const QString& offer, std::function<void()> broughtBack)
+void SheetHistory::offerBelow(const SheetSnapshot& earlier, const QString& offer, std::function<void(bool)> broughtBack)
 {
+    Q_ASSERT(stack_.count() == 0);
     auto* step = new SheetStep(tr("empty sheet"), earlier, take_(), put_);
     step->offer(offer, std::move(broughtBack));
     stack_.push(step);

@@ -37,10 +37,11 @@ public:
     // action that another action runs belongs to the outer one's step.
     void step(const QString& name, const std::function<void()>& action);
 
-    // Offers an earlier sheet as the step below every other: undoing that step brings it back (and
-    // calls broughtBack), redoing it puts back the sheet that was there when it was offered. The
-    // undo entry reads offer. Made on an empty history, at the start.
-    void offerBelow(const SheetSnapshot& earlier, const QString& offer, std::function<void()> broughtBack);
+    // Offers an earlier sheet as the step below every other: undoing that step brings it back,
+    // redoing it puts back the sheet that was there when it was offered, and each calls
+    // broughtBack(whether it is back). The undo entry reads offer. Made on an empty history, at the
+    // start; like every step it falls off the bottom after the 1,000 steps that follow it.
+    void offerBelow(const SheetSnapshot& earlier, const QString& offer, std::function<void(bool)> broughtBack);
 
     void undo();
     void redo();

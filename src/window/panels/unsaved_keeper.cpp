@@ -9,10 +9,10 @@
 #include "common/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace window {
@@ -36,16 +36,13 @@ QString offerOf(const charfile::UnsavedSheet& kept)
 
 UnsavedKeeper::UnsavedKeeper(const QString& programFolder, bool readOnly, SheetHistory& history, FolderPanel& folders,
                              QObject* parent)
-    : QObject(parent), programFolder_(programFolder), readOnly_(readOnly), history_(history), folders_(folders),
+    : QObject(parent), programFolder_(programFolder), keeping_(!readOnly), history_(history), folders_(folders),
       timer_(new QTimer(this))
 {
     timer_->setObjectName(QStringLiteral("KeepUnsaved"));
     timer_->setSingleShot(true);
     timer_->setInterval(kKeepAfterMs);
     connect(timer_, &QTimer::timeout, this, &UnsavedKeeper::keep);
-    // A change only restarts the timer: the click costs no more than that, and the sheet is looked
-    // at once, when the timer runs out.
-    if (!readOnly_) connect(&history_, &SheetHistory::changed, timer_, qOverload<>(&QTimer::start));
 }
 
 QString UnsavedKeeper::pathOf(const char* name) const
@@ -56,14 +53,22 @@ QString UnsavedKeeper::pathOf(const char* name) const
 void UnsavedKeeper::startUp()
 {
     saved_ = history_.current();
-    if (readOnly_) return;
+    if (!keeping_) return;
     // This run's changes go into a file of their own, so that they cannot overwrite the sheet the
-    // earlier run left before it is brought back.
-    if (QFile::exists(pathOf(kUnsaved))) {
-        QFile::remove(pathOf(kPrevious));
-        QFile::rename(pathOf(kUnsaved), pathOf(kPrevious));
+    // earlier run left before it is brought back. Where that file cannot be made, the earlier sheet
+    // is offered from where it is, and this run keeps nothing over it.
+    QString earlier = pathOf(kPrevious);
+    if (common::inspectPath(pathOf(kUnsaved)).kind == common::PathKind::File
+        && !common::renameFile(pathOf(kUnsaved), earlier)) {
+        std::fprintf(stderr, "charac: the unsaved sheet of the last run stays in %s, and this run keeps none (%s)\n",
+                     qPrintable(QDir::toNativeSeparators(pathOf(kUnsaved))), qPrintable(common::systemReason()));
+        earlier = pathOf(kUnsaved);
+        keeping_ = false;
     }
-    if (const auto bytes = common::readWholeFile(pathOf(kPrevious), kLargestKept)) offer(*bytes);
+    if (const auto bytes = common::readWholeFile(earlier, kLargestKept)) offer(*bytes);
+    // From here on every change restarts the timer; the click costs no more than that, and the
+    // sheet is looked at once, when the timer runs out.
+    if (keeping_) connect(&history_, &SheetHistory::changed, timer_, qOverload<>(&QTimer::start));
 }
 
 void UnsavedKeeper::offer(const QByteArray& bytes)
@@ -71,37 +76,43 @@ void UnsavedKeeper::offer(const QByteArray& bytes)
     // A file that cannot be read is left as it is, and nothing is said: the start goes on.
     const auto kept = charfile::readUnsavedSheet(bytes, int(saved_.captions.size()));
     if (!kept) return;
-    history_.offerBelow(kept->sheet, offerOf(*kept), [this, folder = kept->folder] {
-        broughtBack_ = true;
-        folders_.goTo(folder); // stays where it is when that folder is gone
+    history_.offerBelow(kept->sheet, offerOf(*kept), [this, folder = kept->folder](bool back) {
+        broughtBack_ = back;
+        if (back) folders_.goTo(folder); // stays where it is when that folder is gone
     });
 }
 
 void UnsavedKeeper::sheetIsSaved()
 {
     saved_ = history_.current();
-    if (readOnly_) return;
+    if (!keeping_) return;
     timer_->stop();
-    QFile::remove(pathOf(kUnsaved));
-    if (broughtBack_) QFile::remove(pathOf(kPrevious));
+    pending_ = false;
+    common::removeFile(pathOf(kUnsaved));
+    if (broughtBack_) common::removeFile(pathOf(kPrevious));
 }
 
 void UnsavedKeeper::keepNow()
 {
-    if (!timer_->isActive()) return;
+    if (!timer_->isActive() && !pending_) return;
     timer_->stop();
     keep();
 }
 
-// The sheet kept, or, when it is the saved one again, nothing left.
+// The sheet kept, or, when it is the saved one again, nothing left. A sheet that could not be kept
+// is tried again at the next change and when the window closes.
 void UnsavedKeeper::keep()
 {
     const charfile::UnsavedSheet unsaved{history_.current(), folders_.currentFolder(), QDateTime::currentDateTimeUtc()};
+    pending_ = false;
     if (unsaved.sheet == saved_) {
-        QFile::remove(pathOf(kUnsaved));
+        common::removeFile(pathOf(kUnsaved));
         return;
     }
-    if (common::writeFileAtomically(pathOf(kUnsaved), charfile::unsavedSheetBytes(unsaved))) return;
+    const QByteArray bytes = charfile::unsavedSheetBytes(unsaved);
+    errno = EFBIG;
+    if (bytes.size() <= kLargestKept && common::writeFileAtomically(pathOf(kUnsaved), bytes)) return;
+    pending_ = true;
     std::fprintf(stderr, "charac: the unsaved sheet cannot be kept in %s (%s)\n",
                  qPrintable(QDir::toNativeSeparators(pathOf(kUnsaved))), qPrintable(common::systemReason()));
 }

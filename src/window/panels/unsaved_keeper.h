@@ -38,12 +38,13 @@ private:
     void offer(const QByteArray& bytes);
 
     const QString programFolder_;
-    const bool readOnly_;
+    bool keeping_; // false when the program only reads, or the last run's sheet could not be moved
     SheetHistory& history_;
     FolderPanel& folders_;
     QTimer* timer_;
     SheetSnapshot saved_;      // the sheet as last saved or loaded, or as the program started
-    bool broughtBack_ = false; // the earlier run's sheet was brought back in this run
+    bool broughtBack_ = false; // the earlier run's sheet is back on the sheet, or was when it changed since
+    bool pending_ = false;     // a change that could not be kept yet
 };
 
 } // namespace window
