@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "common/process.h"
+#include "versions/version_names.h"
 
 #include <QDir>
 
@@ -50,6 +51,14 @@ QString errorOfKnownOptions(const QCommandLineParser& parser, const QStringList&
     if (parser.isSet(pdfOption()) && namesPlatform(arguments)) {
         return u"--pdf draws without a display: -platform does not go with it."_s;
     }
+    if (!parser.isSet(versionsOption())) return QString();
+    if (parser.isSet(pdfOption())) return u"--versions and --pdf do not go together."_s;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) return u"--versions names one file."_s;
+    if (!versions::isVersioned(files.first())) {
+        return u"%1: versions are kept of character and possession files only (.QOZ, .qoa, .qod, .qon)."_s.arg(
+            files.first());
+    }
     return QString();
 }
 
@@ -65,6 +74,15 @@ const QCommandLineOption& pdfOption()
         "when no file is named), and end."_s,
         u"out.pdf"_s);
     return pdf;
+}
+
+const QCommandLineOption& versionsOption()
+{
+    static const QCommandLineOption versions(
+        u"versions"_s,
+        u"Print the earlier versions Charac keeps of the character or possession file, newest first: "
+        "when it was replaced (UTC), the size in bytes and the stored copy, separated by tabs; and end."_s);
+    return versions;
 }
 
 void describeOptions(QCommandLineParser& parser)
@@ -83,7 +101,10 @@ void describeOptions(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(pdfOption());
-    parser.addPositionalArgument(u"file"_s, u"A character file (.QOZ) to open; with --pdf, any number of them."_s,
+    parser.addOption(versionsOption());
+    parser.addPositionalArgument(u"file"_s,
+                                 u"A character file (.QOZ) to open; with --pdf, any number of them; with --versions, "
+                                 "a character or possession file."_s,
                                  u"[file...]"_s);
 }
 

@@ -12,13 +12,15 @@
 // The program's arguments, taken as names on disk are, so that a file named in another encoding opens.
 QStringList argumentsOf(int argc, char* argv[]);
 
-// The program's options: --help, --help-all, --version, --pdf OUT.pdf, and the files.
+// The program's options: --help, --help-all, --version, --pdf OUT.pdf, --versions, and the files.
 const QCommandLineOption& pdfOption();
+const QCommandLineOption& versionsOption();
 void describeOptions(QCommandLineParser& parser);
 
 // What is wrong with the words before the toolkit has taken its own: an option that neither the
-// program nor the toolkit knows, an option without its value, a second --pdf, or -platform given with
-// --pdf. Empty when nothing is wrong yet.
+// program nor the toolkit knows, an option without its value, a second --pdf, -platform given with
+// --pdf, or --versions with --pdf, with other than one file, or with a file of which no versions are
+// kept. Empty when nothing is wrong yet.
 QString errorBeforeToolkit(QCommandLineParser& parser, const QStringList& arguments);
 
 // What is wrong with the words the toolkit left: as above, and more than one file for the window.

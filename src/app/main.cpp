@@ -2,6 +2,7 @@
 //
 //   charac [FILE]                      opens the sheet; with a character file, on that character
 //   charac --pdf OUT.pdf [FILE.QOZ...]  writes the sheets to a PDF, with no window (sheet_pdf.h)
+//   charac --versions FILE              lists the versions kept of a character or possession file
 //   charac --help | --help-all | --version
 // A bad command line ends the program with exit status 2 (command_line.h).
 #include "app/command_line.h"
@@ -9,10 +10,12 @@
 #include "app/sheet_pdf.h"
 
 #include "common/process.h"
+#include "versions/version_store.h"
 #include "window/form_charac.h"
 #include "window/widgets/sheet_style.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -52,6 +55,19 @@ void answerHelpOrVersion(QCommandLineParser& parser, int& argc, char* argv[])
                                                                     QCoreApplication::applicationVersion());
     std::fputs(qPrintable(text), stdout);
     std::exit(std::fflush(stdout) == 0 ? 0 : 1);
+}
+
+// The versions of a file, newest first, one a line: when it was replaced (ISO 8601, UTC), the size and
+// the stored copy. It only reads, and needs no display.
+int listVersions(const QCommandLineParser& parser, int& argc, char* argv[])
+{
+    QCoreApplication core(argc, argv); // the program's folder is found from where the program lies
+    const versions::Store store(window::realProgramFolderPath());
+    for (const versions::Version& version : store.versionsOf(absoluteFile(parser.positionalArguments().constFirst()))) {
+        std::printf("%s\t%lld\t%s\n", qPrintable(version.time.replaced.toString(Qt::ISODate)),
+                    static_cast<long long>(version.size), qPrintable(QDir::toNativeSeparators(version.copy)));
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 // A sheet printed to a file needs no display and shows no window. What the run says on standard
@@ -103,6 +119,7 @@ int main(int argc, char* argv[])
         return refuseCommandLine(error);
     }
     answerHelpOrVersion(parser, argc, argv);
+    if (parser.isSet(versionsOption())) return listVersions(parser, argc, argv);
     const bool toPdf = parser.isSet(pdfOption());
     if (toPdf) {
         prepareForPdf();

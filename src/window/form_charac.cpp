@@ -70,7 +70,9 @@ QString sheetFontFamily()
 }
 } // namespace
 
-FormCharac::FormCharac(Services services, QWidget* parent) : QWidget(parent), services_(std::move(services))
+FormCharac::FormCharac(Services services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)),
+      versions_(services_.readOnly ? QString() : services_.programFolder)
 {
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     setFixedSize(layout::pixels(layout::kWindowWidthTwips), layout::pixels(layout::kWindowHeightTwips));
@@ -138,7 +140,8 @@ void FormCharac::makePanels()
         c.group<Group::Folders>(), [this] { return sheet_->name(); }, messages,
         FolderPlaces{services_.programFolder, services_.startFolder, services_.readOnly}, this);
     viewer_ = std::make_unique<PossessionViewer>(
-        c.group<Group::Viewer>(), *folders_, messages, [this] { return backColour(controls_.CDexit); }, this);
+        c.group<Group::Viewer>(), *folders_, versions_, messages, [this] { return backColour(controls_.CDexit); },
+        this);
     acquire_ = std::make_unique<AcquirePanel>(c.group<Group::Acquire>(), this);
     catalogue_ =
         std::make_unique<CatalogueBrowser>(c.group<Group::Catalogue>(), *sheet_, *acquire_, *folders_, messages, this);
@@ -147,7 +150,7 @@ void FormCharac::makePanels()
     const CreationState creation{mod_.Character, mod_.RaceName, mod_.RaceChakra, mod_.RaceCount, mod_.Syllables};
     creation_ = std::make_unique<CreationPanel>(c.group<Group::Creation>(), creation, *sheet_, services_.random, this);
     characterFiles_ = std::make_unique<CharacterFiles>(c.group<Group::CharacterFiles>(), mod_.Character, *folders_,
-                                                       *sheet_, messages, this);
+                                                       *sheet_, versions_, messages, this);
     webButtons_ = std::make_unique<WebButtons>(c.group<Group::WebButtons>(), services_.settingsFile,
                                                *services_.launcher, messages, this);
     printing_ =

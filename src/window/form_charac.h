@@ -8,6 +8,8 @@
 #include "window/mod_charac.h"
 #include "window/platform/services.h"
 
+#include "versions/version_store.h"
+
 #include <QHash>
 #include <QWidget>
 
@@ -64,6 +66,7 @@ private:
     void startUp();
 
     Services services_;
+    versions::Store versions_; // the earlier versions of the files the window replaces
     ModCharac mod_;
     bool iconGiven_ = false; // the window icon is set after the first frame
     QHash<QString, QWidget*> widgets_;

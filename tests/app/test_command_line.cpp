@@ -5,6 +5,7 @@
 #include "charfile/character_file.h"
 #include "common/files.h"
 #include "common/native_names.h"
+#include "shell/paths.h"
 
 #include "support/file_kinds.h"
 #include "support/raw_files.h"
@@ -49,6 +50,7 @@ const char* whyNotHere([[maybe_unused]] const QString& words)
     if (words.contains(u"printf"_s)) return "Windows keeps every name as UTF-16: no name is in another encoding";
     if (words.contains(u"pipe"_s)) return kNoPipes;
     if (words.contains(u"DISPLAY"_s) || words.contains(u"-display"_s)) return "Windows has no display to name";
+    if (words.startsWith(u"CHARAC_HOME"_s)) return "the test names the program's folder on Windows itself";
 #endif
     return nullptr;
 }
@@ -118,6 +120,13 @@ private slots:
         QTest::newRow("the toolkit's options listed") << u"--help-all"_s << 0 << QByteArray("--platform <") << 0;
         QTest::newRow("two files for the window") << u"-platform offscreen Tessa.QOZ Дмитрий.QOZ"_s << 2
                                                   << QByteArray("the window opens one character file") << 0;
+        QTest::newRow("the versions of a file") << u"CHARAC_HOME=\"$PWD/store\" --versions Tessa.QOZ"_s << 0
+                                                << QByteArray("2026-12-09T09:41:07Z\t5\t/") << 0;
+        QTest::newRow("a file without versions") << u"--versions Tessa.QOZ"_s << 0 << QByteArray() << 0;
+        QTest::newRow("versions of a file of another kind")
+            << u"--versions Tessa.txt"_s << 2 << QByteArray("Tessa.txt: versions are kept of character") << 0;
+        QTest::newRow("versions of two files")
+            << u"--versions Tessa.QOZ Bad.QOZ"_s << 2 << QByteArray("--versions names one file") << 0;
         QTest::newRow("a display that cannot be reached")
             << u"DISPLAY=:4711"_s << 1 << QByteArray("no display it can reach") << 0;
         QTest::newRow("a display named that cannot be reached")
@@ -154,6 +163,9 @@ private slots:
         QVERIFY(common::writeFileAtomically(work.filePath(u"Дмитрий.QOZ"_s), characterNamed(u"Дмитрий"_s)));
         QVERIFY(common::writeFileAtomically(work.filePath(u"Bad.QOZ"_s), "not a character"));
         const QString out = work.filePath(u"sheets.pdf"_s);
+        const QString shelf = work.filePath(u"store/versions/Tessa.QOZ/2026-12-09 09.41.07.QOZ"_s);
+        QVERIFY(common::makeFolders(QFileInfo(shelf).path()) && common::writeFileAtomically(shelf, "older"));
+        QVERIFY(common::writeFileAtomically(shelf + u".from"_s, shell::pathFileBytes(work.path() + u'/')));
 
         QProcess charac;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -1,12 +1,13 @@
 // A save that is killed part way leaves the earlier file or the new one, whole, and nothing the file
-// lists would show. The test runs itself a second time as the saver: a process that saves a
-// character file and a possession file over and over, the way the window saves them, and kills it
-// at random moments.
+// lists would show; every version it kept of what it replaced is whole too. The test runs itself a
+// second time as the saver: a process that saves a character file and a possession file over and
+// over, the way the window saves them, and kills it at random moments.
 #include "charfile/character_file.h"
 #include "common/files.h"
 #include "common/folder_entries.h"
 #include "common/wildcard.h"
 #include "possessions/possession_file.h"
+#include "versions/version_store.h"
 
 #include "support/raw_files.h"
 
@@ -26,6 +27,7 @@ namespace {
 constexpr int kKills = 200;
 const QString kCharacterName = u"Hero.QOZ"_s;
 const QString kPossessionName = u"Rope.qod"_s;
+const QString kProgramFolder = u"program"_s; // where the saver keeps its versions
 
 // Two versions of each file, of different lengths, so that a cut or a mix of the two shows.
 QByteArray characterVersion(int version)
@@ -47,12 +49,15 @@ QByteArray possessionVersion(int version)
     return possessions::possessionFileBytes(lines);
 }
 
-// The saver: both files, again and again, alternating versions, until it is killed.
+// The saver: both files, again and again, alternating versions, until it is killed. It starts with
+// the version the character file does not hold, so that its first save, too, keeps a version.
 [[noreturn]] void saveForever(const QString& folder)
 {
-    for (int round = 0;; ++round) {
-        common::writeFileAtomically(common::joinPath(folder, kCharacterName), characterVersion(round % 2));
-        common::writeFileAtomically(common::joinPath(folder, kPossessionName), possessionVersion(round % 2));
+    const versions::Store store(common::joinPath(folder, kProgramFolder));
+    const auto held = common::readWholeFile(common::joinPath(folder, kCharacterName), common::kSmallFileLimit);
+    for (int round = held == characterVersion(0) ? 1 : 0;; ++round) {
+        store.save(common::joinPath(folder, kCharacterName), characterVersion(round % 2));
+        store.save(common::joinPath(folder, kPossessionName), possessionVersion(round % 2));
     }
 }
 
@@ -66,6 +71,7 @@ private slots:
         QTemporaryDir dir;
         const QString character = common::joinPath(dir.path(), kCharacterName);
         const QString possession = common::joinPath(dir.path(), kPossessionName);
+        const versions::Store store(common::joinPath(dir.path(), kProgramFolder));
         QVERIFY(common::writeFileAtomically(character, characterVersion(0)));
         QVERIFY(common::writeFileAtomically(possession, possessionVersion(0)));
         const QList<common::WildcardPattern> lists{
@@ -74,6 +80,8 @@ private slots:
             common::WildcardPattern(u"*.qoc"_s), common::WildcardPattern(u"*"_s)};
         int leftovers = 0;
         for (int kill = 0; kill < kKills; ++kill) {
+            const QByteArray before = common::readWholeFile(character, common::kSmallFileLimit).value_or("");
+            const qsizetype versionsBefore = store.versionsOf(character).size();
             QProcess saver;
             saver.start(QCoreApplication::applicationFilePath(), {u"--save-forever"_s, dir.path()});
             QVERIFY(saver.waitForStarted());
@@ -83,8 +91,16 @@ private slots:
 
             const QByteArray c = common::readWholeFile(character, common::kSmallFileLimit).value_or("(missing)");
             QVERIFY2(c == characterVersion(0) || c == characterVersion(1), c.left(80).constData());
+            // A file replaced has had what it held kept first.
+            if (c != before) QVERIFY(store.versionsOf(character).size() > versionsBefore);
             const QByteArray p = common::readWholeFile(possession, common::kSmallFileLimit).value_or("(missing)");
             QVERIFY2(p == possessionVersion(0) || p == possessionVersion(1), p.left(80).constData());
+            for (const versions::Version& version : store.versionsOf(character) + store.versionsOf(possession)) {
+                const QByteArray kept = common::readWholeFile(version.copy, common::kSmallFileLimit).value_or("");
+                QVERIFY2(kept == characterVersion(0) || kept == characterVersion(1) || kept == possessionVersion(0)
+                             || kept == possessionVersion(1),
+                         qPrintable(version.copy));
+            }
 
             // Whatever the kill left, every list shows just the two files.
             const QStringList files = common::readFolder(dir.path()).files;
@@ -96,7 +112,8 @@ private slots:
             }
             leftovers += int(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size()) - 2;
         }
-        qInfo("%d kills, %d temporary files left at the moments of the kills", kKills, leftovers);
+        qInfo("%d kills, %d temporary files left at the moments of the kills, %lld versions kept", kKills, leftovers,
+              static_cast<long long>(store.versionsOf(character).size() + store.versionsOf(possession).size()));
 
         // What the kills left goes with a save's refresh once it is an hour old, when no save can
         // still be writing it.

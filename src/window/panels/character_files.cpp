@@ -10,6 +10,7 @@
 
 #include "charfile/character_file.h"
 #include "common/files.h"
+#include "versions/version_store.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,9 +25,9 @@ const QString kAlienInvader = QStringLiteral("alien invader");
 } // namespace
 
 CharacterFiles::CharacterFiles(const CharacterFileControls& controls, sheet::Character& character, FolderPanel& folders,
-                               SheetPanel& sheet, Messages& messages, QObject* parent)
-    : QObject(parent), c_(controls), character_(character), folders_(folders), sheet_(sheet), messages_(messages),
-      Timer2(new QTimer(this))
+                               SheetPanel& sheet, versions::Store& versions, Messages& messages, QObject* parent)
+    : QObject(parent), c_(controls), character_(character), folders_(folders), sheet_(sheet), versions_(versions),
+      messages_(messages), Timer2(new QTimer(this))
 {
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(kTimer2Interval);
@@ -56,10 +57,9 @@ void CharacterFiles::SaCh()
     emit aboutToSave();
     const QString fileName = sheet_.name() + QStringLiteral(".QOZ");
     const QString folder = c_.FileD->folder();
-    const bool written = common::isValidFileName(fileName)
-                         && common::writeSmallFile(common::joinPath(folder, fileName),
-                                                   charfile::characterFileBytes(character_),
-                                                   common::LinkRule::StayInFolder);
+    const bool written =
+        common::isValidFileName(fileName)
+        && versions_.save(common::joinPath(folder, fileName), charfile::characterFileBytes(character_));
     if (!written) return messages_.say(kAlienInvader);
 
     folders_.rereadAfterWrite(folders_.currentFolder(), folder); // every list shows the new file

@@ -12,6 +12,10 @@
 
 class QTimer;
 
+namespace versions {
+class Store;
+}
+
 namespace window {
 
 class FolderPanel;
@@ -21,8 +25,9 @@ class SheetPanel;
 class CharacterFiles : public QObject {
     Q_OBJECT
 public:
+    // A save keeps what it replaces in versions.
     CharacterFiles(const CharacterFileControls& controls, sheet::Character& character, FolderPanel& folders,
-                   SheetPanel& sheet, Messages& messages, QObject* parent = nullptr);
+                   SheetPanel& sheet, versions::Store& versions, Messages& messages, QObject* parent = nullptr);
 
     // SaCh: writes the character file and shows the folder again.
     void SaCh();
@@ -62,6 +67,7 @@ private:
     sheet::Character& character_;
     FolderPanel& folders_;
     SheetPanel& sheet_;
+    versions::Store& versions_;
     Messages& messages_;
     QTimer* Timer2;
 };

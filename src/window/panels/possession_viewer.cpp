@@ -12,6 +12,7 @@
 
 #include "common/files.h"
 #include "common/numbers.h"
+#include "versions/version_store.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -26,9 +27,10 @@ const QString kNotValid = QStringLiteral("not valid qod file");
 const QString kDidNotMakeIt = QStringLiteral("didn't make it");
 } // namespace
 
-PossessionViewer::PossessionViewer(const ViewerControls& controls, FolderPanel& folders, Messages& messages,
-                                   std::function<QColor()> plainColour, QObject* parent)
-    : QObject(parent), c_(controls), folders_(folders), messages_(messages), plainColour_(std::move(plainColour))
+PossessionViewer::PossessionViewer(const ViewerControls& controls, FolderPanel& folders, versions::Store& versions,
+                                   Messages& messages, std::function<QColor()> plainColour, QObject* parent)
+    : QObject(parent), c_(controls), folders_(folders), versions_(versions), messages_(messages),
+      plainColour_(std::move(plainColour))
 {
     c_.Chtake1->setChecked(true);
     c_.FileA[0]->setPattern(QStringLiteral("*.qoa"));
@@ -78,8 +80,7 @@ void PossessionViewer::store(const QString& fileName, const possessions::Lines& 
     const QString characterFolder = folders_.characterFolder();
     if (!QFileInfo(characterFolder).isAbsolute() || !common::isFolder(characterFolder)
         || !common::isValidFileName(fileName)
-        || !common::writeSmallFile(common::joinPath(characterFolder, fileName), possessions::possessionFileBytes(lines),
-                                   common::LinkRule::StayInFolder)) {
+        || !versions_.save(common::joinPath(characterFolder, fileName), possessions::possessionFileBytes(lines))) {
         return messages_.say(kDidNotMakeIt);
     }
     // "R" checked: back to the character folder; otherwise stay at the origin of the object. Either

@@ -18,6 +18,10 @@
 #include <optional>
 #include <span>
 
+namespace versions {
+class Store;
+}
+
 namespace window {
 
 class FolderPanel;
@@ -31,8 +35,9 @@ class PossessionViewer : public QObject {
 public:
     // A plain line takes the colour that plainColour() gives at the time of the view: the exit
     // button's, as the sheet shows it.
-    PossessionViewer(const ViewerControls& controls, FolderPanel& folders, Messages& messages,
-                     std::function<QColor()> plainColour, QObject* parent = nullptr);
+    // "save item" and "Take" keep what they replace in versions.
+    PossessionViewer(const ViewerControls& controls, FolderPanel& folders, versions::Store& versions,
+                     Messages& messages, std::function<QColor()> plainColour, QObject* parent = nullptr);
 
     // The three lists follow the folder list.
     void showFolder(const QString& folder, const QStringList& files);
@@ -65,6 +70,7 @@ private:
 
     ViewerControls c_;
     FolderPanel& folders_;
+    versions::Store& versions_;
     Messages& messages_;
     std::function<QColor()> plainColour_;
     possessions::ViewerState state_;

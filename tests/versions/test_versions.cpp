@@ -1,0 +1,102 @@
+// Versions of replaced files: what a save keeps, where, and what thinning leaves.
+#include "versions/version_store.h"
+
+#include "common/files.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace versions;
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 9), QTime(9, 41, 7), Qt::UTC);
+
+QByteArray contentOf(const QString& path) { return common::readWholeFile(path, common::kSmallFileLimit).value_or("-"); }
+
+} // namespace
+
+class TestVersions : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString folder(const QString& name)
+    {
+        const QString path = common::joinPath(dir_.path(), name);
+        common::makeFolders(path);
+        return path;
+    }
+
+private slots:
+    // A save over a file keeps what it replaced, newest first; the same bytes again keep nothing; a
+    // file of the same name in another folder has versions of its own; a file of another kind none.
+    void savesKeepWhatTheyReplace()
+    {
+        const Store store(folder(u"program"_s));
+        const QString tessa = common::joinPath(folder(u"a"_s), u"Tessa.QOZ"_s);
+        const QString otherTessa = common::joinPath(folder(u"b"_s), u"Tessa.QOZ"_s);
+        const QString notes = common::joinPath(folder(u"a"_s), u"notes.txt"_s);
+        for (const char* bytes : {"one", "two", "two", "three"}) QVERIFY(store.save(tessa, bytes, kNow));
+        QVERIFY(store.save(otherTessa, "other", kNow) && store.save(otherTessa, "other 2", kNow));
+        QVERIFY(store.save(notes, "x", kNow) && store.save(notes, "y", kNow));
+
+        const QList<Version> versions = store.versionsOf(tessa);
+        QCOMPARE(versions.size(), 2);
+        QCOMPARE(contentOf(versions[0].copy), "two");
+        QCOMPARE(contentOf(versions[1].copy), "one");
+        QCOMPARE(QFileInfo(versions[1].copy).fileName(), u"2026-12-09 09.41.07.QOZ"_s);
+        QCOMPARE(QFileInfo(versions[0].copy).fileName(), u"2026-12-09 09.41.07-2.QOZ"_s);
+        QCOMPARE(versions[0].size, 3);
+        QCOMPARE(store.versionsOf(otherTessa).size(), 1);
+        QCOMPARE(contentOf(store.versionsOf(otherTessa)[0].copy), "other");
+        QVERIFY(store.versionsOf(notes).isEmpty());
+        QVERIFY(Store(QString()).save(tessa, "four", kNow) && Store(QString()).versionsOf(tessa).isEmpty());
+    }
+
+    // The newest 20 always stay; of the others every one of the last day, then one a day for 30
+    // days, then one a week.
+    void thinningKeepsOneAPeriod_data()
+    {
+        QTest::addColumn<QList<double>>("hoursAgo");
+        QTest::addColumn<QList<qsizetype>>("thinned");
+        const QList<double> recent(20, 0.5);
+        QTest::newRow("few") << QList<double>{1, 50, 50, 2000} << QList<qsizetype>{};
+        QTest::newRow("the last day") << recent + QList<double>{1, 2, 23} << QList<qsizetype>{};
+        QTest::newRow("days") << recent + QList<double>{30, 40, 49, 50, 73} << QList<qsizetype>{21, 23};
+        QTest::newRow("weeks") << recent + QList<double>{800, 900, 1000, 1100, 1300} << QList<qsizetype>{21};
+        QTest::newRow("the newest 20 stay") << QList<double>(25, 100) << QList<qsizetype>{20, 21, 22, 23, 24};
+    }
+    void thinningKeepsOneAPeriod()
+    {
+        QFETCH(QList<double>, hoursAgo);
+        QFETCH(QList<qsizetype>, thinned);
+        QList<QDateTime> times;
+        for (const double hours : hoursAgo) times.append(kNow.addSecs(qint64(-hours * 3600)));
+        QCOMPARE(thinnedOut(times, kNow), thinned);
+    }
+
+    // Names that are no copy of that ending are left alone.
+    void copyNamesReadBack_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("first") << u"2026-12-09 09.41.07.qod"_s << true;
+        QTest::newRow("third") << u"2026-12-09 09.41.07-3.qod"_s << true;
+        QTest::newRow("other ending") << u"2026-12-09 09.41.07.QOD"_s << false;
+        QTest::newRow("the path file") << u"2026-12-09 09.41.07.qod.from"_s << false;
+        QTest::newRow("no time") << u"2026-13-09 09.41.07.qod"_s << false;
+        QTest::newRow("first numbered") << u"2026-12-09 09.41.07-1.qod"_s << false;
+    }
+    void copyNamesReadBack()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, copy);
+        const std::optional<VersionTime> time = timeOfCopy(name, u".qod"_s);
+        QCOMPARE(time.has_value(), copy);
+        if (copy) QCOMPARE(copyName(*time, u".qod"_s), name);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVersions)
+#include "test_versions.moc"
