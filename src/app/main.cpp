@@ -9,6 +9,7 @@
 #include "app/held_notices.h"
 #include "app/sheet_pdf.h"
 
+#include "common/native_names.h"
 #include "common/process.h"
 #include "versions/version_store.h"
 #include "window/form_charac.h"
@@ -65,7 +66,8 @@ int listVersions(const QCommandLineParser& parser, int& argc, char* argv[])
     const versions::Store store(window::realProgramFolderPath());
     for (const versions::Version& version : store.versionsOf(absoluteFile(parser.positionalArguments().constFirst()))) {
         std::printf("%s\t%lld\t%s\n", qPrintable(version.time.replaced.toString(Qt::ISODate)),
-                    static_cast<long long>(version.size), qPrintable(QDir::toNativeSeparators(version.copy)));
+                    static_cast<long long>(version.size),
+                    common::nativePath(QDir::toNativeSeparators(version.copy)).constData());
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

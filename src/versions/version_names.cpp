@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace versions {
 
 namespace {
@@ -11,13 +13,15 @@ constexpr qint64 kDay = 24 * 60 * 60;
 constexpr qint64 kDailyFor = 30 * kDay; // after the first day
 constexpr qint64 kWeek = 7 * kDay;
 
-// Which period of thinning a version of that age falls in: every version its own in the first
-// day, then one period a day, then one a week.
-qint64 periodOf(qint64 ageSeconds, qsizetype index)
+// Which period of thinning a version falls in: in its first day one of its own, then the calendar
+// day it was made on, then its calendar week. The periods are fixed in time, so that the version
+// kept for a day or a week stays kept as it ages; a newer one never takes its place.
+std::pair<int, qint64> periodOf(const QDateTime& replaced, const QDateTime& now, qsizetype index)
 {
-    if (ageSeconds < kDay) return -1 - index;
-    if (ageSeconds < kDay + kDailyFor) return ageSeconds / kDay;
-    return (kDay + kDailyFor) / kDay + (ageSeconds - kDay - kDailyFor) / kWeek + 1;
+    const qint64 age = replaced.secsTo(now);
+    if (age < kDay) return {0, index};
+    if (age < kDay + kDailyFor) return {1, replaced.toSecsSinceEpoch() / kDay};
+    return {2, replaced.toSecsSinceEpoch() / kWeek};
 }
 
 } // namespace
@@ -40,7 +44,7 @@ std::optional<VersionTime> timeOfCopy(const QString& name, const QString& ending
 {
     static const QRegularExpression pattern(
         QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d) (\\d\\d)\\.(\\d\\d)\\.(\\d\\d)(?:-(\\d{1,4}))?$"));
-    if (!name.endsWith(ending)) return std::nullopt;
+    if (!name.endsWith(ending, kNameCase)) return std::nullopt;
     const QRegularExpressionMatch match = pattern.match(name.chopped(ending.size()));
     if (!match.hasMatch()) return std::nullopt;
     // Read part by part: a store holds thousands of names, and the general date parser is slow.
@@ -56,11 +60,11 @@ QList<qsizetype> thinnedOut(const QList<QDateTime>& newestFirst, const QDateTime
 {
     // Of the versions in one period the newest stays.
     QList<qsizetype> out;
-    qint64 lastPeriod = 0;
+    std::pair<int, qint64> newer{-1, 0};
     for (qsizetype i = 0; i < newestFirst.size(); ++i) {
-        const qint64 period = periodOf(newestFirst[i].secsTo(now), i);
-        if (i >= kAlwaysKept && i > 0 && period == lastPeriod) out.append(i);
-        lastPeriod = period;
+        const std::pair<int, qint64> period = periodOf(newestFirst[i], now, i);
+        if (i >= kAlwaysKept && period == newer) out.append(i);
+        newer = period;
     }
     return out;
 }

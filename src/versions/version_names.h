@@ -20,6 +20,12 @@ namespace versions {
 inline constexpr int kAlwaysKept = 20;
 inline constexpr qint64 kStoreBytes = qint64{200} << 20;
 inline const QString kSidecarEnding = QStringLiteral(".from");
+// Names as the system compares them: Windows takes "tessa.qoz" for "Tessa.QOZ".
+#ifdef Q_OS_WIN
+inline constexpr Qt::CaseSensitivity kNameCase = Qt::CaseInsensitive;
+#else
+inline constexpr Qt::CaseSensitivity kNameCase = Qt::CaseSensitive;
+#endif
 
 // Whether versions are kept of a file of that name: a character (.QOZ) or a possession (.qoa, .qod,
 // .qon), in any case.

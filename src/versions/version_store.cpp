@@ -5,6 +5,7 @@
 
 #include "common/files.h"
 #include "common/folder_entries.h"
+#include "common/native_names.h"
 #include "shell/paths.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace versions {
@@ -28,14 +30,12 @@ QString folderOf(const QString& path)
 
 bool sameFolder(const QString& a, const QString& b)
 {
-#ifdef Q_OS_WIN
-    constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
-#else
-    constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
-#endif
-    return QDir::cleanPath(QDir::fromNativeSeparators(a)).compare(QDir::cleanPath(QDir::fromNativeSeparators(b)), kCase)
+    return QDir::cleanPath(QDir::fromNativeSeparators(a))
+               .compare(QDir::cleanPath(QDir::fromNativeSeparators(b)), kNameCase)
            == 0;
 }
+
+bool isLink(const QString& path) { return QFileInfo(path).isSymLink(); }
 
 // The ending of a file's name, as written: ".QOZ" of "Tessa.QOZ".
 QString endingOf(const QString& fileName) { return fileName.mid(fileName.lastIndexOf(u'.')); }
@@ -98,29 +98,33 @@ bool Store::save(const QString& path, const QByteArray& bytes, const QDateTime& 
 
 bool Store::keepReplaced(const QString& path, const QByteArray& bytes, const QDateTime& now) const
 {
-    const QFileInfo file(path);
-    if (root_.isEmpty() || !isVersioned(file.fileName())) return false;
-    // A link out of the folder is refused by the save: nothing of where it leads is kept either.
-    if (file.isSymLink() && QFileInfo(file.symLinkTarget()).absolutePath() != file.absolutePath()) return false;
+    if (root_.isEmpty() || !isVersioned(QFileInfo(path).fileName())) return false;
+    // What a link leads to is not this file's to keep: a link out of the folder the save refuses,
+    // and one to another file of the folder would file that file's versions under this name.
+    if (isLink(path) || common::inspectPath(path).kind == common::PathKind::Missing) return false;
     const std::optional<QByteArray> old = common::readWholeFile(path, common::kSmallFileLimit);
-    if (!old || *old == bytes) return false;
-    if (keep(path, *old, now)) return true;
-    std::fprintf(stderr, "charac: no earlier version of %s is kept: %s\n", qPrintable(QDir::toNativeSeparators(path)),
-                 qPrintable(common::systemReason()));
+    if (old && *old == bytes) return false;
+    if (old && keep(path, *old, now)) return true;
+    std::fprintf(stderr, "charac: no earlier version of %s is kept: %s\n",
+                 common::nativePath(QDir::toNativeSeparators(path)).constData(), qPrintable(common::systemReason()));
     return false;
 }
 
 bool Store::keep(const QString& path, const QByteArray& old, const QDateTime& now) const
 {
     const QString shelf = shelfOf(path);
+    // The store is the program's own: a link planted in it does not steer where versions go.
+    errno = EPERM;
+    if (isLink(root_) || isLink(shelf)) return false;
     if (!common::isFolder(shelf) && !common::makeFolders(shelf)) return false;
     const QString ending = endingOf(QFileInfo(path).fileName());
     VersionTime time{QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch(), Qt::UTC), 1};
     const common::FolderEntries taken = common::readFolder(shelf);
-    while (taken.files.contains(copyName(time, ending))) ++time.sequence;
+    while (taken.files.contains(copyName(time, ending), kNameCase)) ++time.sequence;
     const QString copy = common::joinPath(shelf, copyName(time, ending));
     const QByteArray from = shell::pathFileBytes(folderOf(path));
-    if (!common::writeFileAtomically(copy, old) || !common::writeFileAtomically(copy + kSidecarEnding, from)) {
+    if (!common::writeFileAtomically(copy, old, common::LinkRule::StayInFolder)
+        || !common::writeFileAtomically(copy + kSidecarEnding, from, common::LinkRule::StayInFolder)) {
         return false;
     }
     if (stored_) *stored_ += old.size() + from.size();
@@ -152,9 +156,10 @@ void Store::thin(const QString& path, const QDateTime& now) const
 void Store::removeVersion(const Version& version) const
 {
     const QString sidecar = version.copy + kSidecarEnding;
-    if (stored_) *stored_ -= version.size + common::inspectPath(sidecar).size;
-    common::removeFile(sidecar); // no longer a version from here on
+    const qint64 size = version.size + common::inspectPath(sidecar).size;
+    if (!common::removeFile(sidecar)) return; // no longer a version from here on
     common::removeFile(version.copy);
+    if (stored_) *stored_ -= size;
 }
 
 qint64 Store::countStored() const
@@ -174,6 +179,8 @@ void Store::keepWithinBound() const
     // The store is counted once, from the sizes alone, and kept count of as versions come and go;
     // the path files are read only when there is too much.
     if (!stored_) stored_ = countStored();
+    if (*stored_ <= kStoreBytes) return;
+    stored_ = countStored(); // before anything goes: another run of the program may have changed it
     if (*stored_ <= kStoreBytes) return;
     const QStringList shelves = common::readFolder(root_).folders;
     QList<Version> removable;

@@ -63,8 +63,8 @@ private slots:
         const QList<double> recent(20, 0.5);
         QTest::newRow("few") << QList<double>{1, 50, 50, 2000} << QList<qsizetype>{};
         QTest::newRow("the last day") << recent + QList<double>{1, 2, 23} << QList<qsizetype>{};
-        QTest::newRow("days") << recent + QList<double>{30, 40, 49, 50, 73} << QList<qsizetype>{21, 23};
-        QTest::newRow("weeks") << recent + QList<double>{800, 900, 1000, 1100, 1300} << QList<qsizetype>{21};
+        QTest::newRow("calendar days") << recent + QList<double>{30, 40, 49, 50, 73} << QList<qsizetype>{22, 23};
+        QTest::newRow("calendar weeks") << recent + QList<double>{800, 900, 1000, 1100, 1300} << QList<qsizetype>{23};
         QTest::newRow("the newest 20 stay") << QList<double>(25, 100) << QList<qsizetype>{20, 21, 22, 23, 24};
     }
     void thinningKeepsOneAPeriod()
@@ -74,6 +74,29 @@ private slots:
         QList<QDateTime> times;
         for (const double hours : hoursAgo) times.append(kNow.addSecs(qint64(-hours * 3600)));
         QCOMPARE(thinnedOut(times, kNow), thinned);
+    }
+
+    // Saved again and again and thinned after each save, a file keeps versions of long ago: the one
+    // kept for a day or a week is not replaced by a newer one as it ages.
+    void thinningKeepsTheOldOnes_data()
+    {
+        QTest::addColumn<int>("everyHours");
+        QTest::newRow("hourly") << 1;
+        QTest::newRow("twice a day") << 12;
+        QTest::newRow("every 20 hours") << 20;
+    }
+    void thinningKeepsTheOldOnes()
+    {
+        QFETCH(int, everyHours);
+        QList<QDateTime> kept; // newest first
+        QDateTime now = kNow;
+        for (int save = 0; save < 60 * 24 / everyHours; ++save, now = now.addSecs(everyHours * 3600)) {
+            kept.prepend(now);
+            const QList<qsizetype> out = thinnedOut(kept, now);
+            for (auto i = out.rbegin(); i != out.rend(); ++i) kept.removeAt(*i);
+        }
+        QVERIFY2(kept.last().daysTo(now) >= 52, qPrintable(kept.last().toString()));
+        QVERIFY2(kept.size() <= kAlwaysKept + 24 + 31 + 9, qPrintable(QString::number(kept.size())));
     }
 
     // Names that are no copy of that ending are left alone.
