@@ -49,6 +49,7 @@ set(SHELL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/shell/web_links.cpp
 )
 set(VERSIONS_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/versions/version_changes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/versions/version_names.cpp
     ${CMAKE_CURRENT_LIST_DIR}/versions/version_store.cpp
 )

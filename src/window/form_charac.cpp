@@ -12,6 +12,8 @@
 //   acquire  -> viewer                              taken: "Take" writes the panel's file
 //   character files -> viewer, event log, acquire   aboutToSave, aboutToLoad
 //   character files -> unsaved sheet                sheetIsSaved: nothing is left unsaved
+//   character files, viewer -> versions             versionsAsked: a right-click on a listed file
+//   versions -> character files, viewer             versionOpened: an earlier version shown
 // and the named calls each panel is handed:
 //   the sheet's    name(), showName(), shownIntellect(), showRolledAttributes(), Numero(),
 //                  character(), takeCatalogueSkill(), step(): every change to the sheet is a step
@@ -34,6 +36,7 @@
 #include "window/panels/sheet_panel.h"
 #include "window/panels/teleport_roller.h"
 #include "window/panels/unsaved_keeper.h"
+#include "window/panels/version_browser.h"
 #include "window/panels/web_buttons.h"
 #include "window/widgets/artwork.h"
 #include "window/widgets/colours.h"
@@ -155,6 +158,7 @@ void FormCharac::makePanels()
                                                *services_.launcher, messages, this);
     printing_ =
         std::make_unique<PrintPanel>(c.group<Group::Printing>(), *this, *sheet_, *services_.printing, messages, this);
+    versionBrowser_ = std::make_unique<VersionBrowser>(*this, versions_, this);
     unsaved_ = std::make_unique<UnsavedKeeper>(services_.programFolder, services_.readOnly, sheet_->history(),
                                                *folders_, this);
 }
@@ -192,6 +196,18 @@ void FormCharac::wirePanels()
     }
     connect(characterFiles_.get(), &CharacterFiles::aboutToLoad, acquire_.get(), &AcquirePanel::close);
     connect(characterFiles_.get(), &CharacterFiles::sheetIsSaved, unsaved_.get(), &UnsavedKeeper::sheetIsSaved);
+    // A right-click on a listed file offers its earlier versions; one opened shows where it belongs.
+    connect(characterFiles_.get(), &CharacterFiles::versionsAsked, versionBrowser_.get(),
+            &VersionBrowser::offerVersions);
+    connect(viewer_.get(), &PossessionViewer::versionsAsked, versionBrowser_.get(), &VersionBrowser::offerVersions);
+    connect(versionBrowser_.get(), &VersionBrowser::versionOpened, this,
+            [this](const QString& fileName, const QByteArray& bytes) {
+                if (fileName.endsWith(QStringLiteral(".qoz"), Qt::CaseInsensitive)) {
+                    characterFiles_->openVersion(fileName, bytes);
+                } else {
+                    viewer_->openVersion(fileName, bytes);
+                }
+            });
     // A session that ends quits the program without closing its window first.
     connect(qApp, &QCoreApplication::aboutToQuit, unsaved_.get(), &UnsavedKeeper::keepNow);
 }

@@ -28,6 +28,7 @@ class PrintPanel;
 class SheetPanel;
 class TeleportRoller;
 class UnsavedKeeper;
+class VersionBrowser;
 class WebButtons;
 
 class FormCharac : public QWidget {
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<CharacterFiles> characterFiles_;
     std::unique_ptr<WebButtons> webButtons_;
     std::unique_ptr<PrintPanel> printing_;
+    std::unique_ptr<VersionBrowser> versionBrowser_;
     std::unique_ptr<UnsavedKeeper> unsaved_;
 };
 

@@ -1,4 +1,5 @@
 // Versions of replaced files: what a save keeps, where, and what thinning leaves.
+#include "versions/version_changes.h"
 #include "versions/version_store.h"
 
 #include "common/files.h"
@@ -97,6 +98,33 @@ private slots:
         }
         QVERIFY2(kept.last().daysTo(now) >= 52, qPrintable(kept.last().toString()));
         QVERIFY2(kept.size() <= kAlwaysKept + 24 + 31 + 9, qPrintable(QString::number(kept.size())));
+    }
+
+    // What differs, by the names the sheet gives the fields, from the version to the file now.
+    void changesAreNamed_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QByteArray>("now");
+        QTest::addColumn<QString>("changes");
+        const QByteArray tessa =
+            "\"Sea Elf\",\"being\",\"Tessa\",\"\",\"\",\"\",\"\"\r\n12,9,14,8,11,14,13\r\n"
+            "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n0,0,0,0,0,0,0\r\n\"7\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        const QByteArray tess =
+            QByteArray(tessa).replace("Tessa", "Tess").replace("14,13", "15,13").replace("\"7\"", "\"12\"");
+        QTest::newRow("a character") << tessa << tess
+                                     << u"name Tessa \u2192 Tess, Strength 14 \u2192 15, Health 7 \u2192 12"_s;
+        QTest::newRow("the same character") << tessa << tessa << u"no change"_s;
+        QTest::newRow("no character") << QByteArray("junk") << tessa << u"cannot be read"_s;
+        QTest::newRow("an item") << QByteArray("i\r\nRope\r\n2\r\n") << QByteArray("i\r\nRope\r\n3\r\n")
+                                 << u"line 3: 2 \u2192 3"_s;
+    }
+    void changesAreNamed()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(QByteArray, now);
+        QFETCH(QString, changes);
+        const bool character = !version.startsWith("i\r\n");
+        QCOMPARE(character ? characterChanges(version, now) : possessionChanges(version, now), changes);
     }
 
     // Names that are no copy of that ending are left alone.

@@ -34,6 +34,9 @@ CharacterFiles::CharacterFiles(const CharacterFileControls& controls, sheet::Cha
     c_.FileD->setPattern(QStringLiteral("*.qoz"));
     connect(c_.CDsaveCH, &QPushButton::clicked, this, &CharacterFiles::saveCharacter);
     connect(c_.FileD, &FileList::entryChosen, this, &CharacterFiles::loadCharacter);
+    connect(c_.FileD, &FileList::fileMenuAsked, this, [this](const QString& fileName, const QPoint& at) {
+        emit versionsAsked(common::joinPath(c_.FileD->folder(), fileName), at);
+    });
     connect(Timer2, &QTimer::timeout, this, &CharacterFiles::Timer2Tick);
 }
 
@@ -101,6 +104,18 @@ bool CharacterFiles::loadCharacterFile(const QString& fileName)
     if (!loaded) messages_.say(kAlienInvader);
     else emit sheetIsSaved();
     return loaded;
+}
+
+void CharacterFiles::openVersion(const QString& fileName, const QByteArray& bytes)
+{
+    bool read = false;
+    sheet_.step(stepName(tr("open a version of"), fileName), [&] {
+        emit aboutToLoad();
+        stopBlinking();
+        read = charfile::readCharacterFile(bytes, character_);
+        if (read) sheet_.Numero();
+    });
+    if (!read) messages_.say(kAlienInvader);
 }
 
 bool CharacterFiles::readIntoSheet(const QString& fileName)

@@ -8,6 +8,7 @@
 #include "sheet/character.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
 
 class QTimer;
@@ -41,6 +42,10 @@ public:
     // The character list follows the folder list.
     void showFolder(const QString& folder, const QStringList& files);
 
+    // An earlier version of one of the listed files, shown as a load of it would show it, as one step
+    // of the sheet; nothing is written, the character folder stays as it is.
+    void openVersion(const QString& fileName, const QByteArray& bytes);
+
     // Timer2: the character list blinks every 500 ms until the first save or load.
     void startBlinking();
     void Timer2Tick();
@@ -52,6 +57,8 @@ signals:
     void aboutToLoad();
     // A save or a load went through: the sheet is what the character file holds.
     void sheetIsSaved();
+    // A right-click on the character file at path.
+    void versionsAsked(const QString& path, const QPoint& globalPos);
 
 private:
     // The folder of the character list, as the character folder is stored: with a closing separator.

@@ -50,6 +50,9 @@ void PossessionViewer::connectControls()
     connect(c_.TXamo, &EditBox::left, this, &PossessionViewer::showStepCaption);
     for (int i = 0; i < int(c_.FileA.size()); ++i) {
         connect(c_.FileA[i], &FileList::entryChosen, this, [this, i] { choose(i); });
+        connect(c_.FileA[i], &FileList::fileMenuAsked, this, [this, i](const QString& fileName, const QPoint& at) {
+            emit versionsAsked(common::joinPath(c_.FileA[i]->folder(), fileName), at);
+        });
     }
     connect(c_.CDsave, &QPushButton::clicked, this, [this] { store(c_.TXfile->text(), textsOf(c_.TXline)); });
 }
@@ -101,12 +104,27 @@ std::optional<possessions::PossessionView> PossessionViewer::view(int list, cons
     const auto bytes =
         common::readWholeFile(common::joinPath(folders_.currentFolder(), fileName), common::kSmallFileLimit);
     if (!bytes) return std::nullopt;
+    return viewBytes(list, fileName, *bytes);
+}
+
+possessions::PossessionView PossessionViewer::viewBytes(int list, const QString& fileName, const QByteArray& bytes)
+{
     const possessions::PossessionView view =
-        possessions::viewPossession(*bytes, possessions::ListKind(list), fileName, state_);
+        possessions::viewPossession(bytes, possessions::ListKind(list), fileName, state_);
     state_ = view.state;
     c_.TXfile->setText(fileName);
     show(view);
     return view;
+}
+
+void PossessionViewer::openVersion(const QString& fileName, const QByteArray& bytes)
+{
+    int list = 0;
+    while (list + 1 < int(c_.FileA.size()) && !c_.FileA[list]->takes(fileName)) ++list;
+    emit aboutToView();
+    const possessions::PossessionView shown = viewBytes(list, fileName, bytes);
+    emit viewed(possessions::ListKind(list), shown, fileName);
+    if (!shown.valid) messages_.say(kNotValid);
 }
 
 void PossessionViewer::show(const possessions::PossessionView& view)

@@ -12,6 +12,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
 
 #include <functional>
@@ -49,6 +50,9 @@ public:
     // The first three line boxes, as the tile strip puts a viewed item to use.
     sheet::ItemInHand itemInHand() const;
 
+    // An earlier version of a possession file, shown as a view of that file would show it.
+    void openVersion(const QString& fileName, const QByteArray& bytes);
+
     const possessions::ViewerState& state() const { return state_; }
     // Saving and loading a character forget the marker and the amount of the last view.
     void forgetMarkerAndAmount();
@@ -58,11 +62,14 @@ signals:
     void aboutToView();
     // The file of that name in that list was shown, up to where it ran out.
     void viewed(possessions::ListKind list, const possessions::PossessionView& view, const QString& fileName);
+    // A right-click on the possession file at path.
+    void versionsAsked(const QString& path, const QPoint& globalPos);
 
 private:
     void connectControls();
     void choose(int list);
     std::optional<possessions::PossessionView> view(int list, const QString& fileName);
+    possessions::PossessionView viewBytes(int list, const QString& fileName, const QByteArray& bytes);
     void show(const possessions::PossessionView& view);
     void showLists(int option);
     void changeAmount(int button);

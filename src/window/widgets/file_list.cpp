@@ -3,6 +3,7 @@
 #include "common/folder_entries.h"
 #include "common/native_names.h"
 
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -15,6 +16,22 @@ FileList::FileList(QWidget* parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemClicked, this, [this] { emit entryChosen(); });
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QListWidgetItem* entry = itemAt(at);
+        if (entry) emit fileMenuAsked(fileNameOf(entry), viewport()->mapToGlobal(at));
+    });
+}
+
+// Only the left button chooses: a right-click asks for the entry's menu and leaves the list as it is.
+void FileList::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) QListWidget::mousePressEvent(event);
+}
+
+void FileList::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) QListWidget::mouseReleaseEvent(event);
 }
 
 void FileList::setPattern(const QString& pattern)

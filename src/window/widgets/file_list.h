@@ -32,13 +32,20 @@ public:
     QListWidgetItem* itemOfFile(const QString& name) const;
     // Selects the entry of a file, as a click does but without telling; false when it is not listed.
     bool chooseFile(const QString& name);
+    // Whether the list's pattern takes a file of that name.
+    bool takes(const QString& name) const { return pattern_.matches(name); }
 
 signals:
     // The user chose an entry, by a click or by moving the selection with the keyboard.
     void entryChosen();
+    // A right-click (or the menu key) on the entry of that file: its menu is asked for, at globalPos.
+    // It neither chooses nor selects the entry.
+    void fileMenuAsked(const QString& fileName, const QPoint& globalPos);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     static QString fileNameOf(const QListWidgetItem* entry);

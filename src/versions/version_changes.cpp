@@ -1,0 +1,84 @@
+#include "versions/version_changes.h"
+
+#include "charfile/character_file.h"
+#include "common/file_text.h"
+#include "common/numbers.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <array>
+
+namespace versions {
+
+namespace {
+
+const QString kArrow = QStringLiteral(" \u2192 ");
+constexpr qsizetype kLongestShown = 40; // characters of a changed text shown
+
+// The names of the character file's slots as the sheet calls them.
+QString textSlotName(int slot)
+{
+    static const std::array<const char*, 8> kNamed = {"",    "race", "condition", "name",
+                                                      "sex", "kind", "cantrip",   "cantrip value"};
+    if (slot < int(kNamed.size())) return QString::fromLatin1(kNamed[std::size_t(slot)]);
+    if (slot == int(sheet::slot::text::Health)) return QStringLiteral("Health");
+    if (slot <= sheet::slot::kRowOffset + 7) return QStringLiteral("ability %1").arg(slot - sheet::slot::kRowOffset);
+    return QStringLiteral("field %1").arg(slot);
+}
+
+QString valueSlotName(int slot)
+{
+    static const std::array<const char*, 8> kAttributes = {"Spell Essence", "Wisdom",     "Intellect", "Perception",
+                                                           "Heart",         "Nimbleness", "Strength",  "Power"};
+    if (slot < int(kAttributes.size())) return QString::fromLatin1(kAttributes[std::size_t(slot)]);
+    if (slot <= sheet::slot::kRowOffset + 7) {
+        return QStringLiteral("ability %1 value").arg(slot - sheet::slot::kRowOffset);
+    }
+    return QStringLiteral("field %1").arg(slot);
+}
+
+QString shown(const QString& text)
+{
+    QString line = text.simplified();
+    return line.size() > kLongestShown ? line.first(kLongestShown - 1) + QChar(0x2026) : line;
+}
+
+} // namespace
+
+QString characterChanges(const QByteArray& version, const QByteArray& now)
+{
+    sheet::Character was;
+    sheet::Character is;
+    if (!charfile::readCharacterFile(version, was) || !charfile::readCharacterFile(now, is)) {
+        return QStringLiteral("cannot be read");
+    }
+    QStringList changes;
+    for (int slot = 0; slot < sheet::kSlotCount; ++slot) {
+        if (was.CharText.numbered(slot) != is.CharText.numbered(slot)) {
+            changes << textSlotName(slot) + u' ' + shown(was.CharText.numbered(slot)) + kArrow
+                           + shown(is.CharText.numbered(slot));
+        }
+        if (was.CharValue.numbered(slot) != is.CharValue.numbered(slot)) {
+            changes << valueSlotName(slot) + u' ' + common::FormatInteger(was.CharValue.numbered(slot)) + kArrow
+                           + common::FormatInteger(is.CharValue.numbered(slot));
+        }
+    }
+    return changes.isEmpty() ? QStringLiteral("no change") : changes.join(QStringLiteral(", "));
+}
+
+QString possessionChanges(const QByteArray& version, const QByteArray& now)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    const QStringList was = common::decodeFileText(version).split(lineEnd);
+    const QStringList is = common::decodeFileText(now).split(lineEnd);
+    for (qsizetype line = 0; line < std::max(was.size(), is.size()); ++line) {
+        const QString before = was.value(line);
+        const QString after = is.value(line);
+        if (before != after)
+            return QStringLiteral("line %1: %2").arg(line + 1).arg(shown(before) + kArrow + shown(after));
+    }
+    return QStringLiteral("no change");
+}
+
+} // namespace versions
