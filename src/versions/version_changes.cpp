@@ -16,32 +16,42 @@ namespace {
 const QString kArrow = QStringLiteral(" \u2192 ");
 constexpr qsizetype kLongestShown = 40; // characters of a changed text shown
 
-// The names of the character file's slots as the sheet calls them.
-QString textSlotName(int slot)
+// The names the sheet gives the character file's slots; an ability row goes by its name in the
+// file now.
+QString rowName(const sheet::Character& now, int row)
 {
-    static const std::array<const char*, 8> kNamed = {"",    "race", "condition", "name",
-                                                      "sex", "kind", "cantrip",   "cantrip value"};
+    const QString name = now.CharText[sheet::slot::rowName(row)].simplified();
+    return name.isEmpty() ? QStringLiteral("ability row %1").arg(row) : name;
+}
+
+QString textSlotName(int slot, const sheet::Character& now)
+{
+    static const std::array<const char*, 6> kNamed = {"", "race", "condition", "name", "sex", "kind"};
     if (slot < int(kNamed.size())) return QString::fromLatin1(kNamed[std::size_t(slot)]);
+    if (slot == int(sheet::slot::text::Row0Name)) return QStringLiteral("ability row 0");
+    if (slot == int(sheet::slot::text::Row0Value)) return rowName(now, 0);
     if (slot == int(sheet::slot::text::Health)) return QStringLiteral("Health");
-    if (slot <= sheet::slot::kRowOffset + 7) return QStringLiteral("ability %1").arg(slot - sheet::slot::kRowOffset);
+    if (slot <= sheet::slot::kRowOffset + 7)
+        return QStringLiteral("ability row %1").arg(slot - sheet::slot::kRowOffset);
     return QStringLiteral("field %1").arg(slot);
 }
 
-QString valueSlotName(int slot)
+QString valueSlotName(int slot, const sheet::Character& now)
 {
     static const std::array<const char*, 8> kAttributes = {"Spell Essence", "Wisdom",     "Intellect", "Perception",
                                                            "Heart",         "Nimbleness", "Strength",  "Power"};
     if (slot < int(kAttributes.size())) return QString::fromLatin1(kAttributes[std::size_t(slot)]);
-    if (slot <= sheet::slot::kRowOffset + 7) {
-        return QStringLiteral("ability %1 value").arg(slot - sheet::slot::kRowOffset);
-    }
+    if (slot <= sheet::slot::kRowOffset + 7) return rowName(now, slot - sheet::slot::kRowOffset);
     return QStringLiteral("field %1").arg(slot);
 }
 
+// A text as a list shows it: one line, cut; isolated when it runs right to left, so that the arrow
+// after it still points from the version to the file now.
 QString shown(const QString& text)
 {
     QString line = text.simplified();
-    return line.size() > kLongestShown ? line.first(kLongestShown - 1) + QChar(0x2026) : line;
+    if (line.size() > kLongestShown) line = line.first(kLongestShown - 1) + QChar(0x2026);
+    return line.isRightToLeft() ? QChar(0x2068) + line + QChar(0x2069) : line;
 }
 
 } // namespace
@@ -56,11 +66,11 @@ QString characterChanges(const QByteArray& version, const QByteArray& now)
     QStringList changes;
     for (int slot = 0; slot < sheet::kSlotCount; ++slot) {
         if (was.CharText.numbered(slot) != is.CharText.numbered(slot)) {
-            changes << textSlotName(slot) + u' ' + shown(was.CharText.numbered(slot)) + kArrow
+            changes << textSlotName(slot, is) + u' ' + shown(was.CharText.numbered(slot)) + kArrow
                            + shown(is.CharText.numbered(slot));
         }
         if (was.CharValue.numbered(slot) != is.CharValue.numbered(slot)) {
-            changes << valueSlotName(slot) + u' ' + common::FormatInteger(was.CharValue.numbered(slot)) + kArrow
+            changes << valueSlotName(slot, is) + u' ' + common::FormatInteger(was.CharValue.numbered(slot)) + kArrow
                            + common::FormatInteger(is.CharValue.numbered(slot));
         }
     }
@@ -69,6 +79,7 @@ QString characterChanges(const QByteArray& version, const QByteArray& now)
 
 QString possessionChanges(const QByteArray& version, const QByteArray& now)
 {
+    if (version == now) return QStringLiteral("no change");
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     const QStringList was = common::decodeFileText(version).split(lineEnd);
     const QStringList is = common::decodeFileText(now).split(lineEnd);
@@ -78,7 +89,7 @@ QString possessionChanges(const QByteArray& version, const QByteArray& now)
         if (before != after)
             return QStringLiteral("line %1: %2").arg(line + 1).arg(shown(before) + kArrow + shown(after));
     }
-    return QStringLiteral("no change");
+    return QStringLiteral("only the line ends");
 }
 
 } // namespace versions

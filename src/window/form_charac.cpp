@@ -201,7 +201,7 @@ void FormCharac::wirePanels()
             &VersionBrowser::offerVersions);
     connect(viewer_.get(), &PossessionViewer::versionsAsked, versionBrowser_.get(), &VersionBrowser::offerVersions);
     connect(versionBrowser_.get(), &VersionBrowser::versionOpened, this,
-            [this](const QString& fileName, const QByteArray& bytes) {
+            [this](const QString& fileName, const std::optional<QByteArray>& bytes) {
                 if (fileName.endsWith(QStringLiteral(".qoz"), Qt::CaseInsensitive)) {
                     characterFiles_->openVersion(fileName, bytes);
                 } else {

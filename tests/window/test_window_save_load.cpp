@@ -13,7 +13,6 @@
 
 #include "charfile/character_file.h"
 #include "common/files.h"
-#include "versions/version_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -249,33 +248,6 @@ private slots:
         QVERIFY(ui().FrameNew->isHidden());
         QCOMPARE(ui().CDnew->text(), QStringLiteral("acquire"));
         QCOMPARE(ui().Bapa[2]->caption(), QString());
-    }
-
-    // "save" and "save item" keep what they replace as a version, and nothing when the bytes stay.
-    void savesKeepWhatTheyReplace()
-    {
-        ui().CMran->click();
-        const QString character = program + sep() + ui().Labnam->caption() + u".QOZ"_s;
-        const QString item = program + sep() + u"Rope.qod"_s;
-        ui().TXfile->setText(u"Rope.qod"_s);
-        ui().TXline[1]->setText(u"Rope"_s);
-        QByteArray first[2];
-        for (int round = 0; round < 3; ++round) {
-            ui().CDsaveCH->click();
-            ui().CDsave->click();
-            if (round == 0) first[0] = contentOf(character), first[1] = contentOf(item);
-            if (round != 1) continue; // the second round saves the same bytes again
-            QTest::mouseClick(ui().Chakra[6], Qt::LeftButton);
-            ui().TXchedit->setText(u"19"_s);
-            QTest::keyClick(ui().TXchedit, Qt::Key_Return);
-            ui().TXline[1]->setText(u"Rope, fifty feet"_s);
-        }
-        const versions::Store store(program);
-        for (const int file : {0, 1}) {
-            const QList<versions::Version> kept = store.versionsOf(file ? item : character);
-            QCOMPARE(kept.size(), 1);
-            QCOMPARE(contentOf(kept[0].copy), first[file]);
-        }
     }
 
 private:

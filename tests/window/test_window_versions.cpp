@@ -72,6 +72,8 @@ private slots:
         }
         const sheet::Character shown = record();
         const QByteArray characterPath = contentOf(program + sep() + u"pathC.txt"_s);
+        const QListWidgetItem* listed = ui().FileD->itemOfFile(QFileInfo(file).fileName());
+        QTest::mouseClick(ui().FileD->viewport(), Qt::RightButton, {}, ui().FileD->visualItemRect(listed).center());
         QAction* entry = earlierVersions(ui().FileD, QFileInfo(file).fileName());
         QVERIFY(entry && entry->isEnabled());
         QVERIFY(ui().FileD->selectedItems().isEmpty() && record() == shown);

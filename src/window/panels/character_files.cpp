@@ -106,13 +106,13 @@ bool CharacterFiles::loadCharacterFile(const QString& fileName)
     return loaded;
 }
 
-void CharacterFiles::openVersion(const QString& fileName, const QByteArray& bytes)
+void CharacterFiles::openVersion(const QString& fileName, const std::optional<QByteArray>& bytes)
 {
     bool read = false;
     sheet_.step(stepName(tr("open a version of"), fileName), [&] {
         emit aboutToLoad();
         stopBlinking();
-        read = charfile::readCharacterFile(bytes, character_);
+        read = bytes && charfile::readCharacterFile(*bytes, character_);
         if (read) sheet_.Numero();
     });
     if (!read) messages_.say(kAlienInvader);

@@ -11,6 +11,8 @@
 #include <QPoint>
 #include <QStringList>
 
+#include <optional>
+
 class QTimer;
 
 namespace versions {
@@ -44,7 +46,8 @@ public:
 
     // An earlier version of one of the listed files, shown as a load of it would show it, as one step
     // of the sheet; nothing is written, the character folder stays as it is.
-    void openVersion(const QString& fileName, const QByteArray& bytes);
+    // A copy that is gone is said as a file that cannot be loaded.
+    void openVersion(const QString& fileName, const std::optional<QByteArray>& bytes);
 
     // Timer2: the character list blinks every 500 ms until the first save or load.
     void startBlinking();

@@ -117,12 +117,13 @@ possessions::PossessionView PossessionViewer::viewBytes(int list, const QString&
     return view;
 }
 
-void PossessionViewer::openVersion(const QString& fileName, const QByteArray& bytes)
+void PossessionViewer::openVersion(const QString& fileName, const std::optional<QByteArray>& bytes)
 {
     int list = 0;
     while (list + 1 < int(c_.FileA.size()) && !c_.FileA[list]->takes(fileName)) ++list;
     emit aboutToView();
-    const possessions::PossessionView shown = viewBytes(list, fileName, bytes);
+    if (!bytes) return messages_.say(kNotValid);
+    const possessions::PossessionView shown = viewBytes(list, fileName, *bytes);
     emit viewed(possessions::ListKind(list), shown, fileName);
     if (!shown.valid) messages_.say(kNotValid);
 }

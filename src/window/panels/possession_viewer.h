@@ -51,7 +51,8 @@ public:
     sheet::ItemInHand itemInHand() const;
 
     // An earlier version of a possession file, shown as a view of that file would show it.
-    void openVersion(const QString& fileName, const QByteArray& bytes);
+    // A copy that is gone is said as a file that cannot be viewed.
+    void openVersion(const QString& fileName, const std::optional<QByteArray>& bytes);
 
     const possessions::ViewerState& state() const { return state_; }
     // Saving and loading a character forget the marker and the amount of the last view.

@@ -30,19 +30,22 @@ QTreeWidget* versionList(QWidget* parent, const QString& path, const QList<versi
     list->setRootIsDecorated(false);
     list->setHeaderLabels({VersionBrowser::tr("Replaced"), VersionBrowser::tr("Size"),
                            VersionBrowser::tr("What differs from the file now")});
-    const QByteArray now = common::readWholeFile(path, common::kSmallFileLimit).value_or(QByteArray());
+    const std::optional<QByteArray> now = common::readWholeFile(path, common::kSmallFileLimit);
     const bool character = path.endsWith(QStringLiteral(".qoz"), Qt::CaseInsensitive);
     const QLocale locale;
     for (const versions::Version& version : kept) {
         const QByteArray bytes = common::readWholeFile(version.copy, common::kSmallFileLimit).value_or(QByteArray());
-        auto* row = new QTreeWidgetItem(
-            list, {locale.toString(version.time.replaced.toLocalTime(), QLocale::ShortFormat),
-                   locale.formattedDataSize(version.size),
-                   character ? versions::characterChanges(bytes, now) : versions::possessionChanges(bytes, now)});
+        const QDateTime when = version.time.replaced.toLocalTime();
+        const QString differs = !now        ? VersionBrowser::tr("the file now cannot be read")
+                                : character ? versions::characterChanges(bytes, *now)
+                                            : versions::possessionChanges(bytes, *now);
+        auto* row = new QTreeWidgetItem(list, {locale.toString(when.date(), QLocale::ShortFormat) + u' '
+                                                   + locale.toString(when.time(), QLocale::LongFormat),
+                                               locale.formattedDataSize(version.size), differs});
         row->setData(0, Qt::UserRole, version.copy);
-        row->setToolTip(2, row->text(2));
+        row->setToolTip(2, differs);
     }
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int column : {0, 1}) list->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     list->setCurrentItem(list->topLevelItem(0));
     return list;
 }
@@ -77,13 +80,14 @@ QDialog* VersionBrowser::showVersions(const QString& path)
     open->setDefault(true);
     open->setEnabled(list->topLevelItemCount() > 0);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    connect(list, &QTreeWidget::itemActivated, open, &QPushButton::click); // Return or a double-click
+    // Return reaches "Open" as the dialog's default button.
+    connect(list, &QTreeWidget::itemDoubleClicked, open, &QPushButton::click);
     connect(open, &QPushButton::clicked, dialog, [this, dialog, list, fileName] {
         const QTreeWidgetItem* row = list->currentItem();
-        const auto bytes = row ? common::readWholeFile(row->data(0, Qt::UserRole).toString(), common::kSmallFileLimit)
-                               : std::nullopt;
+        if (!row) return;
         dialog->accept();
-        if (bytes) emit versionOpened(fileName, *bytes);
+        emit versionOpened(fileName,
+                           common::readWholeFile(row->data(0, Qt::UserRole).toString(), common::kSmallFileLimit));
     });
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(list);

@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QPoint>
 
+#include <optional>
+
 class QDialog;
 class QWidget;
 
@@ -27,8 +29,8 @@ public:
     QDialog* showVersions(const QString& path);
 
 signals:
-    // The version chosen in the dialog, with the name of its file.
-    void versionOpened(const QString& fileName, const QByteArray& bytes);
+    // The version chosen in the dialog, with the name of its file; nothing when its copy is gone.
+    void versionOpened(const QString& fileName, const std::optional<QByteArray>& bytes);
 
 private:
     QWidget& window_;

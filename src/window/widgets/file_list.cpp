@@ -3,6 +3,7 @@
 #include "common/folder_entries.h"
 #include "common/native_names.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -16,22 +17,27 @@ FileList::FileList(QWidget* parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemClicked, this, [this] { emit entryChosen(); });
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        const QListWidgetItem* entry = itemAt(at);
-        if (entry) emit fileMenuAsked(fileNameOf(entry), viewport()->mapToGlobal(at));
-    });
 }
 
-// Only the left button chooses: a right-click asks for the entry's menu and leaves the list as it is.
+// A right-click asks for the entry's menu and leaves the list as it is: it neither selects nor chooses.
 void FileList::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) QListWidget::mousePressEvent(event);
+    if (event->button() != Qt::RightButton) QListWidget::mousePressEvent(event);
 }
 
 void FileList::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) QListWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::RightButton) QListWidget::mouseReleaseEvent(event);
+}
+
+// The menu is the entry's under the mouse, or, from the keyboard, the current entry's.
+void FileList::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool byKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QListWidgetItem* entry = byKeyboard ? currentItem() : itemAt(event->pos());
+    if (!entry) return;
+    const QPoint at = byKeyboard ? visualItemRect(entry).center() : event->pos();
+    emit fileMenuAsked(fileNameOf(entry), viewport()->mapToGlobal(at));
 }
 
 void FileList::setPattern(const QString& pattern)
