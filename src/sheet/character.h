@@ -70,6 +70,10 @@ inline constexpr int kRowOffset = 7;
 constexpr text rowName(int row) { return row == 0 ? text::Row0Name : text(row + kRowOffset); }
 constexpr value rowValue(int row) { return value(row + kRowOffset); } // rows 1..7
 
+// The names the sheet gives the attribute slots 0..7: Spell Essence, then the seven attributes.
+inline constexpr std::array<const char*, 8> kAttributeNames = {"Spell Essence", "Wisdom",     "Intellect", "Perception",
+                                                               "Heart",         "Nimbleness", "Strength",  "Power"};
+
 } // namespace slot
 
 // 31 slots, indexed by their names of one kind, or by number for the loops in file order.

@@ -38,9 +38,8 @@ QString textSlotName(int slot, const sheet::Character& now)
 
 QString valueSlotName(int slot, const sheet::Character& now)
 {
-    static const std::array<const char*, 8> kAttributes = {"Spell Essence", "Wisdom",     "Intellect", "Perception",
-                                                           "Heart",         "Nimbleness", "Strength",  "Power"};
-    if (slot < int(kAttributes.size())) return QString::fromLatin1(kAttributes[std::size_t(slot)]);
+    const auto& names = sheet::slot::kAttributeNames;
+    if (slot < int(names.size())) return QString::fromLatin1(names[std::size_t(slot)]);
     if (slot <= sheet::slot::kRowOffset + 7) return rowName(now, slot - sheet::slot::kRowOffset);
     return QStringLiteral("field %1").arg(slot);
 }
