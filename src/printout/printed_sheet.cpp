@@ -1,0 +1,173 @@
+#include "printout/printed_sheet.h"
+
+#include "common/files.h"
+#include "common/folder_entries.h"
+#include "possessions/possession_file.h"
+#include "reference/reference_tables.h"
+#include "sheet/sheet_captions.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace printout {
+
+namespace {
+
+const QString kUnreadable = QStringLiteral("(cannot be read)");
+const QString kJoin = QStringLiteral(" \u00b7 "); // a middle dot between an item's further lines
+
+// The possession kinds by ending, in the order the sheet prints them.
+struct Group {
+    const char* ending;
+    const char* heading;
+    possessions::ListKind list;
+};
+constexpr std::array<Group, 3> kGroups = {{{".qoa", "Abilities", possessions::ListKind::Abilities},
+                                           {".qod", "Items", possessions::ListKind::Items},
+                                           {".qon", "Notes", possessions::ListKind::Notes}}};
+
+const Group* groupOf(const QString& fileName)
+{
+    for (const Group& group : kGroups) {
+        if (fileName.endsWith(QLatin1String(group.ending), Qt::CaseInsensitive)) return &group;
+    }
+    return nullptr;
+}
+
+QString withoutEnding(const QString& fileName) { return fileName.chopped(4); }
+
+// The word of a catalogue category letter ("w" is "Weapon"), as the catalogue's legend has it; none for
+// any other line. Compared exactly, as putting an item to use compares it.
+std::optional<QString> categoryWord(const QString& line)
+{
+    if (line.size() != 1) return std::nullopt;
+    for (const QString& word : reference::categoryLegend().split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
+        if (word.front().toLower() == line.front()) return word;
+    }
+    return std::nullopt;
+}
+
+// A caption's lines as the sheet shows them, the blank ones at either end left out: the defense
+// row's helm and shield, of which either may be missing.
+QString printedCaption(QString caption)
+{
+    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = caption.split(QLatin1Char('\n'));
+    while (lines.size() > 1 && lines.front().trimmed().isEmpty()) lines.removeFirst();
+    while (lines.size() > 1 && lines.back().trimmed().isEmpty()) lines.removeLast();
+    return lines.join(QLatin1Char('\n'));
+}
+
+// An ability or item: the category word of its first line when that is a catalogue letter, its
+// name (the next line, or the file's name when that is blank), the amount the viewer's buttons would
+// work on, and every other line that holds something.
+Block possessionRow(const QString& fileName, const possessions::PossessionView& view)
+{
+    const QStringList lines(view.lines.begin(), view.lines.begin() + view.shownLines);
+    const std::optional<QString> kind = lines.isEmpty() ? std::nullopt : categoryWord(lines.front());
+    const int nameLine = kind ? 1 : 0;
+    const int amountLine = view.buttonRow > nameLine ? view.buttonRow : -1;
+    QString name = nameLine < lines.size() ? lines[nameLine].trimmed() : QString();
+    if (name.isEmpty()) name = withoutEnding(fileName);
+    QStringList others;
+    for (int i = nameLine + 1; i < lines.size(); ++i) {
+        if (i != amountLine && !lines[i].trimmed().isEmpty()) others.append(lines[i].trimmed());
+    }
+    const QString amount = amountLine >= 0 ? lines[amountLine].trimmed() : QString();
+    return {BlockKind::Possession, {kind.value_or(QString()), name, amount, others.join(kJoin)}};
+}
+
+Block noteRow(const QString& fileName, const possessions::PossessionView& view)
+{
+    QStringList cells{withoutEnding(fileName)};
+    for (int i = 0; i < view.shownLines; ++i) cells.append(view.lines[std::size_t(i)]);
+    return {BlockKind::Note, cells};
+}
+
+Block fileRow(const FolderFile& file, const Group& group)
+{
+    if (!file.bytes) {
+        if (group.list == possessions::ListKind::Notes) return {BlockKind::Note, {file.name, kUnreadable}};
+        return {BlockKind::Possession, {QString(), file.name, QString(), kUnreadable}};
+    }
+    // What the viewer would show of it, with none of a view's effects on the sheet.
+    const auto view = possessions::viewPossession(*file.bytes, group.list, file.name, {});
+    return group.list == possessions::ListKind::Notes ? noteRow(file.name, view) : possessionRow(file.name, view);
+}
+
+void addSheet(std::vector<Block>& blocks, const ShownSheet& sheet)
+{
+    blocks.push_back({BlockKind::Name, {sheet.name}});
+    blocks.push_back({BlockKind::Line, {sheet.race}});
+    blocks.push_back({BlockKind::Line, {sheet.words}});
+    // The seven attributes in their order, then Spell Essence, which the sheet shows above them.
+    for (const int label : {1, 2, 3, 4, 5, 6, 7, 0}) {
+        const QString name = QString::fromLatin1(sheet::slot::kAttributeNames[std::size_t(label)]);
+        blocks.push_back({BlockKind::Attribute, {name, sheet.attributes[std::size_t(label)]}, label});
+    }
+    const QString health = sheet.attributes[kHealthLabel] + QStringLiteral(" of ") + sheet.attributes[kPowerLabel];
+    blocks.push_back({BlockKind::Health, {QStringLiteral("Health"), health, sheet.condition}});
+    for (int row = 0; row < kAbilityRows; ++row) {
+        blocks.push_back(
+            {BlockKind::Ability,
+             {printedCaption(sheet.abilityNames[std::size_t(row)]), sheet.abilityValues[std::size_t(row)]}});
+    }
+}
+
+} // namespace
+
+ShownSheet shownSheet(const sheet::Character& character)
+{
+    const sheet::SheetCaptions captions = sheet::sheetCaptions(character);
+    ShownSheet shown{
+        captions.name, captions.race, captions.detail, {}, {}, {}, character.CharText[sheet::slot::text::Condition]};
+    shown.attributes = captions.attributes;
+    shown.attributes[0] = QStringLiteral("00"); // the label's own caption: nothing in a file sets it
+    shown.abilityNames = captions.abilityNames;
+    shown.abilityValues = captions.abilityValues;
+    shown.abilityNames[0] = captions.row0Name;
+    shown.abilityValues[0] = captions.row0Value;
+    return shown;
+}
+
+std::vector<FolderFile> possessionFiles(const QString& folder)
+{
+    std::vector<FolderFile> files;
+    for (const QString& name : common::readFolder(folder).files) {
+        if (groupOf(name)) {
+            files.push_back({name, common::readWholeFile(common::joinPath(folder, name), common::kSmallFileLimit)});
+        }
+    }
+    return files;
+}
+
+std::vector<Block> sheetBlocks(const ShownSheet& sheet, std::vector<FolderFile> files)
+{
+    std::vector<Block> blocks;
+    addSheet(blocks, sheet);
+    std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
+        const int order = a.name.compare(b.name, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.name < b.name;
+    });
+    for (const Group& group : kGroups) {
+        bool headed = false;
+        for (const FolderFile& file : files) {
+            if (groupOf(file.name) != &group) continue;
+            if (!headed) blocks.push_back({BlockKind::Heading, {QString::fromLatin1(group.heading)}});
+            headed = true;
+            blocks.push_back(fileRow(file, group));
+        }
+    }
+    return blocks;
+}
+
+QString footerLine(const QString& fileName, QDate printed, int page, int pages)
+{
+    const QString file = fileName.isEmpty() ? QStringLiteral("(not saved)") : fileName;
+    return QStringLiteral("Charac " CHARAC_VERSION " \u00b7 %1 \u00b7 printed %2 \u00b7 page %3 of %4")
+        .arg(file, QLocale::c().toString(printed, QStringLiteral("d MMM yyyy")), QString::number(page),
+             QString::number(pages)); // in one pass: a "%3" in a file's name stays as it is
+}
+
+} // namespace printout
