@@ -94,6 +94,7 @@ int main(int argc, char* argv[])
     services.random = std::make_shared<ScriptedRandom>(QList<double>{0.25, 0.5, 0.75, 0.1, 0.9, 0.3, 0.6});
     services.launcher = std::make_shared<RecordedLauncher>();
     services.printing = std::make_shared<RecordedPrinting>();
+    services.clock = std::make_shared<FixedClock>();
     services.programFolder = program;
     services.startFolder = program;
     services.settingsFile = program + QStringLiteral("/Charac.conf");

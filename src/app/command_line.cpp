@@ -70,8 +70,9 @@ const QCommandLineOption& pdfOption()
 {
     static const QCommandLineOption pdf(
         u"pdf"_s,
-        u"Write the sheets of the character files to <out.pdf>, a page each, without a window (a fresh sheet "
-        "when no file is named), and end."_s,
+        u"Write the printed sheets of the character files to <out.pdf>, as \"!!\" prints them, each with the "
+        "abilities, items and notes of its folder and from a new page, without a window (a fresh sheet when no "
+        "file is named), and end."_s,
         u"out.pdf"_s);
     return pdf;
 }

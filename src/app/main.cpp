@@ -86,7 +86,7 @@ int writePdf(const QCommandLineParser& parser)
 {
     QStringList files;
     for (const QString& file : parser.positionalArguments()) files.append(absoluteFile(file));
-    return writeSheetsPdf(absoluteFile(parser.value(pdfOption())), files);
+    return writeSheetsPdf(absoluteFile(parser.value(pdfOption())), files, QDate::currentDate());
 }
 
 int runWindow(const QCommandLineParser& parser)

@@ -3,26 +3,18 @@
 #include "charfile/character_file.h"
 #include "common/files.h"
 #include "common/native_names.h"
-#include "window/form_charac.h"
 #include "window/panels/print_panel.h"
+#include "window/printing/sheet_printer.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 #include <cstdio>
 
 namespace {
-
-// Messages of a run that only reads: kept, never shown (the run reports its own failures).
-class QuietMessages final : public window::Messages {
-public:
-    void say(const QString& text) override { texts.append(text); }
-    void sayError(const QString& caption, const QString& text) override { texts.append(caption + u' ' + text); }
-    QStringList texts;
-};
 
 // The name as the system has it: one in another encoding prints as its own bytes, to be copied back.
 void complain(const QString& file, const QString& reason)
@@ -31,15 +23,15 @@ void complain(const QString& file, const QString& reason)
                  qPrintable(reason));
 }
 
-// A file named for printing: the character's name, or why the file is no character file to print.
+// A file named for printing: the character it holds, or why the file is no character file to print.
 struct Checked {
-    QString name;
+    sheet::Character character;
     QString refusal; // empty for a character file
 };
 
 Checked check(const QString& path)
 {
-    const auto refused = [](const QString& reason) { return Checked{QString(), reason}; };
+    const auto refused = [](const QString& reason) { return Checked{{}, reason}; };
     const common::PathFacts facts = common::inspectPath(path);
     if (facts.kind == common::PathKind::Missing) return refused(QStringLiteral("no such file"));
     if (facts.kind == common::PathKind::Unreachable) return refused(common::systemReason());
@@ -53,7 +45,7 @@ Checked check(const QString& path)
     if (!bytes) return refused(QStringLiteral("cannot be read as a character file (too big, or not a plain file)"));
     sheet::Character character;
     if (!charfile::readCharacterFile(*bytes, character)) return refused(QStringLiteral("is no valid character file"));
-    return Checked{character.CharText[sheet::slot::text::Name], QString()};
+    return Checked{character, QString()};
 }
 
 // Whether a PDF may be written where the user named it: a new file, an empty one (made for it, as
@@ -76,39 +68,15 @@ QString outputRefusal(const QString& out)
     return *start == mark ? QString() : QStringLiteral("is there already and is no PDF, so it is left as it is");
 }
 
-window::Services readOnlyServices(const std::shared_ptr<QuietMessages>& messages)
-{
-    window::Services services = window::realServices(window::realProgramFolderPath());
-    services.messages = messages;
-    services.readOnly = true;
-    return services;
-}
-
-// One page: a window of its own for each sheet, so that every page starts from the same sheet.
-bool paintSheet(QPainter& painter, QPdfWriter& writer, const QString& file)
-{
-    const auto messages = std::make_shared<QuietMessages>();
-    window::FormCharac form(readOnlyServices(messages));
-    if (!file.isEmpty()) {
-        // The file itself was read and found good: what failed is opening it from its folder's list
-        // (a folder that cannot be listed, or a file gone meanwhile).
-        if (!form.openCharacterFile(file)) {
-            complain(file, QStringLiteral("cannot be opened from its folder's list"));
-            return false;
-        }
-    }
-    window::paintWindowOnPage(form, painter, writer);
-    return true;
-}
-
 } // namespace
 
-int writeSheetsPdf(const QString& out, const QStringList& files)
+int writeSheetsPdf(const QString& out, const QStringList& files, QDate printed)
 {
     if (const QString refusal = outputRefusal(out); !refusal.isEmpty()) {
         complain(out, refusal);
         return 1;
     }
+    std::vector<window::PrintedSheet> sheets;
     QStringList titles; // the document is named after its characters
     for (const QString& file : files) {
         const Checked checked = check(file);
@@ -116,22 +84,22 @@ int writeSheetsPdf(const QString& out, const QStringList& files)
             complain(file, checked.refusal);
             return 1;
         }
-        titles.append(window::documentTitle(checked.name));
+        // A character is printed as a load shows it, with the possessions of the folder it lies in.
+        const QFileInfo info(file);
+        sheets.push_back(window::printedSheet(printout::shownSheet(checked.character), info.absolutePath(),
+                                              info.fileName(), printed));
+        titles.append(window::documentTitle(checked.character.CharText[sheet::slot::text::Name]));
     }
+    if (files.isEmpty()) sheets.push_back({printout::sheetBlocks(window::designedSheet(), {}), QString(), printed});
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        writer.setPageLayout(QPrinter(QPrinter::HighResolution).pageLayout()); // the page "!!" offers
-        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setPageLayout(window::sheetPageLayout(window::localPaper()));
         writer.setCreator(QStringLiteral("Charac " CHARAC_VERSION));
         writer.setTitle(titles.isEmpty() ? window::documentTitle(QString()) : titles.join(QStringLiteral(", ")));
         QPainter painter(&writer);
-        const QStringList pages = files.isEmpty() ? QStringList{QString()} : files;
-        for (qsizetype i = 0; i < pages.size(); ++i) {
-            if (i > 0) writer.newPage();
-            if (!paintSheet(painter, writer, pages[i])) return 1;
-        }
+        window::printSheets(painter, writer, sheets);
     }
     if (!common::writeFileAtomically(out, pdf.data())) {
         complain(out, QStringLiteral("cannot be written (%1)").arg(common::systemReason()));

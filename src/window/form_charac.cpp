@@ -156,8 +156,8 @@ void FormCharac::makePanels()
                                                        *sheet_, versions_, messages, this);
     webButtons_ = std::make_unique<WebButtons>(c.group<Group::WebButtons>(), services_.settingsFile,
                                                *services_.launcher, messages, this);
-    printing_ =
-        std::make_unique<PrintPanel>(c.group<Group::Printing>(), *this, *sheet_, *services_.printing, messages, this);
+    printing_ = std::make_unique<PrintPanel>(c.group<Group::Printing>(), *this, *sheet_, *folders_, *services_.printing,
+                                             *services_.clock, messages, this);
     versionBrowser_ = std::make_unique<VersionBrowser>(*this, versions_, this);
     unsaved_ = std::make_unique<UnsavedKeeper>(services_.programFolder, services_.readOnly, sheet_->history(),
                                                *folders_, this);
@@ -196,6 +196,9 @@ void FormCharac::wirePanels()
     }
     connect(characterFiles_.get(), &CharacterFiles::aboutToLoad, acquire_.get(), &AcquirePanel::close);
     connect(characterFiles_.get(), &CharacterFiles::sheetIsSaved, unsaved_.get(), &UnsavedKeeper::sheetIsSaved);
+    // A printed sheet names the file it was saved to or loaded from; a new character has none.
+    connect(characterFiles_.get(), &CharacterFiles::sheetIsSaved, printing_.get(), &PrintPanel::setSheetFile);
+    connect(creation_.get(), &CreationPanel::rolled, this, [this] { printing_->setSheetFile({}); });
     // A right-click on a listed file offers its earlier versions; one opened shows where it belongs.
     connect(characterFiles_.get(), &CharacterFiles::versionsAsked, versionBrowser_.get(),
             &VersionBrowser::offerVersions);

@@ -1,6 +1,6 @@
 // Services for window tests: messages are recorded instead of shown, the random source is scripted,
-// nothing is launched, printing goes to a PDF file instead of through a dialog, and the program
-// folder is a fresh temporary folder.
+// nothing is launched, the print preview prints straight to a PDF file, today is 9 December 2026,
+// and the program folder is a fresh temporary folder.
 #pragma once
 
 #include "support/scripted_random.h"
@@ -31,20 +31,31 @@ public:
     bool succeed = true;
 };
 
-// The print dialog as a user who chooses "print to file" with outputFile (accept) or cancels.
+// The print preview as a user who prints to the file outputFile (accept) or closes it. What the
+// preview offered is kept: the printer's page and the PDF file proposed.
 class RecordedPrinting final : public window::Printing {
 public:
-    bool choosePrinter(QPrinter& printer, QWidget*) override
+    void preview(QPrinter& printer, QWidget*, const std::function<void(QPrinter&)>& paint) override
     {
         ++dialogs;
-        if (!accept) return false;
+        offeredFile = printer.outputFileName();
+        offeredLayout = printer.pageLayout();
+        if (!accept) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(outputFile);
-        return true;
+        paint(printer);
     }
     int dialogs = 0;
     bool accept = true;
     QString outputFile;
+    QString offeredFile;
+    QPageLayout offeredLayout;
+};
+
+class FixedClock final : public window::Clock {
+public:
+    QDate today() const override { return date; }
+    QDate date{2026, 12, 9};
 };
 
 struct TestServices {
@@ -56,6 +67,7 @@ struct TestServices {
         services.random = random;
         services.launcher = launcher;
         services.printing = printing;
+        services.clock = clock;
         printing->outputFile = programDir.filePath(QStringLiteral("sheet.pdf"));
         // Named as the program names its folders: with the system's own separator.
         services.programFolder = QDir::toNativeSeparators(programDir.path());
@@ -68,5 +80,6 @@ struct TestServices {
     std::shared_ptr<ScriptedRandom> random = std::make_shared<ScriptedRandom>();
     std::shared_ptr<RecordedLauncher> launcher = std::make_shared<RecordedLauncher>();
     std::shared_ptr<RecordedPrinting> printing = std::make_shared<RecordedPrinting>();
+    std::shared_ptr<FixedClock> clock = std::make_shared<FixedClock>();
     window::Services services;
 };

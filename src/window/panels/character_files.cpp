@@ -68,7 +68,7 @@ void CharacterFiles::SaCh()
     folders_.rereadAfterWrite(folders_.currentFolder(), folder); // every list shows the new file
     sheet_.Numero();
     folders_.FindPlace();
-    emit sheetIsSaved();
+    emit sheetIsSaved(fileName);
 }
 
 void CharacterFiles::SaFiC() { folders_.storeCharacterFolder(listedFolder()); }
@@ -102,7 +102,7 @@ bool CharacterFiles::loadCharacterFile(const QString& fileName)
     sheet_.step(stepName(tr("load"), fileName), [&] { loaded = readIntoSheet(fileName); });
     // Said once the step is made: a load that fails part-way has changed the record.
     if (!loaded) messages_.say(kAlienInvader);
-    else emit sheetIsSaved();
+    else emit sheetIsSaved(fileName);
     return loaded;
 }
 

@@ -96,6 +96,7 @@ void CreationPanel::rollCharacter()
         Populate();
         sheet_.Numero();
     });
+    emit rolled();
 }
 
 } // namespace window

@@ -1,24 +1,38 @@
-// Data flow: the window is recorded into a QPicture, which keeps every control's drawing as
-// commands (a widget rendered straight onto a printer is turned into one picture of pixels first),
-// and the picture is played on the page, scaled to fill it.
+// Data flow: "!!" sets up the printer (its own paper, portrait, 15 mm margins, the PDF file offered)
+// and hands it to the preview; each time the preview or the printer asks for the pages, the sheet
+// is read off the sheet's labels, the character folder is read again, and the pages are drawn.
 #include "window/panels/print_panel.h"
 
+#include "window/layout/layout.h"
+#include "window/panels/folder_panel.h"
 #include "window/panels/sheet_panel.h"
 #include "window/platform/services.h"
 
+#include "common/files.h"
+
 #include <QPainter>
-#include <QPicture>
 #include <QPrinter>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace window {
 
-QPageLayout::Orientation orientationFor(const QWidget& window)
+namespace {
+
+// A print to a PDF file is offered this file. Where a printer is at hand the print dialog still
+// starts with it: on Windows, whose dialog would send every printer's output to a file named on
+// the printer, the file is offered only when there is no printer and the preview asks for a file.
+void offerPdfFile(QPrinter& printer, const QString& path)
 {
-    return window.width() > window.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const bool toPrinter = printer.outputFormat() == QPrinter::NativeFormat;
+#ifdef Q_OS_WIN
+    if (!toPrinter) printer.setOutputFileName(path);
+#else
+    printer.setOutputFileName(path); // a name ending in .pdf turns the printer into a PDF file
+    if (toPrinter) printer.setOutputFormat(QPrinter::NativeFormat);
+#endif
 }
+
+} // namespace
 
 QString documentTitle(const QString& characterName)
 {
@@ -26,30 +40,31 @@ QString documentTitle(const QString& characterName)
     return name.isEmpty() ? QString::fromLatin1(kProgramTitle) : name;
 }
 
-void paintWindowOnPage(QWidget& window, QPainter& painter, const QPagedPaintDevice& device)
+printout::ShownSheet designedSheet()
 {
-    QPicture picture;
-    {
-        QPainter recorder(&picture);
-        window.render(&recorder);
+    const auto caption = [](QStringView name, int index = -1) {
+        return QString::fromUtf8(layout::designOf(name, index).caption);
+    };
+    printout::ShownSheet shown{caption(u"Labnam"), caption(u"Labfull"), caption(u"LabDetail"), {}, {}, {}, {}};
+    for (int i = 0; i < printout::kAttributeLabels; ++i) shown.attributes[std::size_t(i)] = caption(u"Chakra", i);
+    for (int row = 0; row < printout::kAbilityRows; ++row) {
+        shown.abilityNames[std::size_t(row)] = caption(u"LabAb", row);
+        shown.abilityValues[std::size_t(row)] = caption(u"LabPer", row);
     }
-    // A picture plays at its own 96 dots an inch: on the page one logical pixel of the window becomes
-    // resolution / 96 device pixels before it is scaled to fill the page.
-    const qreal dots = qreal(device.logicalDpiX()) / qreal(picture.logicalDpiX());
-    const QSizeF page = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
-    const QSizeF sheet = QSizeF(window.size()) * dots;
-    const qreal scale = std::min(page.width() / sheet.width(), page.height() / sheet.height());
-    painter.save();
-    // The painter's origin is the top left corner of the printable area.
-    painter.translate((page.width() - sheet.width() * scale) / 2, (page.height() - sheet.height() * scale) / 2);
-    painter.scale(scale, scale);
-    painter.drawPicture(0, 0, picture);
-    painter.restore();
+    return shown;
 }
 
-PrintPanel::PrintPanel(const PrintingControls& controls, QWidget& window, const SheetPanel& sheet, Printing& printing,
-                       Messages& messages, QObject* parent)
-    : QObject(parent), window_(window), sheet_(sheet), printing_(printing), messages_(messages)
+PrintedSheet printedSheet(const printout::ShownSheet& shown, const QString& folder, const QString& fileName,
+                          QDate printed)
+{
+    return {printout::sheetBlocks(shown, printout::possessionFiles(folder)), fileName, printed};
+}
+
+PrintPanel::PrintPanel(const PrintingControls& controls, QWidget& window, const SheetPanel& sheet,
+                       const FolderPanel& folders, Printing& printing, const Clock& clock, Messages& messages,
+                       QObject* parent)
+    : QObject(parent), window_(window), sheet_(sheet), folders_(folders), printing_(printing), clock_(clock),
+      messages_(messages)
 {
     connect(controls.Command1, &QPushButton::clicked, this, &PrintPanel::printSheet);
 }
@@ -57,18 +72,25 @@ PrintPanel::PrintPanel(const PrintingControls& controls, QWidget& window, const 
 void PrintPanel::printSheet()
 {
     QPrinter printer(QPrinter::HighResolution);
-    // The name the print queue shows, and the file name the dialog suggests for a PDF.
-    printer.setDocName(documentTitle(sheet_.name()));
-    printer.setPageOrientation(orientationFor(window_)); // proposed; the user may change it
-    if (!printing_.choosePrinter(printer, &window_)) return;
+    // The name the print queue shows, and the file name a PDF printer proposes.
+    const QString title = documentTitle(sheet_.name());
+    printer.setDocName(title);
+    printer.setPageLayout(sheetPageLayout(printer.pageLayout().pageSize())); // the printer's own paper
+    const QString pdfName = title + QStringLiteral(".pdf");
+    if (common::isValidFileName(pdfName)) offerPdfFile(printer, common::joinPath(folders_.characterFolder(), pdfName));
+    printing_.preview(printer, &window_, [this](QPrinter& target) { paint(target); });
+}
 
+void PrintPanel::paint(QPrinter& printer)
+{
+    const PrintedSheet sheet =
+        printedSheet(sheet_.shownSheet(), folders_.characterFolder(), sheetFile_, clock_.today());
     QPainter painter;
     if (!painter.begin(&printer)) {
         messages_.say(QStringLiteral("The sheet could not be printed."));
         return;
     }
-    paintWindowOnPage(window_, painter, printer);
-    painter.end();
+    printSheets(painter, printer, {&sheet, 1});
 }
 
 } // namespace window

@@ -1,47 +1,58 @@
-// Printing the sheet. "!!" lets the user choose a printer or a PDF file in the print dialog (through
-// the printing service), on a landscape page when the window is wider than tall; the whole window
-// goes onto one page as it looks on screen, as drawing commands: text stays text, with its fonts.
-// The same page is what `charac --pdf` writes, a page for each character.
+// Printing the sheet. "!!" opens the print preview of the character sheet designed for paper (see
+// window/printing/): the name, the attributes, the health, the ability rows and everything in the
+// character folder, with no control of the window on it. From the preview the user zooms, sets up
+// the page and prints to a printer or a PDF file, which is offered as <name>.pdf in the character
+// folder.
 #pragma once
 
 #include "window/layout/control_set.h"
+#include "window/printing/sheet_printer.h"
 
 #include <QObject>
-#include <QPageLayout>
 
-class QPagedPaintDevice;
-class QPainter;
+class QPrinter;
 
 namespace window {
 
+class Clock;
+class FolderPanel;
 class Messages;
 class Printing;
 class SheetPanel;
 
-// The orientation that fits the window's shape best.
-QPageLayout::Orientation orientationFor(const QWidget& window);
-
-// The window drawn on the painter's page, scaled to fill the device's printable area without
-// distortion, and centred on it. The painter is active on the device.
-void paintWindowOnPage(QWidget& window, QPainter& painter, const QPagedPaintDevice& device);
-
 // The document title of a sheet: the character's name, or the program's title for a sheet without one.
 QString documentTitle(const QString& characterName);
+
+// What a fresh window's sheet shows: every label's own caption, as no character has set them yet.
+printout::ShownSheet designedSheet();
+
+// The sheet a character's folder and what the sheet shows make, dated and with its file's name.
+PrintedSheet printedSheet(const printout::ShownSheet& shown, const QString& folder, const QString& fileName,
+                          QDate printed);
 
 class PrintPanel : public QObject {
     Q_OBJECT
 public:
-    // The window is what is printed; the sheet names the document.
-    PrintPanel(const PrintingControls& controls, QWidget& window, const SheetPanel& sheet, Printing& printing,
-               Messages& messages, QObject* parent = nullptr);
+    // The sheet is what is printed, with the files of the character folder; the preview opens over
+    // the window.
+    PrintPanel(const PrintingControls& controls, QWidget& window, const SheetPanel& sheet, const FolderPanel& folders,
+               Printing& printing, const Clock& clock, Messages& messages, QObject* parent = nullptr);
+
+    // The character file the sheet was last loaded from or saved to, by its name; empty for a sheet
+    // that has none (a new character), which the footer gives as "(not saved)".
+    void setSheetFile(const QString& fileName) { sheetFile_ = fileName; }
 
 private:
     void printSheet();
+    void paint(QPrinter& printer);
 
     QWidget& window_;
     const SheetPanel& sheet_;
+    const FolderPanel& folders_;
     Printing& printing_;
+    const Clock& clock_;
     Messages& messages_;
+    QString sheetFile_;
 };
 
 } // namespace window

@@ -10,6 +10,7 @@
 #include "window/panels/sheet_history.h"
 
 #include "possessions/possession_file.h"
+#include "printout/printed_sheet.h"
 #include "sheet/abilities.h"
 #include "sheet/character.h"
 
@@ -52,6 +53,8 @@ public:
     QString shownPower() const;
     // The Intellect caption, which the core abilities are worked out from.
     QString shownIntellect() const;
+    // Every label as it stands, which is what a printed sheet shows.
+    printout::ShownSheet shownSheet() const;
 
     // A roll's attributes on their labels, and the health taken from the Power label.
     void showRolledAttributes();

@@ -43,6 +43,22 @@ void SheetPanel::restore(const SheetSnapshot& shown)
     for (int i = 0; i < kLabelCount; ++i) all[i]->setCaption(shown.captions[i]);
 }
 
+printout::ShownSheet SheetPanel::shownSheet() const
+{
+    printout::ShownSheet shown;
+    shown.name = c_.Labnam->caption();
+    shown.race = c_.Labfull->caption();
+    shown.words = c_.LabDetail->caption();
+    std::transform(c_.Chakra.begin(), c_.Chakra.end(), shown.attributes.begin(),
+                   [](const CaptionLabel* label) { return label->caption(); });
+    std::transform(c_.LabAb.begin(), c_.LabAb.end(), shown.abilityNames.begin(),
+                   [](const CaptionLabel* label) { return label->caption(); });
+    std::transform(c_.LabPer.begin(), c_.LabPer.end(), shown.abilityValues.begin(),
+                   [](const CaptionLabel* label) { return label->caption(); });
+    shown.condition = state_.character.CharText[sheet::slot::text::Condition];
+    return shown;
+}
+
 bool SheetPanel::isSheetLabel(const QWidget* widget) const
 {
     const auto all = labels();

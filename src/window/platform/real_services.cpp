@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -45,13 +46,21 @@ public:
     }
 };
 
-class DialogPrinting final : public Printing {
+class PreviewPrinting final : public Printing {
 public:
-    bool choosePrinter(QPrinter& printer, QWidget* parent) override
+    void preview(QPrinter& printer, QWidget* parent, const std::function<void(QPrinter&)>& paint) override
     {
-        QPrintDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
+        QPrintPreviewDialog dialog(&printer, parent);
+        if (parent) dialog.resize(parent->window()->size()); // a page large enough to read, over the sheet
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&paint](QPrinter* target) { paint(*target); });
+        dialog.exec();
     }
+};
+
+class SystemClock final : public Clock {
+public:
+    QDate today() const override { return QDate::currentDate(); }
 };
 
 } // namespace
@@ -84,7 +93,8 @@ Services realServices(const QString& programFolder)
     s.messages = std::make_shared<BoxMessages>();
     s.random = std::make_shared<common::SeededRandom>();
     s.launcher = std::make_shared<ProcessLauncher>();
-    s.printing = std::make_shared<DialogPrinting>();
+    s.printing = std::make_shared<PreviewPrinting>();
+    s.clock = std::make_shared<SystemClock>();
     s.programFolder = programFolder;
     s.startFolder = QDir::toNativeSeparators(QDir::currentPath());
     s.settingsFile =

@@ -1,14 +1,16 @@
 // What the window needs from the world outside it: message boxes, random numbers, starting other
-// programs, the print dialog, and the folders it starts from. The program hands in the real ones;
+// programs, the print preview, today's date, and the folders it starts from. The program hands in the real ones;
 // tests hand in ones that record and script, so every behaviour runs headless without a modal box.
 #pragma once
 
 #include "common/random_source.h"
 #include "shell/program_folder.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -44,9 +46,16 @@ public:
 class Printing {
 public:
     virtual ~Printing() = default;
-    // Lets the user choose where the sheet goes (a printer or a PDF file), which sets up the printer
-    // for it; false when the user cancels.
-    virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
+    // Shows the pages that paint draws on the printer, with zoom and page set-up, and lets the user
+    // print them (to a printer or a PDF file): paint then draws them again on the printer chosen.
+    virtual void preview(QPrinter& printer, QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The date a printed sheet is dated.
+    virtual QDate today() const = 0;
 };
 
 struct Services {
@@ -54,6 +63,7 @@ struct Services {
     std::shared_ptr<common::RandomSource> random;
     std::shared_ptr<Launcher> launcher;
     std::shared_ptr<Printing> printing;
+    std::shared_ptr<Clock> clock;
     QString programFolder; // where the path files live; the folder the lists start in
     QString startFolder;   // the process's working folder when the program started
     QString settingsFile;  // the user's settings (INI); missing or unreadable means the defaults
@@ -67,7 +77,7 @@ shell::ProgramFolder realProgramFolder();
 QString realProgramFolderPath();
 
 // The services of the running program: real message boxes over the active window, a seeded
-// generator, detached processes, the modal print dialog, the given program folder, the current
+// generator, detached processes, the modal print preview, the system's date, the given program folder, the current
 // working folder and the user's settings file.
 Services realServices(const QString& programFolder);
 
