@@ -44,8 +44,9 @@ std::vector<Page> pagesOf(const QString& pdf)
     return pages;
 }
 
-// Tessa, and a third each of abilities, items and notes of up to five lines.
-void writeParty(const QString& folder, int possessions)
+// Tessa, and a third each of abilities, items and notes of up to five lines. Her name and her first
+// ability row's caption said that many times over.
+void writeParty(const QString& folder, int possessions, int repeats)
 {
     sheet::Character tessa;
     const QStringList texts{u"Sea Elf"_s,     u"wounded"_s,      u"Tessa"_s,      u"female"_s,
@@ -53,6 +54,9 @@ void writeParty(const QString& folder, int possessions)
                             u"open locks"_s,  u"initiative"_s,   u"Chain mail"_s, u"Iron helm\rRound shield"_s,
                             u"Short sword"_s, u"system shock"_s, u"12"_s};
     for (int slot = 1; slot <= 15; ++slot) tessa.CharText.numbered(slot) = texts[slot - 1];
+    for (const sheet::slot::text slot : {sheet::slot::text::Name, sheet::slot::text::Row0Name}) {
+        tessa.CharText[slot] = (tessa.CharText[slot] + u' ').repeated(repeats).trimmed();
+    }
     const QList<int> values{14, 15, 12, 13, 16, 11, 17, 7, 12, 12, 2, 21, 5, 94};
     for (int slot = 1; slot <= 14; ++slot) tessa.CharValue.numbered(slot) = std::int16_t(values[slot - 1]);
     QVERIFY(common::writeFileAtomically(folder + u"/Tessa.QOZ"_s, charfile::characterFileBytes(tessa)));
@@ -81,8 +85,11 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QSizeF>("paper"); // points
         QTest::addColumn<int>("pages");    // 0: more than one
-        QTest::newRow("fifteen possessions of five lines, on A4") << 15 << u"C.UTF-8"_s << QSizeF(595.3, 841.9) << 1;
-        QTest::newRow("sixty possessions, on US Letter") << 60 << u"en_US.UTF-8"_s << QSizeF(612, 792) << 0;
+        QTest::addColumn<int>("repeats");  // of the name and the first ability row's caption
+        const QSizeF a4(595.3, 841.9);
+        QTest::newRow("fifteen possessions of five lines, on A4") << 15 << u"C.UTF-8"_s << a4 << 1 << 1;
+        QTest::newRow("sixty possessions, on US Letter") << 60 << u"en_US.UTF-8"_s << QSizeF(612, 792) << 0 << 1;
+        QTest::newRow("a name and a caption longer than a page") << 3 << u"C.UTF-8"_s << a4 << 0 << 1500;
     }
     void printedSheet()
     {
@@ -93,8 +100,9 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QSizeF, paper);
         QFETCH(int, pages);
+        QFETCH(int, repeats);
         QTemporaryDir work;
-        writeParty(work.path(), possessions);
+        writeParty(work.path(), possessions, repeats);
         const QString out = work.filePath(u"Tessa.pdf"_s);
         QProcess charac;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

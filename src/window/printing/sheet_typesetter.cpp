@@ -164,12 +164,13 @@ std::vector<Band> SheetTypesetter::row(const QStringList& cells, std::span<const
     return perLine;
 }
 
-Band SheetTypesetter::line(const QString& text, PrintFont role, qreal spaceAbove) const
+std::vector<Band> SheetTypesetter::line(const QString& text, PrintFont role, qreal spaceAbove) const
 {
     const std::array<Column, 1> centred{{{0, body_.width(), role, Qt::AlignHCenter}}};
-    Band band = stacked(row({text}, centred, 0));
-    band.rules.clear();
-    return withSpaceAbove(band, spaceAbove);
+    std::vector<Band> bands = row({text}, centred, 0);
+    bands.back().rules.clear();
+    bands.front() = withSpaceAbove(bands.front(), spaceAbove);
+    return bands;
 }
 
 // A heading over the hairline that underlines it; it goes onto the page of the row under it.
@@ -181,8 +182,9 @@ Band SheetTypesetter::heading(const QString& text) const
     return band;
 }
 
-// The attributes and the health on the left, the ability rows on the right.
-Band SheetTypesetter::sheetTable(std::span<const Block> blocks) const
+// The attributes and the health on the left, the ability rows on the right; captions too long for
+// the two to stand side by side on half a page go one after the other instead.
+std::vector<Band> SheetTypesetter::sheetTable(std::span<const Block> blocks) const
 {
     const qreal half = (body_.width() - millimetres(kColumnGap)) / 2;
     const qreal right = half + millimetres(kColumnGap);
@@ -194,19 +196,25 @@ Band SheetTypesetter::sheetTable(std::span<const Block> blocks) const
          {right + half - millimetres(20), millimetres(20), PrintFont::Strong, Qt::AlignRight}}};
     std::vector<Band> left, rightSide;
     for (const Block& block : blocks) {
-        if (block.kind == BlockKind::Ability) {
-            rightSide.push_back(stacked(row(block.cells, ability, millimetres(kRowPad))));
-            continue;
+        const bool isAbility = block.kind == BlockKind::Ability;
+        std::vector<Band> bands = isAbility ? row(block.cells, ability, millimetres(kRowPad))
+                                            : row(block.cells, attribute, millimetres(kRowPad));
+        if (!isAbility) {
+            QLineF& rule = bands.back().rules.front();
+            rule.setP1(QPointF(0, rule.y1())); // the hairline runs under the colour square too
         }
-        Band band = stacked(row(block.cells, attribute, millimetres(kRowPad)));
-        band.rules.front().setP1(QPointF(0, band.rules.front().y1()));
         if (block.attribute >= 0) {
             const qreal side = millimetres(kSquare);
-            band.squares.push_back({QRectF(0, (band.height - side) / 2, side, side), attributeColour(block.attribute)});
+            bands.front().squares.push_back(
+                {QRectF(0, (bands.front().height - side) / 2, side, side), attributeColour(block.attribute)});
         }
-        left.push_back(std::move(band));
+        std::vector<Band>& column = isAbility ? rightSide : left;
+        std::move(bands.begin(), bands.end(), std::back_inserter(column));
     }
-    return withSpaceAbove(besideEachOther(stacked(left), stacked(rightSide)), millimetres(3));
+    const Band table = besideEachOther(stacked(left), stacked(rightSide));
+    if (table.height <= body_.height() / 2) return {withSpaceAbove(table, millimetres(3))};
+    std::move(rightSide.begin(), rightSide.end(), std::back_inserter(left));
+    return left;
 }
 
 std::vector<Band> SheetTypesetter::blockBands(const Block& block) const
@@ -220,8 +228,8 @@ std::vector<Band> SheetTypesetter::blockBands(const Block& block) const
     const std::array<Column, 2> note{{{0, millimetres(30), PrintFont::Strong, Qt::AlignLeft},
                                       {millimetres(32), width - millimetres(32), PrintFont::Body, Qt::AlignLeft}}};
     switch (block.kind) {
-    case BlockKind::Name: return {line(block.cells.value(0), PrintFont::Name, 0)};
-    case BlockKind::Line: return {line(block.cells.value(0), PrintFont::Line, millimetres(1))};
+    case BlockKind::Name: return line(block.cells.value(0), PrintFont::Name, 0);
+    case BlockKind::Line: return line(block.cells.value(0), PrintFont::Line, millimetres(1));
     case BlockKind::Heading: return {heading(block.cells.value(0))};
     case BlockKind::Possession: return row(block.cells, possession, millimetres(kRowPad));
     case BlockKind::Note: {
@@ -231,7 +239,7 @@ std::vector<Band> SheetTypesetter::blockBands(const Block& block) const
     }
     case BlockKind::Attribute:
     case BlockKind::Health:
-    case BlockKind::Ability: return {sheetTable({&block, 1})};
+    case BlockKind::Ability: return sheetTable({&block, 1});
     }
     return {};
 }
@@ -242,7 +250,7 @@ std::vector<Band> SheetTypesetter::bands(const std::vector<Block>& blocks) const
     for (auto block = blocks.begin(); block != blocks.end();) {
         if (inSheetTable(block->kind)) {
             const auto end = std::find_if_not(block, blocks.end(), [](const Block& b) { return inSheetTable(b.kind); });
-            all.push_back(sheetTable({block, end}));
+            for (Band& band : sheetTable({block, end})) all.push_back(std::move(band));
             block = end;
             continue;
         }
@@ -255,7 +263,10 @@ std::vector<Band> SheetTypesetter::bands(const std::vector<Block>& blocks) const
 Band SheetTypesetter::continuationHead(const QString& name) const
 {
     const std::array<Column, 1> whole{{{0, body_.width(), PrintFont::Heading, Qt::AlignLeft}}};
-    Band band = stacked(row({name}, whole, millimetres(0.6)));
+    // One line, however long the name: the head must leave the page to the sheet.
+    const QString shown =
+        QFontMetricsF(font(PrintFont::Heading), &device_).elidedText(name.simplified(), Qt::ElideRight, body_.width());
+    Band band = stacked(row({shown}, whole, millimetres(0.6)));
     band.height += millimetres(3);
     return band;
 }

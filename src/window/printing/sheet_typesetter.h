@@ -50,7 +50,7 @@ public:
 
     // The blocks' bands, top to bottom.
     std::vector<Band> bands(const std::vector<printout::Block>& blocks) const;
-    // What heads every page after the first: the character's name over a hairline.
+    // What heads every page after the first: the character's name on one line, over a hairline.
     Band continuationHead(const QString& name) const;
     // The footer line, centred, its band's bottom on the bottom of the body's page.
     Band footer(const QString& line) const;
@@ -65,9 +65,9 @@ private:
 
     QStringList wrapped(const QString& text, PrintFont role, qreal width) const;
     std::vector<Band> row(const QStringList& cells, std::span<const Column> columns, qreal pad) const;
-    Band line(const QString& text, PrintFont role, qreal spaceAbove) const;
+    std::vector<Band> line(const QString& text, PrintFont role, qreal spaceAbove) const;
     Band heading(const QString& text) const;
-    Band sheetTable(std::span<const printout::Block> blocks) const;
+    std::vector<Band> sheetTable(std::span<const printout::Block> blocks) const;
     std::vector<Band> blockBands(const printout::Block& block) const;
 
     QPaintDevice& device_;
