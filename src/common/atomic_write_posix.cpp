@@ -197,6 +197,13 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, LinkRule 
     return name && replaceInFolder(folder.get(), *name, bytes);
 }
 
+bool staysInFolder(const QString& path)
+{
+    const Place place = placeOf(nativePath(path));
+    const Descriptor folder(openFolder(place.folder));
+    return folder.get() >= 0 && nameInFolder(folder.get(), place.name).has_value();
+}
+
 void removeStaleSaves(const QString& folder, const QStringList& names)
 {
     if (names.isEmpty()) return;

@@ -132,6 +132,8 @@ bool replaceFile(const QString& target, const QByteArray& bytes)
 
 } // namespace
 
+bool staysInFolder(const QString& path) { return fileInFolder(QFileInfo(path).absoluteFilePath()).has_value(); }
+
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, LinkRule links)
 {
     const QString target = QFileInfo(path).absoluteFilePath();

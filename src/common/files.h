@@ -47,6 +47,11 @@ enum class LinkRule {
     StayInFolder,
 };
 
+// Whether a file is its folder's own to read, as StayInFolder has it: no link, or links that lead
+// only to a file directly in the same folder (or to nothing). A file read from a folder another
+// player sent must not bring another file of this machine along.
+bool staysInFolder(const QString& path);
+
 // Writes a temporary file of its own beside the target and renames it over the target once it is
 // complete and on disk, then flushes the folder so that the rename survives a power cut (a folder the
 // user may write to but not read cannot be flushed: there the rename is on disk when the system

@@ -1,5 +1,6 @@
 #include "printout/printed_sheet.h"
 
+#include "common/file_text.h"
 #include "common/files.h"
 #include "common/folder_entries.h"
 #include "possessions/possession_file.h"
@@ -59,15 +60,26 @@ QString printedCaption(QString caption)
     return lines.join(QLatin1Char('\n'));
 }
 
+// The line the amount is read from: the one after the name that the amount buttons work on (the
+// last number), or else the last "0", which the "0" button leaves once an item is used up.
+int amountLineOf(const QStringList& lines, int nameLine, int buttonRow)
+{
+    if (buttonRow > nameLine) return buttonRow;
+    for (int i = int(lines.size()) - 1; i > nameLine; --i) {
+        if (lines[i].trimmed() == u'0') return i;
+    }
+    return -1;
+}
+
 // An ability or item: the category word of its first line when that is a catalogue letter, its
-// name (the next line, or the file's name when that is blank), the amount the viewer's buttons would
-// work on, and every other line that holds something.
+// name (the next line, or the file's name when that is blank), its amount, and every other line that
+// holds something.
 Block possessionRow(const QString& fileName, const possessions::PossessionView& view)
 {
     const QStringList lines(view.lines.begin(), view.lines.begin() + view.shownLines);
     const std::optional<QString> kind = lines.isEmpty() ? std::nullopt : categoryWord(lines.front());
     const int nameLine = kind ? 1 : 0;
-    const int amountLine = view.buttonRow > nameLine ? view.buttonRow : -1;
+    const int amountLine = amountLineOf(lines, nameLine, view.buttonRow);
     QString name = nameLine < lines.size() ? lines[nameLine].trimmed() : QString();
     if (name.isEmpty()) name = withoutEnding(fileName);
     QStringList others;
@@ -78,10 +90,20 @@ Block possessionRow(const QString& fileName, const possessions::PossessionView& 
     return {BlockKind::Possession, {kind.value_or(QString()), name, amount, others.join(kJoin)}};
 }
 
-Block noteRow(const QString& fileName, const possessions::PossessionView& view)
+// A note: its name, then its whole text, line by line as written, up to the end line. Unlike the
+// viewer's seven boxes, nothing is cut: no line split at a comma, none left out after the seventh.
+// A marker line is not text, as the viewer does not show it.
+Block noteRow(const QString& fileName, const QByteArray& bytes)
 {
+    QString text = common::decodeFileText(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QStringList cells{withoutEnding(fileName)};
-    for (int i = 0; i < view.shownLines; ++i) cells.append(view.lines[std::size_t(i)]);
+    for (const QString& line : text.split(u'\n')) {
+        const QString start = line.trimmed().left(1);
+        if (start == u'_') break;
+        if (start != u'^') cells.append(line);
+    }
+    while (cells.size() > 1 && cells.back().trimmed().isEmpty()) cells.removeLast();
     return {BlockKind::Note, cells};
 }
 
@@ -91,9 +113,9 @@ Block fileRow(const FolderFile& file, const Group& group)
         if (group.list == possessions::ListKind::Notes) return {BlockKind::Note, {file.name, kUnreadable}};
         return {BlockKind::Possession, {QString(), file.name, QString(), kUnreadable}};
     }
+    if (group.list == possessions::ListKind::Notes) return noteRow(file.name, *file.bytes);
     // What the viewer would show of it, with none of a view's effects on the sheet.
-    const auto view = possessions::viewPossession(*file.bytes, group.list, file.name, {});
-    return group.list == possessions::ListKind::Notes ? noteRow(file.name, view) : possessionRow(file.name, view);
+    return possessionRow(file.name, possessions::viewPossession(*file.bytes, group.list, file.name, {}));
 }
 
 void addSheet(std::vector<Block>& blocks, const ShownSheet& sheet)
@@ -108,7 +130,7 @@ void addSheet(std::vector<Block>& blocks, const ShownSheet& sheet)
     }
     const QString health = sheet.attributes[kHealthLabel] + QStringLiteral(" of ") + sheet.attributes[kPowerLabel];
     blocks.push_back({BlockKind::Health, {QStringLiteral("Health"), health, sheet.condition}});
-    for (int row = 0; row < kAbilityRows; ++row) {
+    for (int row = 0; row < sheet::kAbilityRows; ++row) {
         blocks.push_back(
             {BlockKind::Ability,
              {printedCaption(sheet.abilityNames[std::size_t(row)]), sheet.abilityValues[std::size_t(row)]}});
@@ -135,9 +157,11 @@ std::vector<FolderFile> possessionFiles(const QString& folder)
 {
     std::vector<FolderFile> files;
     for (const QString& name : common::readFolder(folder).files) {
-        if (groupOf(name)) {
-            files.push_back({name, common::readWholeFile(common::joinPath(folder, name), common::kSmallFileLimit)});
-        }
+        if (!groupOf(name)) continue;
+        const QString path = common::joinPath(folder, name);
+        // A link out of the folder is not read: the folder may come from another player.
+        files.push_back(
+            {name, common::staysInFolder(path) ? common::readWholeFile(path, common::kSmallFileLimit) : std::nullopt});
     }
     return files;
 }

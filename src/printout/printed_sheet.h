@@ -9,6 +9,7 @@
 #pragma once
 
 #include "sheet/character.h"
+#include "sheet/sheet_captions.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -21,20 +22,18 @@
 
 namespace printout {
 
-inline constexpr int kAttributeLabels = 9; // Spell Essence, the seven attributes, Health
-inline constexpr int kHealthLabel = 8;
+inline constexpr int kHealthLabel = 8; // of the sheet's attribute labels: 0 Spell Essence, 1..7, 8 Health
 inline constexpr int kPowerLabel = 7;
-inline constexpr int kAbilityRows = 8;
 
 // What the sheet's labels show, each as it stands.
 struct ShownSheet {
-    QString name;                                     // the name label
-    QString race;                                     // the race label
-    QString words;                                    // sex, kind and condition word, as one line
-    std::array<QString, kAttributeLabels> attributes; // 0 Spell Essence, 1..7 Wisdom..Power, 8 Health
-    std::array<QString, kAbilityRows> abilityNames;   // the rows' captions, helm and shield lines included
-    std::array<QString, kAbilityRows> abilityValues;  // the rows' values
-    QString condition;                                // the condition word, on its own
+    QString name;                                            // the name label
+    QString race;                                            // the race label
+    QString words;                                           // sex, kind and condition word, as one line
+    std::array<QString, sheet::kAttributeLabels> attributes; // 0 Spell Essence, 1..7 Wisdom..Power, 8 Health
+    std::array<QString, sheet::kAbilityRows> abilityNames;   // the rows' captions, helm and shield lines included
+    std::array<QString, sheet::kAbilityRows> abilityValues;  // the rows' values
+    QString condition;                                       // the condition word, on its own
     bool operator==(const ShownSheet&) const = default;
 };
 
@@ -49,7 +48,8 @@ struct FolderFile {
 };
 
 // The possession files of a folder (abilities, items and notes, by their endings in any case), read
-// whole. A folder that cannot be listed has none; a file that cannot be read comes without bytes.
+// whole. A folder that cannot be listed has none; a file that cannot be read, or a link that leads
+// out of the folder, comes without bytes.
 std::vector<FolderFile> possessionFiles(const QString& folder);
 
 enum class BlockKind {
@@ -60,7 +60,7 @@ enum class BlockKind {
     Ability,    // the row's caption and its value
     Heading,    // one cell: "Abilities", "Items" or "Notes"
     Possession, // an ability or item: its kind, name, amount, and its other lines joined
-    Note,       // the note's name, then each of its lines
+    Note,       // the note's name, then each line of its whole text
 };
 
 struct Block {
@@ -72,8 +72,8 @@ struct Block {
 
 // The printed sheet, top to bottom: the name; the race and the words; the seven attributes and
 // Spell Essence; the health; the eight ability rows; then the abilities, items and notes of the
-// folder, each group under its heading and sorted by file name. A file that cannot be read, or is
-// no valid possession file, is listed by name as "(cannot be read)".
+// folder, each group under its heading and sorted by file name. A file that cannot be read is listed
+// by its file name as "(cannot be read)"; one that is no valid possession file shows what it holds.
 std::vector<Block> sheetBlocks(const ShownSheet& sheet, std::vector<FolderFile> files);
 
 // "Charac 1.014 · Tessa.QOZ · printed 9 Dec 2026 · page 1 of 2"; "(not saved)" for a sheet without

@@ -94,10 +94,16 @@ private slots:
             << u"Odd.qod"_s << QByteArray("i,Odd stone") << item({u"Item"_s, u"Odd stone"_s, {}, {}});
         QTest::newRow("a file that cannot be read")
             << u"Lost.qod"_s << QByteArray("-") << item({{}, u"Lost.qod"_s, {}, u"(cannot be read)"_s});
-        QTest::newRow("a note: its name, then every line")
+        QTest::newRow("a used-up item keeps its amount")
+            << u"Torch.qod"_s << possessionBytes({u"i"_s, u"Torch"_s, u"0"_s, u"burnt out"_s})
+            << item({u"Item"_s, u"Torch"_s, u"0"_s, u"burnt out"_s});
+        QTest::newRow("a note: its name, then its whole text, commas and all")
             << u"Journal.qon"_s << possessionBytes({u"Met the innkeeper, at Brae."_s, QString(), u"Owes us 30 gold."_s})
             << Block{BlockKind::Note,
-                     {u"Journal"_s, u"Met the innkeeper"_s, u"at Brae."_s, QString(), u"Owes us 30 gold."_s}};
+                     {u"Journal"_s, u"Met the innkeeper, at Brae."_s, QString(), u"Owes us 30 gold."_s}};
+        QTest::newRow("a note of more than seven lines, a marker left out")
+            << u"Long.qon"_s << QByteArray("1\r\n2\r\n^3\r\n3\n4\r5\r\n6\r\n7\r\n8\r\n___\r\nafter\r\n")
+            << Block{BlockKind::Note, {u"Long"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s}};
         QTest::newRow("a note that cannot be read")
             << u"Lost.qon"_s << QByteArray("-") << Block{BlockKind::Note, {u"Lost.qon"_s, u"(cannot be read)"_s}};
     }
@@ -124,14 +130,25 @@ private slots:
         }
         createRaw(path, "Huge.qon", QByteArray(), common::kSmallFileLimit + 1); // too big to be one
         QVERIFY(QDir(path).mkdir(u"Folder.qod"_s));
+        QStringList links; // a link to a file beside it is read; one out of the folder is not
+#ifndef Q_OS_WIN
+        QTemporaryDir elsewhere;
+        QVERIFY(common::writeFileAtomically(elsewhere.filePath(u"secret.txt"_s), "secret\r\n___\r\n"));
+        QVERIFY(QFile::link(elsewhere.filePath(u"secret.txt"_s), common::joinPath(path, u"loot.qon"_s)));
+        QVERIFY(QFile::link(u"b.qon"_s, common::joinPath(path, u"c.qon"_s)));
+        links = QStringList{u"c|i|b.qon"_s, u"loot.qon|(cannot be read)"_s};
+#endif
 
         QStringList shown;
         for (const Block& block : possessionBlocks(printout::possessionFiles(path))) {
             shown.append(block.kind == BlockKind::Heading ? block.cells[0] : block.cells.join(u'|'));
         }
-        const QStringList expected{
-            u"Items"_s, u"Item|axe.qod||"_s, u"Item|Bow.qod||"_s,           u"Item|Zither.QOD||"_s,
-            u"Notes"_s, u"b|i|b.qon"_s,      u"Huge.qon|(cannot be read)"_s};
+        QStringList expected{u"Items"_s, u"Item|axe.qod||"_s, u"Item|Bow.qod||"_s,           u"Item|Zither.QOD||"_s,
+                             u"Notes"_s, u"b|i|b.qon"_s,      u"Huge.qon|(cannot be read)"_s};
+        if (!links.isEmpty()) {
+            expected.insert(6, links[0]);
+            expected.append(links[1]);
+        }
         QCOMPARE(shown, expected);
     }
 
