@@ -13,6 +13,7 @@ struct SheetSnapshot {
     Character character;
     DefenseInUse defense;
     QStringList captions; // every sheet label, always in the same order
+    QString file;         // the character file it was last loaded from or saved to; empty for none
     bool operator==(const SheetSnapshot&) const = default;
 };
 

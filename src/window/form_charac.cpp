@@ -196,9 +196,6 @@ void FormCharac::wirePanels()
     }
     connect(characterFiles_.get(), &CharacterFiles::aboutToLoad, acquire_.get(), &AcquirePanel::close);
     connect(characterFiles_.get(), &CharacterFiles::sheetIsSaved, unsaved_.get(), &UnsavedKeeper::sheetIsSaved);
-    // A printed sheet names the file it was saved to or loaded from; a new character has none.
-    connect(characterFiles_.get(), &CharacterFiles::sheetIsSaved, printing_.get(), &PrintPanel::setSheetFile);
-    connect(creation_.get(), &CreationPanel::rolled, this, [this] { printing_->setSheetFile({}); });
     // A right-click on a listed file offers its earlier versions; one opened shows where it belongs.
     connect(characterFiles_.get(), &CharacterFiles::versionsAsked, versionBrowser_.get(),
             &VersionBrowser::offerVersions);

@@ -68,7 +68,8 @@ void CharacterFiles::SaCh()
     folders_.rereadAfterWrite(folders_.currentFolder(), folder); // every list shows the new file
     sheet_.Numero();
     folders_.FindPlace();
-    emit sheetIsSaved(fileName);
+    sheet_.setFile(fileName);
+    emit sheetIsSaved();
 }
 
 void CharacterFiles::SaFiC() { folders_.storeCharacterFolder(listedFolder()); }
@@ -102,7 +103,7 @@ bool CharacterFiles::loadCharacterFile(const QString& fileName)
     sheet_.step(stepName(tr("load"), fileName), [&] { loaded = readIntoSheet(fileName); });
     // Said once the step is made: a load that fails part-way has changed the record.
     if (!loaded) messages_.say(kAlienInvader);
-    else emit sheetIsSaved(fileName);
+    else emit sheetIsSaved();
     return loaded;
 }
 
@@ -113,7 +114,9 @@ void CharacterFiles::openVersion(const QString& fileName, const std::optional<QB
         emit aboutToLoad();
         stopBlinking();
         read = bytes && charfile::readCharacterFile(*bytes, character_);
-        if (read) sheet_.Numero();
+        if (!read) return;
+        sheet_.setFile(fileName); // what "save" makes it again
+        sheet_.Numero();
     });
     if (!read) messages_.say(kAlienInvader);
 }
@@ -125,7 +128,12 @@ bool CharacterFiles::readIntoSheet(const QString& fileName)
     const auto bytes = fileName.isEmpty() ? std::nullopt
                                           : common::readWholeFile(common::joinPath(c_.FileD->folder(), fileName),
                                                                   common::kSmallFileLimit);
-    if (!bytes || !charfile::readCharacterFile(*bytes, character_)) return false;
+    const sheet::Character before = character_;
+    if (!bytes || !charfile::readCharacterFile(*bytes, character_)) {
+        if (character_ != before) sheet_.setFile(QString()); // part of another character: no file holds it
+        return false;
+    }
+    sheet_.setFile(fileName);
     SaFiC();
     sheet_.Numero();
     return true;

@@ -58,8 +58,8 @@ signals:
     // (and for a load the acquire panel closes).
     void aboutToSave();
     void aboutToLoad();
-    // A save or a load went through: the sheet is what the character file of that name holds.
-    void sheetIsSaved(const QString& fileName);
+    // A save or a load went through: the sheet is what the character file holds.
+    void sheetIsSaved();
     // A right-click on the character file at path.
     void versionsAsked(const QString& path, const QPoint& globalPos);
 

@@ -95,8 +95,8 @@ void CreationPanel::rollCharacter()
         sheet_.nameAsShown();
         Populate();
         sheet_.Numero();
+        sheet_.setFile(QString()); // a new character: no file holds it yet
     });
-    emit rolled();
 }
 
 } // namespace window

@@ -50,10 +50,6 @@ public:
     void startSeedTicker();
     void Timer1Tick();
 
-signals:
-    // A new random character is on the sheet: it has no character file yet.
-    void rolled();
-
 private:
     void freezeSeed();
     void drawRaceNumber();

@@ -55,6 +55,10 @@ public:
     QString shownIntellect() const;
     // Every label as it stands, which is what a printed sheet shows.
     printout::ShownSheet shownSheet() const;
+    // The name of the character file the sheet was last loaded from or saved to (a printed sheet
+    // names it); empty for a new character. Undo and redo bring it back with the sheet.
+    const QString& file() const { return file_; }
+    void setFile(const QString& fileName) { file_ = fileName; }
 
     // A roll's attributes on their labels, and the health taken from the Power label.
     void showRolledAttributes();
@@ -103,6 +107,7 @@ private:
     SheetState state_;
     std::int16_t EditAttr = 0; // the attribute the attribute editor was opened for
     std::int16_t EditRow = 0;  // the ability row the name or value editor was opened for
+    QString file_;
     SheetHistory history_;
 };
 

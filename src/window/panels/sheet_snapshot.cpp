@@ -25,7 +25,7 @@ std::array<CaptionLabel*, SheetPanel::kLabelCount> SheetPanel::labels() const
 
 SheetSnapshot SheetPanel::snapshot() const
 {
-    SheetSnapshot shown{state_.character, state_.defense, {}};
+    SheetSnapshot shown{state_.character, state_.defense, {}, file_};
     shown.captions.reserve(kLabelCount);
     for (const CaptionLabel* label : labels()) shown.captions.append(label->caption());
     return shown;
@@ -39,6 +39,7 @@ void SheetPanel::restore(const SheetSnapshot& shown)
     }
     state_.character = shown.character;
     state_.defense = shown.defense;
+    file_ = shown.file;
     const auto all = labels();
     for (int i = 0; i < kLabelCount; ++i) all[i]->setCaption(shown.captions[i]);
 }
