@@ -44,7 +44,7 @@ std::vector<Page> pagesOf(const QString& pdf)
     return pages;
 }
 
-// Tessa, and a third each of abilities, items and notes of up to five lines. Her name and her first
+// Tessa, and a third each of abilities, items and notes of five lines. Her name and her first
 // ability row's caption said that many times over.
 void writeParty(const QString& folder, int possessions, int repeats)
 {
@@ -62,15 +62,69 @@ void writeParty(const QString& folder, int possessions, int repeats)
     QVERIFY(common::writeFileAtomically(folder + u"/Tessa.QOZ"_s, charfile::characterFileBytes(tessa)));
     for (int i = 0; i < possessions; ++i) {
         const QString n = QString::number(i);
+        const QStringList note{u"Owes us %1 gold from the inn at Brae"_s.arg(n), u"and a debt to the old smith"_s,
+                               u"who keeps the north road gate"_s, u"until the spring thaw comes"_s,
+                               u"and the river runs high again"_s};
         const auto [name, lines] =
-            i % 3 == 0 ? std::pair(u"Skill %1.qoa"_s.arg(n), QStringList{u"s"_s, u"Skill %1"_s.arg(n), u"4%1"_s.arg(n)})
+            i % 3 == 0 ? std::pair(u"Skill %1.qoa"_s.arg(n), QStringList{u"s"_s, u"Skill %1"_s.arg(n), u"4%1"_s.arg(n),
+                                                                         u"learned at sea"_s, u"practised daily"_s})
             : i % 3 == 1 ? std::pair(u"Sword %1.qod"_s.arg(n),
                                      QStringList{u"w"_s, u"Sword %1"_s.arg(n), u"7%1"_s.arg(n), u"sharp"_s, u"old"_s})
-                         : std::pair(u"Note %1.qon"_s.arg(n),
-                                     QStringList{u"Owes us %1 gold and a long tale of why which runs over the line "
-                                                 u"and maybe wraps"_s.arg(n),
-                                                 u"two"_s, u"three"_s, u"four"_s, u"five"_s});
+                         : std::pair(u"Note %1.qon"_s.arg(n), note);
         QVERIFY(common::writeFileAtomically(folder + u'/' + name, possessionBytes(lines)));
+    }
+}
+
+// Every page on the paper, its footer the last line with nothing reaching into it, naming the file
+// and the page of each character's own count, and the name heading it.
+void checkPages(const std::vector<Page>& printed, int copies, QSizeF paper)
+{
+    const std::size_t perCharacter = printed.size() / std::size_t(copies);
+    QCOMPARE(printed.size(), perCharacter * std::size_t(copies));
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        const Page& page = printed[i];
+        QVERIFY(qAbs(page.size.width() - paper.width()) < 1 && qAbs(page.size.height() - paper.height()) < 1);
+        const auto footer = std::find_if(page.words.begin(), page.words.end(),
+                                         [](const Word& word) { return word.text == u"Charac"_s; });
+        QVERIFY(footer != page.words.end());
+        QString footerText;
+        for (auto word = footer; word != page.words.end(); ++word) footerText += word->text + u' ';
+        const QString pageOf = u"page %1 of %2"_s.arg(i % perCharacter + 1).arg(perCharacter);
+        QVERIFY2(footerText.contains(u"Tessa.QOZ"_s) && footerText.contains(pageOf), qPrintable(footerText));
+        for (auto word = page.words.begin(); word != footer; ++word) {
+            QVERIFY2(word->box.bottom() < footer->box.top(), qPrintable(word->text));
+        }
+        QCOMPARE(page.words.front().text, u"Tessa"_s);
+    }
+}
+
+// The sheet's words and every possession's, none of the machine's folders or any web address, in
+// serif fonts only, every one embedded.
+void checkTextAndFonts(const QString& pdf, int possessions, const QString& folder)
+{
+    const QString text = pdfText(pdf);
+    QStringList expected{u"Sea Elf"_s,     u"female, humanoid, wounded"_s,
+                         u"12 of 17"_s,    u"Round shield"_s,
+                         u"94"_s,          u"cantrip"_s,
+                         u"prayer"_s,      u"open locks"_s,
+                         u"initiative"_s,  u"Chain mail"_s,
+                         u"Iron helm"_s,   u"Short sword"_s,
+                         u"system shock"_s};
+    for (const char* name : sheet::slot::kAttributeNames) expected.append(QString::fromLatin1(name));
+    for (int i = 0; i < possessions; ++i) {
+        const QString n = QString::number(i);
+        expected.append(i % 3 == 0 ? u"4"_s + n : i % 3 == 1 ? u"Sword "_s + n : u"Owes us %1 gold"_s.arg(n));
+    }
+    if (possessions > 2) expected.append(u"and the river runs high again"_s);
+    for (const QString& shown : expected) QVERIFY2(text.contains(shown), qPrintable(shown));
+    for (const QString& absent : {folder, u"http"_s, u"www."_s}) QVERIFY2(!text.contains(absent), qPrintable(absent));
+
+    const QStringList fonts = popplerOutput(u"pdffonts"_s, {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString& font : fonts) {
+        QVERIFY2(font.contains(QRegularExpression(u"Serif|Georgia|Times"_s)) && !font.contains(u"Sans"_s),
+                 qPrintable(font));
+        QVERIFY2(font.contains(QRegularExpression(u"\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+"_s)), qPrintable(font));
     }
 }
 
@@ -84,12 +138,16 @@ private slots:
         QTest::addColumn<int>("possessions");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QSizeF>("paper"); // points
-        QTest::addColumn<int>("pages");    // 0: more than one
+        QTest::addColumn<int>("pages");    // of each character; 0: more than one
         QTest::addColumn<int>("repeats");  // of the name and the first ability row's caption
+        QTest::addColumn<int>("copies");   // of the character file named
         const QSizeF a4(595.3, 841.9);
-        QTest::newRow("fifteen possessions of five lines, on A4") << 15 << u"C.UTF-8"_s << a4 << 1 << 1;
-        QTest::newRow("sixty possessions, on US Letter") << 60 << u"en_US.UTF-8"_s << QSizeF(612, 792) << 0 << 1;
-        QTest::newRow("a name and a caption longer than a page") << 3 << u"C.UTF-8"_s << a4 << 0 << 1500;
+        const QSizeF letter(612, 792);
+        QTest::newRow("fifteen possessions of five lines, on A4") << 15 << u"C.UTF-8"_s << a4 << 1 << 1 << 1;
+        QTest::newRow("fifteen possessions of five lines, on US Letter")
+            << 15 << u"en_US.UTF-8"_s << letter << 1 << 1 << 1;
+        QTest::newRow("sixty possessions, twice") << 60 << u"C.UTF-8"_s << a4 << 0 << 1 << 2;
+        QTest::newRow("a name and a caption longer than a page") << 3 << u"C.UTF-8"_s << a4 << 0 << 1500 << 1;
     }
     void printedSheet()
     {
@@ -101,6 +159,7 @@ private slots:
         QFETCH(QSizeF, paper);
         QFETCH(int, pages);
         QFETCH(int, repeats);
+        QFETCH(int, copies);
         QTemporaryDir work;
         writeParty(work.path(), possessions, repeats);
         const QString out = work.filePath(u"Tessa.pdf"_s);
@@ -111,54 +170,17 @@ private slots:
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"CHARAC_HOME"_s);
         charac.setProcessEnvironment(environment);
-        charac.start(QCoreApplication::applicationDirPath() + u"/charac"_s,
-                     {u"--pdf"_s, out, work.filePath(u"Tessa.QOZ"_s)});
+        QStringList arguments{u"--pdf"_s, out};
+        for (int copy = 0; copy < copies; ++copy) arguments.append(work.filePath(u"Tessa.QOZ"_s));
+        charac.start(QCoreApplication::applicationDirPath() + u"/charac"_s, arguments);
         QVERIFY(charac.waitForFinished(30000));
         QCOMPARE(charac.exitCode(), 0);
 
         const std::vector<Page> printed = pagesOf(out);
-        QVERIFY2(pages ? int(printed.size()) == pages : printed.size() > 1,
-                 qPrintable(QString::number(printed.size())));
-        for (std::size_t i = 0; i < printed.size(); ++i) {
-            const Page& page = printed[i];
-            QVERIFY(qAbs(page.size.width() - paper.width()) < 1 && qAbs(page.size.height() - paper.height()) < 1);
-            // The footer is the last line, and nothing reaches into it; the name heads the page.
-            const auto footer = std::find_if(page.words.begin(), page.words.end(),
-                                             [](const Word& word) { return word.text == u"Charac"_s; });
-            QVERIFY(footer != page.words.end());
-            const QString pageOf = u"page %1 of %2"_s.arg(i + 1).arg(printed.size());
-            QString footerText;
-            for (auto word = footer; word != page.words.end(); ++word) footerText += word->text + u' ';
-            QVERIFY2(footerText.contains(u"Tessa.QOZ"_s) && footerText.contains(pageOf), qPrintable(footerText));
-            for (auto word = page.words.begin(); word != footer; ++word) {
-                QVERIFY2(word->box.bottom() < footer->box.top(), qPrintable(word->text));
-            }
-            QCOMPARE(page.words.front().text, u"Tessa"_s);
-        }
-
-        const QString text = pdfText(out);
-        QStringList expected{u"Sea Elf"_s, u"female, humanoid, wounded"_s, u"12 of 17"_s, u"Round shield"_s, u"94"_s};
-        for (const char* name : sheet::slot::kAttributeNames) expected.append(QString::fromLatin1(name));
-        for (const QString& text : QStringList{u"cantrip"_s, u"prayer"_s, u"open locks"_s, u"initiative"_s,
-                                               u"Chain mail"_s, u"Iron helm"_s, u"Short sword"_s, u"system shock"_s}) {
-            expected.append(text);
-        }
-        for (int i = 0; i < possessions; ++i) {
-            const QString n = QString::number(i);
-            expected.append(i % 3 == 0 ? u"4"_s + n : i % 3 == 1 ? u"Sword "_s + n : u"Owes us %1 gold"_s.arg(n));
-        }
-        for (const QString& shown : expected) QVERIFY2(text.contains(shown), qPrintable(shown));
-        for (const QString& absent : {work.path(), u"http"_s, u"www."_s})
-            QVERIFY2(!text.contains(absent), qPrintable(absent));
-
-        // Serif fonts only, every one embedded.
-        const QStringList fonts = popplerOutput(u"pdffonts"_s, {out}).split(u'\n', Qt::SkipEmptyParts).mid(2);
-        QVERIFY(!fonts.isEmpty());
-        for (const QString& font : fonts) {
-            QVERIFY2(font.contains(QRegularExpression(u"Serif|Georgia|Times"_s)) && !font.contains(u"Sans"_s),
-                     qPrintable(font));
-            QVERIFY2(font.contains(QRegularExpression(u"\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+"_s)), qPrintable(font));
-        }
+        const int each = int(printed.size()) / copies;
+        QVERIFY2(pages ? each == pages : each > 1, qPrintable(QString::number(printed.size())));
+        checkPages(printed, copies, paper);
+        checkTextAndFonts(out, possessions, work.path());
     }
 };
 

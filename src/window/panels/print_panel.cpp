@@ -10,6 +10,7 @@
 
 #include "common/files.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -46,8 +47,8 @@ printout::ShownSheet designedSheet()
         return QString::fromUtf8(layout::designOf(name, index).caption);
     };
     printout::ShownSheet shown{caption(u"Labnam"), caption(u"Labfull"), caption(u"LabDetail"), {}, {}, {}, {}};
-    for (int i = 0; i < printout::kAttributeLabels; ++i) shown.attributes[std::size_t(i)] = caption(u"Chakra", i);
-    for (int row = 0; row < printout::kAbilityRows; ++row) {
+    for (int i = 0; i < sheet::kAttributeLabels; ++i) shown.attributes[std::size_t(i)] = caption(u"Chakra", i);
+    for (int row = 0; row < sheet::kAbilityRows; ++row) {
         shown.abilityNames[std::size_t(row)] = caption(u"LabAb", row);
         shown.abilityValues[std::size_t(row)] = caption(u"LabPer", row);
     }
@@ -76,15 +77,20 @@ void PrintPanel::printSheet()
     const QString title = documentTitle(sheet_.name());
     printer.setDocName(title);
     printer.setPageLayout(sheetPageLayout(printer.pageLayout().pageSize())); // the printer's own paper
+    // Offered only as a plain name in a character folder that is there: a hand-edited path file
+    // with an empty or relative folder would offer a file somewhere nobody asked for.
     const QString pdfName = title + QStringLiteral(".pdf");
-    if (common::isValidFileName(pdfName)) offerPdfFile(printer, common::joinPath(folders_.characterFolder(), pdfName));
+    const QString folder = folders_.characterFolder();
+    if (QFileInfo(folder).isAbsolute() && common::isFolder(folder) && common::isValidFileName(pdfName)) {
+        offerPdfFile(printer, common::joinPath(folder, pdfName));
+    }
     printing_.preview(printer, &window_, [this](QPrinter& target) { paint(target); });
 }
 
 void PrintPanel::paint(QPrinter& printer)
 {
     const PrintedSheet sheet =
-        printedSheet(sheet_.shownSheet(), folders_.characterFolder(), sheetFile_, clock_.today());
+        printedSheet(sheet_.shownSheet(), folders_.characterFolder(), sheet_.file(), clock_.today());
     QPainter painter;
     if (!painter.begin(&printer)) {
         messages_.say(QStringLiteral("The sheet could not be printed."));

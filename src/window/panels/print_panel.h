@@ -38,10 +38,6 @@ public:
     PrintPanel(const PrintingControls& controls, QWidget& window, const SheetPanel& sheet, const FolderPanel& folders,
                Printing& printing, const Clock& clock, Messages& messages, QObject* parent = nullptr);
 
-    // The character file the sheet was last loaded from or saved to, by its name; empty for a sheet
-    // that has none (a new character), which the footer gives as "(not saved)".
-    void setSheetFile(const QString& fileName) { sheetFile_ = fileName; }
-
 private:
     void printSheet();
     void paint(QPrinter& printer);
@@ -52,7 +48,6 @@ private:
     Printing& printing_;
     const Clock& clock_;
     Messages& messages_;
-    QString sheetFile_;
 };
 
 } // namespace window

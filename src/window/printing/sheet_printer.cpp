@@ -18,32 +18,6 @@ constexpr qreal kMargin = 15.0;     // mm, all round
 constexpr qreal kFooterSpace = 2.0; // mm kept free above the footer
 constexpr qreal kHairline = 0.15;   // mm
 
-struct PlacedBand {
-    qreal top = 0;
-    const Band* band = nullptr;
-};
-using Page = std::vector<PlacedBand>;
-
-// The bands poured onto pages of the body's height. A band that does not fit below the last one
-// starts the next page, under the head; a heading goes with the band after it.
-std::vector<Page> pour(const std::vector<Band>& bands, const Band& head, qreal bodyHeight)
-{
-    std::vector<Page> pages(1);
-    qreal top = 0;
-    for (std::size_t i = 0; i < bands.size(); ++i) {
-        qreal needed = bands[i].height;
-        if (bands[i].keepWithNext && i + 1 < bands.size()) needed += bands[i + 1].height;
-        const bool pageHasBands = !pages.back().empty() && pages.back().back().band != &head;
-        if (pageHasBands && top + needed > bodyHeight) {
-            pages.push_back({{0, &head}});
-            top = head.height;
-        }
-        pages.back().push_back({top, &bands[i]});
-        top += bands[i].height;
-    }
-    return pages;
-}
-
 void paintBand(QPainter& painter, const SheetTypesetter& type, const Band& band, qreal top)
 {
     painter.save();
@@ -72,6 +46,23 @@ QString nameOf(const std::vector<printout::Block>& blocks)
 
 } // namespace
 
+std::vector<std::vector<PlacedBand>> pour(std::span<const Band> bands, qreal headHeight, qreal bodyHeight)
+{
+    std::vector<std::vector<PlacedBand>> pages(1);
+    qreal top = 0;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        qreal needed = bands[i].height;
+        if (bands[i].keepWithNext && i + 1 < bands.size()) needed += bands[i + 1].height;
+        if (!pages.back().empty() && top + needed > bodyHeight) {
+            pages.emplace_back();
+            top = headHeight;
+        }
+        pages.back().push_back({i, top});
+        top += bands[i].height;
+    }
+    return pages;
+}
+
 QPageLayout sheetPageLayout(const QPageSize& paper)
 {
     return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(kMargin, kMargin, kMargin, kMargin),
@@ -91,13 +82,14 @@ void printSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const P
         const SheetTypesetter type(device, body);
         const std::vector<Band> bands = type.bands(sheet.blocks);
         const Band head = type.continuationHead(nameOf(sheet.blocks));
-        const qreal footerHeight = type.footer(printout::footerLine(sheet.fileName, sheet.printed, 1, 1)).height;
-        const std::vector<Page> pages =
-            pour(bands, head, body.height() - footerHeight - type.millimetres(kFooterSpace));
+        // The widest footer the sheet may have, so that no page's footer reaches into its last row.
+        const qreal footerHeight = type.footer(printout::footerLine(sheet.fileName, sheet.printed, 9999, 9999)).height;
+        const auto pages = pour(bands, head.height, body.height() - footerHeight - type.millimetres(kFooterSpace));
         for (std::size_t i = 0; i < pages.size(); ++i) {
             if (!firstPage) device.newPage();
             firstPage = false;
-            for (const PlacedBand& placed : pages[i]) paintBand(painter, type, *placed.band, placed.top);
+            if (i > 0) paintBand(painter, type, head, 0);
+            for (const PlacedBand& placed : pages[i]) paintBand(painter, type, bands[placed.band], placed.top);
             const Band footer =
                 type.footer(printout::footerLine(sheet.fileName, sheet.printed, int(i) + 1, int(pages.size())));
             paintBand(painter, type, footer, body.height() - footer.height);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "printout/printed_sheet.h"
+#include "window/printing/sheet_typesetter.h"
 
 #include <QDate>
 #include <QPageLayout>
@@ -22,6 +23,18 @@ struct PrintedSheet {
     QString fileName; // the character file's name alone, never its folder; empty when the sheet has none
     QDate printed;
 };
+
+// A band on a page: which band, and how far down the page's body it starts.
+struct PlacedBand {
+    std::size_t band = 0;
+    qreal top = 0;
+    bool operator==(const PlacedBand&) const = default;
+};
+
+// The bands poured onto pages of the body's height, each page the bands on it. A band that does not
+// fit below the last one starts the next page, below the head every further page has; a heading
+// goes onto the page of the band after it; a band taller than a page has a page to itself.
+std::vector<std::vector<PlacedBand>> pour(std::span<const Band> bands, qreal headHeight, qreal bodyHeight);
 
 // The page of a printed sheet on that paper: portrait, with a 15 mm margin all round.
 QPageLayout sheetPageLayout(const QPageSize& paper);

@@ -1,6 +1,6 @@
 // The printed sheet's blocks set in type for one paint device: each block becomes a band, a strip of
 // the page's width holding texts on their baselines, the attribute colours' squares and hairlines.
-// A band is never split over two pages; a row too tall for a whole page comes as a band per line.
+// A band is never split over two pages; a row taller than half a page comes as a band per line.
 #pragma once
 
 #include "printout/printed_sheet.h"
