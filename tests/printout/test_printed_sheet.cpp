@@ -15,18 +15,24 @@ using printout::BlockKind;
 
 namespace {
 
-// The blocks after the sheet's own: the headings and the possession rows.
-std::vector<Block> possessionBlocks(const std::vector<printout::FolderFile>& files)
+// A block as one line: its kind, its cells between bars, and the attribute label it stands for.
+QString shown(const Block& block)
 {
-    const std::vector<Block> all = printout::sheetBlocks({}, files);
-    const auto first =
-        std::find_if(all.begin(), all.end(), [](const Block& b) { return b.kind == BlockKind::Heading; });
-    return {first, all.end()};
+    static const std::array<const char*, 8> kKinds{"name",    "line",    "attribute",  "health",
+                                                   "ability", "heading", "possession", "note"};
+    const QString attribute = block.attribute >= 0 ? u" #%1"_s.arg(block.attribute) : QString();
+    return QString::fromLatin1(kKinds[std::size_t(block.kind)]) + u": "_s + block.cells.join(u'|') + attribute;
+}
+
+// The blocks after the sheet's own, the headings and the possession rows, each as one line.
+QStringList possessionLines(const std::vector<printout::FolderFile>& files)
+{
+    QStringList lines;
+    for (const Block& block : printout::sheetBlocks({}, files)) lines.append(shown(block));
+    return lines.mid(lines.indexOf(QRegularExpression(u"heading: .*"_s)));
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Block)
 
 class TestPrintedSheet : public QObject {
     Q_OBJECT
@@ -47,25 +53,14 @@ private slots:
         for (int k = 1; k <= 7; ++k) c.CharValue.numbered(k) = std::int16_t(10 + k);
         c.CharValue[sheet::slot::value::Defense] = 21;
 
-        const std::vector<Block> blocks = printout::sheetBlocks(printout::shownSheet(c), {});
-        const QList<Block> expected{
-            {BlockKind::Name, {u"Tessa"_s}},
-            {BlockKind::Line, {u"Sea Elf"_s}},
-            {BlockKind::Line, {u"female, humanoid, wounded"_s}},
-            {BlockKind::Attribute, {u"Wisdom"_s, u"11"_s}, 1},
-            {BlockKind::Attribute, {u"Intellect"_s, u"12"_s}, 2},
-            {BlockKind::Attribute, {u"Perception"_s, u"13"_s}, 3},
-            {BlockKind::Attribute, {u"Heart"_s, u"14"_s}, 4},
-            {BlockKind::Attribute, {u"Nimbleness"_s, u"15"_s}, 5},
-            {BlockKind::Attribute, {u"Strength"_s, u"16"_s}, 6},
-            {BlockKind::Attribute, {u"Power"_s, u"17"_s}, 7},
-            {BlockKind::Attribute, {u"Spell Essence"_s, u"00"_s}, 0},
-            {BlockKind::Health, {u"Health"_s, u"12 of 17"_s, u"wounded"_s}},
-            {BlockKind::Ability, {QString(), u"45"_s}},
-        };
-        QCOMPARE(QList<Block>(blocks.begin(), blocks.begin() + expected.size()), expected);
-        QCOMPARE(blocks.size(), std::size_t(expected.size() + 7)); // the other seven rows, and no heading
-        QCOMPARE(blocks[std::size_t(expected.size()) + 4], (Block{BlockKind::Ability, {u"Round shield"_s, u"21"_s}}));
+        QStringList lines;
+        for (const Block& block : printout::sheetBlocks(printout::shownSheet(c), {})) lines.append(shown(block));
+        QCOMPARE(lines.join(u"; "_s), // and no heading: the folder has nothing
+                 u"name: Tessa; line: Sea Elf; line: female, humanoid, wounded; attribute: Wisdom|11 #1; "
+                 u"attribute: Intellect|12 #2; attribute: Perception|13 #3; attribute: Heart|14 #4; "
+                 u"attribute: Nimbleness|15 #5; attribute: Strength|16 #6; attribute: Power|17 #7; "
+                 u"attribute: Spell Essence|00 #0; health: Health|12 of 17|wounded; ability: |45; ability: |0; "
+                 u"ability: |0; ability: |0; ability: |0; ability: Round shield|21; ability: |0; ability: |0"_s);
     }
 
     // Each possession file as the row it prints as.
@@ -73,49 +68,45 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes"); // "-" for a file that cannot be read
-        QTest::addColumn<Block>("row");
-        const auto item = [](const QStringList& cells) { return Block{BlockKind::Possession, cells}; };
+        QTest::addColumn<QString>("row");
+        const auto lines = [](const QStringList& texts) { return possessionBytes(texts); };
         QTest::newRow("a weapon from the catalogue")
-            << u"Dagger.qod"_s << possessionBytes({u"w"_s, u"Dagger"_s, u"3"_s})
-            << item({u"Weapon"_s, u"Dagger"_s, u"3"_s, {}});
+            << u"Dagger.qod"_s << lines({u"w"_s, u"Dagger"_s, u"3"_s}) << u"Weapon|Dagger|3|"_s;
         QTest::newRow("the amount is the last number, a marker is not shown")
-            << u"Arrows.qod"_s << possessionBytes({u"o"_s, u"Arrows"_s, u"2"_s, u"^3"_s, u"quiver"_s, u"24"_s, u"0"_s})
-            << item({u"Object"_s, u"Arrows"_s, u"24"_s, u"2 \u00b7 quiver \u00b7 0"_s});
+            << u"Arrows.qod"_s << lines({u"o"_s, u"Arrows"_s, u"2"_s, u"^3"_s, u"quiver"_s, u"24"_s, u"0"_s})
+            << u"Object|Arrows|24|2 \u00b7 quiver \u00b7 0"_s;
         QTest::newRow("a skill keeps its value and its other lines")
-            << u"Climbing.qoa"_s << possessionBytes({u"s"_s, u"Climbing"_s, u"45"_s, QString(), u"learned at sea"_s})
-            << item({u"Skill"_s, u"Climbing"_s, u"45"_s, u"learned at sea"_s});
+            << u"Climbing.qoa"_s << lines({u"s"_s, u"Climbing"_s, u"45"_s, QString(), u"learned at sea"_s})
+            << u"Skill|Climbing|45|learned at sea"_s;
         QTest::newRow("no category letter: the first line is the name")
-            << u"Rope.qod"_s << possessionBytes({u"Rope, fifty feet"_s}) << item({{}, u"Rope"_s, {}, u"fifty feet"_s});
+            << u"Rope.qod"_s << lines({u"Rope, fifty feet"_s}) << u"|Rope||fifty feet"_s;
         QTest::newRow("a capital letter is no category")
-            << u"Armour.qod"_s << possessionBytes({u"A"_s, u"Plate"_s}) << item({{}, u"A"_s, {}, u"Plate"_s});
-        QTest::newRow("a blank name: the file's") << u"Lantern.QOD"_s << possessionBytes({u"i"_s, u" "_s, u"1"_s})
-                                                  << item({u"Item"_s, u"Lantern"_s, u"1"_s, {}});
-        QTest::newRow("a file that is no possession file still shows its lines")
-            << u"Odd.qod"_s << QByteArray("i,Odd stone") << item({u"Item"_s, u"Odd stone"_s, {}, {}});
-        QTest::newRow("a file that cannot be read")
-            << u"Lost.qod"_s << QByteArray("-") << item({{}, u"Lost.qod"_s, {}, u"(cannot be read)"_s});
+            << u"Armour.qod"_s << lines({u"A"_s, u"Plate"_s}) << u"|A||Plate"_s;
+        QTest::newRow("a blank name: the file's")
+            << u"Lantern.QOD"_s << lines({u"i"_s, u" "_s, u"1"_s}) << u"Item|Lantern|1|"_s;
         QTest::newRow("a used-up item keeps its amount")
-            << u"Torch.qod"_s << possessionBytes({u"i"_s, u"Torch"_s, u"0"_s, u"burnt out"_s})
-            << item({u"Item"_s, u"Torch"_s, u"0"_s, u"burnt out"_s});
+            << u"Torch.qod"_s << lines({u"i"_s, u"Torch"_s, u"0"_s, u"burnt out"_s}) << u"Item|Torch|0|burnt out"_s;
+        QTest::newRow("no valid possession file: what it shows")
+            << u"Odd.qod"_s << QByteArray("i,Odd stone") << u"Item|Odd stone||"_s;
+        QTest::newRow("a file that cannot be read")
+            << u"Lost.qod"_s << QByteArray("-") << u"|Lost.qod||(cannot be read)"_s;
         QTest::newRow("a note: its name, then its whole text, commas and all")
-            << u"Journal.qon"_s << possessionBytes({u"Met the innkeeper, at Brae."_s, QString(), u"Owes us 30 gold."_s})
-            << Block{BlockKind::Note,
-                     {u"Journal"_s, u"Met the innkeeper, at Brae."_s, QString(), u"Owes us 30 gold."_s}};
+            << u"Journal.qon"_s << lines({u"Met the innkeeper, at Brae."_s, QString(), u"Owes us 30 gold."_s})
+            << u"Journal|Met the innkeeper, at Brae.||Owes us 30 gold."_s;
         QTest::newRow("a note of more than seven lines, a marker left out")
             << u"Long.qon"_s << QByteArray("1\r\n2\r\n^3\r\n3\n4\r5\r\n6\r\n7\r\n8\r\n___\r\nafter\r\n")
-            << Block{BlockKind::Note, {u"Long"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s}};
+            << u"Long|1|2|3|4|5|6|7|8"_s;
         QTest::newRow("a note that cannot be read")
-            << u"Lost.qon"_s << QByteArray("-") << Block{BlockKind::Note, {u"Lost.qon"_s, u"(cannot be read)"_s}};
+            << u"Lost.qon"_s << QByteArray("-") << u"Lost.qon|(cannot be read)"_s;
     }
     void possessionRow()
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
-        QFETCH(Block, row);
+        QFETCH(QString, row);
         const std::optional<QByteArray> read = bytes == "-" ? std::nullopt : std::optional(bytes);
-        const std::vector<Block> blocks = possessionBlocks({{file, read}});
-        QCOMPARE(blocks.size(), std::size_t(2));
-        QCOMPARE(blocks[1], row);
+        const QString kind = file.endsWith(u".qon"_s) ? u"note: "_s : u"possession: "_s;
+        QCOMPARE(possessionLines({{file, read}}).value(1), kind + row);
     }
 
     // The folder's possessions, read from disk, under their headings and sorted by name in any case;
@@ -136,20 +127,13 @@ private slots:
         QVERIFY(common::writeFileAtomically(elsewhere.filePath(u"secret.txt"_s), "secret\r\n___\r\n"));
         QVERIFY(QFile::link(elsewhere.filePath(u"secret.txt"_s), common::joinPath(path, u"loot.qon"_s)));
         QVERIFY(QFile::link(u"b.qon"_s, common::joinPath(path, u"c.qon"_s)));
-        links = QStringList{u"c|i|b.qon"_s, u"loot.qon|(cannot be read)"_s};
+        links = QStringList{u"note: c|i|b.qon; "_s, u"; note: loot.qon|(cannot be read)"_s};
 #endif
-
-        QStringList shown;
-        for (const Block& block : possessionBlocks(printout::possessionFiles(path))) {
-            shown.append(block.kind == BlockKind::Heading ? block.cells[0] : block.cells.join(u'|'));
-        }
-        QStringList expected{u"Items"_s, u"Item|axe.qod||"_s, u"Item|Bow.qod||"_s,           u"Item|Zither.QOD||"_s,
-                             u"Notes"_s, u"b|i|b.qon"_s,      u"Huge.qon|(cannot be read)"_s};
-        if (!links.isEmpty()) {
-            expected.insert(6, links[0]);
-            expected.append(links[1]);
-        }
-        QCOMPARE(shown, expected);
+        QString expected = u"heading: Items; possession: Item|axe.qod||; possession: Item|Bow.qod||; "
+                           u"possession: Item|Zither.QOD||; heading: Notes; note: b|i|b.qon; %1"
+                           u"note: Huge.qon|(cannot be read)%2"_s;
+        expected = expected.arg(links.value(0), links.value(1));
+        QCOMPARE(possessionLines(printout::possessionFiles(path)).join(u"; "_s), expected);
     }
 
     void footerLine_data()

@@ -1,10 +1,6 @@
-// The printed sheet's pages: which band goes onto which page and where, and a note that is too long
-// for one page set as a band per line, so that it goes on over pages without a line cut in half.
+// The printed sheet's pages: which band goes onto which page, and where on it.
 #include "window/printing/sheet_printer.h"
-#include "window/printing/sheet_typesetter.h"
 
-#include <QBuffer>
-#include <QPdfWriter>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -43,7 +39,6 @@ private slots:
         QTest::newRow("a band taller than a page has a page to itself")
             << QStringList{u"10"_s, u"150"_s, u"10"_s} << u"0@0 | 1@10 | 2@10"_s;
         QTest::newRow("no blank page before a first band taller than a page") << QStringList{u"150"_s} << u"0@0"_s;
-        QTest::newRow("nothing: one page") << QStringList{} << QString();
     }
     void pour()
     {
@@ -56,35 +51,6 @@ private slots:
             made.push_back({band.toDouble(), {}, {}, {}, heading});
         }
         QCOMPARE(placesOf(window::pour(made, 10, 100)), pages);
-    }
-
-    void noteInBands_data()
-    {
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<int>("bands");
-        QTest::newRow("a short note, one band") << 5 << 1;
-        QTest::newRow("a note longer than half a page, a band a line") << 300 << 300;
-    }
-    void noteInBands()
-    {
-        QFETCH(int, lines);
-        QFETCH(int, bands);
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&pdf);
-        writer.setPageLayout(window::sheetPageLayout(QPageSize(QPageSize::A4)));
-        const QSizeF body = writer.pageLayout().paintRectPixels(writer.logicalDpiX()).size();
-        QStringList cells{u"Journal"_s};
-        for (int i = 0; i < lines; ++i) cells.append(u"line %1"_s.arg(i));
-        const std::vector<window::Band> made =
-            window::SheetTypesetter(writer, body).bands({{printout::BlockKind::Note, cells}});
-        QCOMPARE(int(made.size()), bands);
-        QStringList printed;
-        for (const window::Band& band : made) {
-            QVERIFY(band.height <= body.height() / 2);
-            for (const window::PrintedText& text : band.texts) printed.append(text.text);
-        }
-        QCOMPARE(printed, cells); // the name on the first line, then every line once, in order
     }
 };
 

@@ -82,22 +82,19 @@ private slots:
 
     void printButton_data()
     {
-        QTest::addColumn<bool>("accept");
         QTest::addColumn<QString>("outputFile"); // in the program folder
         QTest::addColumn<int>("undone");         // of a roll after the load; -1 for no roll
         QTest::addColumn<QString>("footer");     // "" when nothing is printed
         QTest::addColumn<QStringList>("messages");
         const QString date = u" \u00b7 printed 9 Dec 2026 \u00b7 page 1 of 1"_s;
-        QTest::newRow("printed") << true << "sheet.pdf" << -1 << u"Tessa.QOZ"_s + date << QStringList();
-        QTest::newRow("a new character") << true << "sheet.pdf" << 0 << u"(not saved)"_s + date << QStringList();
-        QTest::newRow("a new character undone") << true << "sheet.pdf" << 1 << u"Tessa.QOZ"_s + date << QStringList();
-        QTest::newRow("closed") << false << "sheet.pdf" << -1 << QString() << QStringList();
+        QTest::newRow("printed") << "sheet.pdf" << -1 << u"Tessa.QOZ"_s + date << QStringList();
+        QTest::newRow("a new character") << "sheet.pdf" << 0 << u"(not saved)"_s + date << QStringList();
+        QTest::newRow("a new character undone") << "sheet.pdf" << 1 << u"Tessa.QOZ"_s + date << QStringList();
         QTest::newRow("file cannot be made")
-            << true << "missing/sheet.pdf" << -1 << QString() << QStringList{u"The sheet could not be printed."_s};
+            << "missing/sheet.pdf" << -1 << QString() << QStringList{u"The sheet could not be printed."_s};
     }
     void printButton()
     {
-        QFETCH(bool, accept);
         QFETCH(QString, outputFile);
         QFETCH(int, undone);
         QFETCH(QString, footer);
@@ -107,9 +104,8 @@ private slots:
         if (undone >= 0) ui().CMran->click();
         if (undone > 0) form->sheet().history().undo();
         const QString name = form->sheet().name();
-        env->printing->accept = accept;
         env->printing->outputFile = QDir(program).filePath(outputFile);
-        if (accept && footer.isEmpty()) QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        if (footer.isEmpty()) QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
 
         QCOMPARE(ui().Command1->toolTip(), u"print sheet"_s);
         env->messages->texts.clear(); // the first start's own message
