@@ -80,7 +80,8 @@ double readSeconds(const QStringList& files)
                    sheet::Character character;
                    const auto bytes = common::readWholeFile(file, common::kSmallFileLimit);
                    if (!bytes || !charfile::readCharacterFile(*bytes, character)) std::abort();
-                   if (printout::possessionFiles(QFileInfo(file).absolutePath()).size() != kPossessions) std::abort();
+                   if (printout::possessionFiles(QFileInfo(file).absolutePath()).files.size() != kPossessions)
+                       std::abort();
                }
            })
            / 1e6;

@@ -153,8 +153,10 @@ ShownSheet shownSheet(const sheet::Character& character)
     return shown;
 }
 
-std::vector<FolderFile> possessionFiles(const QString& folder)
+FolderFiles possessionFiles(const QString& folder)
 {
+    const common::PathFacts facts = common::inspectPath(folder);
+    if (facts.kind != common::PathKind::Folder || !facts.readable) return {{}, false};
     std::vector<FolderFile> files;
     for (const QString& name : common::readFolder(folder).files) {
         if (!groupOf(name)) continue;
@@ -163,13 +165,15 @@ std::vector<FolderFile> possessionFiles(const QString& folder)
         files.push_back(
             {name, common::staysInFolder(path) ? common::readWholeFile(path, common::kSmallFileLimit) : std::nullopt});
     }
-    return files;
+    return {files};
 }
 
-std::vector<Block> sheetBlocks(const ShownSheet& sheet, std::vector<FolderFile> files)
+std::vector<Block> sheetBlocks(const ShownSheet& sheet, FolderFiles folder)
 {
     std::vector<Block> blocks;
     addSheet(blocks, sheet);
+    if (!folder.listed) blocks.push_back({BlockKind::Line, {QStringLiteral("(the character folder cannot be read)")}});
+    std::vector<FolderFile>& files = folder.files;
     std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
         const int order = a.name.compare(b.name, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a.name < b.name;

@@ -48,9 +48,13 @@ struct FolderFile {
 };
 
 // The possession files of a folder (abilities, items and notes, by their endings in any case), read
-// whole. A folder that cannot be listed has none; a file that cannot be read, or a link that leads
-// out of the folder, comes without bytes.
-std::vector<FolderFile> possessionFiles(const QString& folder);
+// whole; a file that cannot be read, or a link that leads out of the folder, comes without bytes.
+// A folder that is gone or cannot be listed is not listed, which the sheet says.
+struct FolderFiles {
+    std::vector<FolderFile> files;
+    bool listed = true;
+};
+FolderFiles possessionFiles(const QString& folder);
 
 enum class BlockKind {
     Name,       // one cell: the character's name
@@ -72,9 +76,10 @@ struct Block {
 
 // The printed sheet, top to bottom: the name; the race and the words; the seven attributes and
 // Spell Essence; the health; the eight ability rows; then the abilities, items and notes of the
-// folder, each group under its heading and sorted by file name. A file that cannot be read is listed
+// folder, each group under its heading and sorted by file name, or a line saying the folder cannot
+// be read. A file that cannot be read is listed
 // by its file name as "(cannot be read)"; one that is no valid possession file shows what it holds.
-std::vector<Block> sheetBlocks(const ShownSheet& sheet, std::vector<FolderFile> files);
+std::vector<Block> sheetBlocks(const ShownSheet& sheet, FolderFiles folder);
 
 // "Charac 1.014 · Tessa.QOZ · printed 9 Dec 2026 · page 1 of 2"; "(not saved)" for a sheet without
 // a file. The date is written the same in every language, as the rest of the sheet is.

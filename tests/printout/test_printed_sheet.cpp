@@ -28,7 +28,7 @@ QString shown(const Block& block)
 QStringList possessionLines(const std::vector<printout::FolderFile>& files)
 {
     QStringList lines;
-    for (const Block& block : printout::sheetBlocks({}, files)) lines.append(shown(block));
+    for (const Block& block : printout::sheetBlocks({}, {files})) lines.append(shown(block));
     return lines.mid(lines.indexOf(QRegularExpression(u"heading: .*"_s)));
 }
 
@@ -133,7 +133,9 @@ private slots:
                            u"possession: Item|Zither.QOD||; heading: Notes; note: b|i|b.qon; %1"
                            u"note: Huge.qon|(cannot be read)%2"_s;
         expected = expected.arg(links.value(0), links.value(1));
-        QCOMPARE(possessionLines(printout::possessionFiles(path)).join(u"; "_s), expected);
+        QCOMPARE(possessionLines(printout::possessionFiles(path).files).join(u"; "_s), expected);
+        const std::vector<Block> gone = printout::sheetBlocks({}, printout::possessionFiles(path + u"/gone"_s));
+        QCOMPARE(shown(gone.back()), u"line: (the character folder cannot be read)"_s);
     }
 
     void footerLine_data()
