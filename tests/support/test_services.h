@@ -31,8 +31,8 @@ public:
     bool succeed = true;
 };
 
-// The print preview as a user who prints to the file outputFile (accept) or closes it. What the
-// preview offered is kept: the printer's page and the PDF file proposed.
+// The print preview as a user who prints to the file outputFile. What the preview offered is kept:
+// the printer's page and the PDF file proposed.
 class RecordedPrinting final : public window::Printing {
 public:
     void preview(QPrinter& printer, QWidget*, const std::function<void(QPrinter&)>& paint) override
@@ -40,13 +40,11 @@ public:
         ++dialogs;
         offeredFile = printer.outputFileName();
         offeredLayout = printer.pageLayout();
-        if (!accept) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(outputFile);
         paint(printer);
     }
     int dialogs = 0;
-    bool accept = true;
     QString outputFile;
     QString offeredFile;
     QPageLayout offeredLayout;

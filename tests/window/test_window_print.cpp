@@ -83,27 +83,35 @@ private slots:
     void printButton_data()
     {
         QTest::addColumn<QString>("outputFile"); // in the program folder
-        QTest::addColumn<int>("undone");         // of a roll after the load; -1 for no roll
+        QTest::addColumn<QString>("then");       // after the load
         QTest::addColumn<QString>("footer");     // "" when nothing is printed
         QTest::addColumn<QStringList>("messages");
         const QString date = u" \u00b7 printed 9 Dec 2026 \u00b7 page 1 of 1"_s;
-        QTest::newRow("printed") << "sheet.pdf" << -1 << u"Tessa.QOZ"_s + date << QStringList();
-        QTest::newRow("a new character") << "sheet.pdf" << 0 << u"(not saved)"_s + date << QStringList();
-        QTest::newRow("a new character undone") << "sheet.pdf" << 1 << u"Tessa.QOZ"_s + date << QStringList();
+        QTest::newRow("printed") << "sheet.pdf" << QString() << u"Tessa.QOZ"_s + date << QStringList();
+        QTest::newRow("a new character") << "sheet.pdf" << u"roll"_s << u"(not saved)"_s + date << QStringList();
+        QTest::newRow("a new character undone")
+            << "sheet.pdf" << u"roll undo"_s << u"Tessa.QOZ"_s + date << QStringList();
+        QTest::newRow("a new character saved, undone and redone")
+            << "sheet.pdf" << u"roll save undo redo"_s << u"%1.QOZ"_s + date << QStringList();
         QTest::newRow("file cannot be made")
-            << "missing/sheet.pdf" << -1 << QString() << QStringList{u"The sheet could not be printed."_s};
+            << "missing/sheet.pdf" << QString() << QString() << QStringList{u"The sheet could not be printed."_s};
     }
     void printButton()
     {
         QFETCH(QString, outputFile);
-        QFETCH(int, undone);
+        QFETCH(QString, then);
         QFETCH(QString, footer);
         QFETCH(QStringList, messages);
         writeCharacter();
         QVERIFY(form->openCharacterFile(QDir(program).filePath(u"Tessa.QOZ"_s)));
-        if (undone >= 0) ui().CMran->click();
-        if (undone > 0) form->sheet().history().undo();
+        for (const QString& action : then.split(u' ', Qt::SkipEmptyParts)) {
+            if (action == u"roll"_s) ui().CMran->click();
+            if (action == u"save"_s) ui().CDsaveCH->click();
+            if (action == u"undo"_s) form->sheet().history().undo();
+            if (action == u"redo"_s) form->sheet().history().redo();
+        }
         const QString name = form->sheet().name();
+        footer = footer.arg(name);
         env->printing->outputFile = QDir(program).filePath(outputFile);
         if (footer.isEmpty()) QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
 

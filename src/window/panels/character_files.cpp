@@ -68,7 +68,7 @@ void CharacterFiles::SaCh()
     folders_.rereadAfterWrite(folders_.currentFolder(), folder); // every list shows the new file
     sheet_.Numero();
     folders_.FindPlace();
-    sheet_.setFile(fileName);
+    sheet_.savedAs(fileName);
     emit sheetIsSaved();
 }
 
@@ -113,12 +113,21 @@ void CharacterFiles::openVersion(const QString& fileName, const std::optional<QB
     sheet_.step(stepName(tr("open a version of"), fileName), [&] {
         emit aboutToLoad();
         stopBlinking();
-        read = bytes && charfile::readCharacterFile(*bytes, character_);
-        if (!read) return;
-        sheet_.setFile(fileName); // what "save" makes it again
-        sheet_.Numero();
+        read = takeIntoRecord(bytes, QString()); // an earlier sheet: no file holds it now
+        if (read) sheet_.Numero();
     });
     if (!read) messages_.say(kAlienInvader);
+}
+
+bool CharacterFiles::takeIntoRecord(const std::optional<QByteArray>& bytes, const QString& fileName)
+{
+    const sheet::Character before = character_;
+    if (!bytes || !charfile::readCharacterFile(*bytes, character_)) {
+        if (character_ != before) sheet_.setFile(QString()); // part of another character: no file holds it
+        return false;
+    }
+    sheet_.setFile(fileName);
+    return true;
 }
 
 bool CharacterFiles::readIntoSheet(const QString& fileName)
@@ -128,12 +137,7 @@ bool CharacterFiles::readIntoSheet(const QString& fileName)
     const auto bytes = fileName.isEmpty() ? std::nullopt
                                           : common::readWholeFile(common::joinPath(c_.FileD->folder(), fileName),
                                                                   common::kSmallFileLimit);
-    const sheet::Character before = character_;
-    if (!bytes || !charfile::readCharacterFile(*bytes, character_)) {
-        if (character_ != before) sheet_.setFile(QString()); // part of another character: no file holds it
-        return false;
-    }
-    sheet_.setFile(fileName);
+    if (!takeIntoRecord(bytes, fileName)) return false;
     SaFiC();
     sheet_.Numero();
     return true;

@@ -72,6 +72,9 @@ private:
     // A load is one step of the sheet's history: the sheet it replaced comes back with an undo.
     bool loadCharacterFile(const QString& fileName);
     bool readIntoSheet(const QString& fileName);
+    // The character file's bytes read into the record, which the sheet then names as held by that file
+    // (empty: by none); false when they are no character file.
+    bool takeIntoRecord(const std::optional<QByteArray>& bytes, const QString& fileName);
 
     CharacterFileControls c_;
     sheet::Character& character_;

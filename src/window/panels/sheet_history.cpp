@@ -32,6 +32,9 @@ public:
         undone_ = std::move(undone);
     }
     const QString& undoEntry() const { return undoEntry_; }
+    // The sheet this step leaves, taken again: something that is no step of its own (a save) changed
+    // the sheet since, and a redo must bring back what the user last saw of it.
+    void retakeAfter(SheetSnapshot after) { after_ = std::move(after); }
 
     void undo() override
     {
@@ -48,7 +51,7 @@ public:
 
 private:
     const SheetSnapshot before_;
-    const SheetSnapshot after_;
+    SheetSnapshot after_;
     const SheetHistory::Put& put_;
     bool pushed_ = true;
     QString undoEntry_;
@@ -65,6 +68,14 @@ SheetHistory::SheetHistory(Take take, Put put, QObject* parent)
 {
     stack_.setUndoLimit(kStepsKept); // taken only while the stack is empty
     connect(&stack_, &QUndoStack::indexChanged, this, &SheetHistory::changed);
+}
+
+void SheetHistory::retakeLast()
+{
+    if (stack_.index() == 0) return;
+    // Only this class puts steps on the stack, and all of them are SheetSteps.
+    auto* last = static_cast<SheetStep*>(const_cast<QUndoCommand*>(stack_.command(stack_.index() - 1)));
+    last->retakeAfter(take_());
 }
 
 void SheetHistory::step(const QString& name, const std::function<void()>& action)

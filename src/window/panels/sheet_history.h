@@ -45,6 +45,8 @@ public:
 
     void undo();
     void redo();
+    // The last step done now leaves the sheet as it stands: a save, which is no step, changed it.
+    void retakeLast();
     const QUndoStack& steps() const { return stack_; }
     // The sheet as it stands.
     SheetSnapshot current() const { return take_(); }

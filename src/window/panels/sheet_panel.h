@@ -59,6 +59,12 @@ public:
     // names it); empty for a new character. Undo and redo bring it back with the sheet.
     const QString& file() const { return file_; }
     void setFile(const QString& fileName) { file_ = fileName; }
+    // A save wrote the sheet to that file: a redo of the last step brings the sheet back as saved.
+    void savedAs(const QString& fileName)
+    {
+        file_ = fileName;
+        history_.retakeLast();
+    }
 
     // A roll's attributes on their labels, and the health taken from the Power label.
     void showRolledAttributes();
