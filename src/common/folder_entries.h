@@ -11,6 +11,7 @@ struct FolderEntries {
     QStringList files;
     QStringList folders;
     QStringList interruptedSaves; // temporary files of saves, apart from the files (common/files.h)
+    bool listed = false;          // whether the folder could be read at all
 };
 
 // Names come as common/native_names.h makes them, so that a name in any encoding is listed and opens.

@@ -15,6 +15,7 @@ FolderEntries readFolder(const QString& path)
     if (path.isEmpty()) return entries;
     DIR* dir = ::opendir(nativePath(path).constData());
     if (!dir) return entries;
+    entries.listed = true;
     const int dirFd = ::dirfd(dir);
     // The entry types come with the folder read itself; only links, and file systems that do not
     // say, need a look at the entry.

@@ -13,6 +13,7 @@ FolderEntries readFolder(const QString& path)
     const HANDLE search = FindFirstFileExW(widePath(joinPath(path, QStringLiteral("*"))).c_str(), FindExInfoBasic,
                                            &found, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) return entries;
+    entries.listed = true;
     do {
         const QString name = QString::fromWCharArray(found.cFileName);
         if (name == u"." || name == u"..") continue;

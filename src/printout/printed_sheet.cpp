@@ -3,6 +3,7 @@
 #include "common/file_text.h"
 #include "common/files.h"
 #include "common/folder_entries.h"
+#include "common/native_names.h"
 #include "possessions/possession_file.h"
 #include "reference/reference_tables.h"
 #include "sheet/sheet_captions.h"
@@ -60,15 +61,14 @@ QString printedCaption(QString caption)
     return lines.join(QLatin1Char('\n'));
 }
 
-// The line the amount is read from: the one after the name that the amount buttons work on (the
-// last number), or else the last "0", which the "0" button leaves once an item is used up.
+// The line the amount is read from, after the name: the last number, beside which the amount
+// buttons sit, or a "0" after it, which the buttons leave on the last line once an item is used up.
 int amountLineOf(const QStringList& lines, int nameLine, int buttonRow)
 {
-    if (buttonRow > nameLine) return buttonRow;
-    for (int i = int(lines.size()) - 1; i > nameLine; --i) {
+    for (int i = int(lines.size()) - 1; i > std::max(nameLine, buttonRow); --i) {
         if (lines[i].trimmed() == u'0') return i;
     }
-    return -1;
+    return buttonRow > nameLine ? buttonRow : -1;
 }
 
 // An ability or item: the category word of its first line when that is a catalogue letter, its
@@ -90,6 +90,13 @@ Block possessionRow(const QString& fileName, const possessions::PossessionView& 
     return {BlockKind::Possession, {kind.value_or(QString()), name, amount, others.join(kJoin)}};
 }
 
+// A field's text as the field rule reads it: the blanks and tabs before it skipped, nothing else.
+QStringView withoutLeadingBlanks(QStringView line)
+{
+    while (!line.isEmpty() && (line.front() == u' ' || line.front() == u'\t')) line = line.mid(1);
+    return line;
+}
+
 // A note: its name, then its whole text, line by line as written, up to the end line. Unlike the
 // viewer's seven boxes, nothing is cut: no line split at a comma, none left out after the seventh.
 // A marker line is not text, as the viewer does not show it.
@@ -99,7 +106,7 @@ Block noteRow(const QString& fileName, const QByteArray& bytes)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QStringList cells{withoutEnding(fileName)};
     for (const QString& line : text.split(u'\n')) {
-        const QString start = line.trimmed().left(1);
+        const QStringView start = withoutLeadingBlanks(line).left(1);
         if (start == u'_') break;
         if (start != u'^') cells.append(line);
     }
@@ -109,13 +116,14 @@ Block noteRow(const QString& fileName, const QByteArray& bytes)
 
 Block fileRow(const FolderFile& file, const Group& group)
 {
+    const QString name = common::displayName(file.name); // as the lists show it, one line
     if (!file.bytes) {
-        if (group.list == possessions::ListKind::Notes) return {BlockKind::Note, {file.name, kUnreadable}};
-        return {BlockKind::Possession, {QString(), file.name, QString(), kUnreadable}};
+        if (group.list == possessions::ListKind::Notes) return {BlockKind::Note, {name, kUnreadable}};
+        return {BlockKind::Possession, {QString(), name, QString(), kUnreadable}};
     }
-    if (group.list == possessions::ListKind::Notes) return noteRow(file.name, *file.bytes);
+    if (group.list == possessions::ListKind::Notes) return noteRow(name, *file.bytes);
     // What the viewer would show of it, with none of a view's effects on the sheet.
-    return possessionRow(file.name, possessions::viewPossession(*file.bytes, group.list, file.name, {}));
+    return possessionRow(name, possessions::viewPossession(*file.bytes, group.list, file.name, {}));
 }
 
 void addSheet(std::vector<Block>& blocks, const ShownSheet& sheet)
@@ -155,10 +163,10 @@ ShownSheet shownSheet(const sheet::Character& character)
 
 FolderFiles possessionFiles(const QString& folder)
 {
-    const common::PathFacts facts = common::inspectPath(folder);
-    if (facts.kind != common::PathKind::Folder || !facts.readable) return {{}, false};
+    const common::FolderEntries entries = common::readFolder(folder);
+    if (!entries.listed) return {{}, false};
     std::vector<FolderFile> files;
-    for (const QString& name : common::readFolder(folder).files) {
+    for (const QString& name : entries.files) {
         if (!groupOf(name)) continue;
         const QString path = common::joinPath(folder, name);
         // A link out of the folder is not read: the folder may come from another player.
@@ -192,7 +200,7 @@ std::vector<Block> sheetBlocks(const ShownSheet& sheet, FolderFiles folder)
 
 QString footerLine(const QString& fileName, QDate printed, int page, int pages)
 {
-    const QString file = fileName.isEmpty() ? QStringLiteral("(not saved)") : fileName;
+    const QString file = fileName.isEmpty() ? QStringLiteral("(not saved)") : common::displayName(fileName);
     return QStringLiteral("Charac " CHARAC_VERSION " \u00b7 %1 \u00b7 printed %2 \u00b7 page %3 of %4")
         .arg(file, QLocale::c().toString(printed, QStringLiteral("d MMM yyyy")), QString::number(page),
              QString::number(pages)); // in one pass: a "%3" in a file's name stays as it is
