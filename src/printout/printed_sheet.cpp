@@ -50,12 +50,19 @@ std::optional<QString> categoryWord(const QString& line)
     return std::nullopt;
 }
 
+// A text's lines, whichever line end it has: CR LF, a lone LF or a lone CR (as a caption keeps
+// the helm and shield apart).
+QStringList linesOf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return text.split(u'\n');
+}
+
 // A caption's lines as the sheet shows them, the blank ones at either end left out: the defense
 // row's helm and shield, of which either may be missing.
-QString printedCaption(QString caption)
+QString printedCaption(const QString& caption)
 {
-    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = caption.split(QLatin1Char('\n'));
+    QStringList lines = linesOf(caption);
     while (lines.size() > 1 && lines.front().trimmed().isEmpty()) lines.removeFirst();
     while (lines.size() > 1 && lines.back().trimmed().isEmpty()) lines.removeLast();
     return lines.join(QLatin1Char('\n'));
@@ -102,10 +109,8 @@ QStringView withoutLeadingBlanks(QStringView line)
 // A marker line is not text, as the viewer does not show it.
 Block noteRow(const QString& fileName, const QByteArray& bytes)
 {
-    QString text = common::decodeFileText(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QStringList cells{withoutEnding(fileName)};
-    for (const QString& line : text.split(u'\n')) {
+    for (const QString& line : linesOf(common::decodeFileText(bytes))) {
         const QStringView start = withoutLeadingBlanks(line).left(1);
         if (start == u'_') break;
         if (start != u'^') cells.append(line);
